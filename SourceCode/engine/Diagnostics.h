@@ -1,0 +1,48 @@
+#pragma once
+#include <functional>
+#include <string>
+
+// The four ways every part of the game reports a problem. Each message names
+// the reporting source file (without folder and extension) and the line.
+//
+//   TraceMessage  - logged, the game goes on
+//   AssertCheck   - logged when the condition fails, the game goes on
+//   FatalError    - logged, written to stderr, shown in a box, the program ends
+//
+// Use the macros below so that file and line are filled in.
+
+void TraceMessage(const std::string& message, const char* sourceFile, int line);
+void AssertCheck(bool condition, const char* sourceFile, int line);
+[[noreturn]] void FatalError(const std::string& message, const char* sourceFile, int line);
+
+#define TRACE_MESSAGE(message) TraceMessage((message), __FILE__, __LINE__)
+#define ASSERT_CHECK(condition) AssertCheck(static_cast<bool>(condition), __FILE__, __LINE__)
+#define FATAL_ERROR(message) FatalError((message), __FILE__, __LINE__)
+
+// "SourceCode/sim/SIM_Policy.cpp" -> "SIM_Policy".
+std::string SourceFileName(const char* sourceFile);
+
+// True on every system this game runs on: it chooses the documents folder for
+// the user files and the suffix of assertion lines.
+bool IsWindowsXP();
+
+namespace Diagnostics {
+
+// Exit status of the process after a fatal error.
+constexpr int kFatalExitCode = 3;
+
+// Called with the full fatal line ("message:file line") after it has been
+// logged and written to stderr. The game installs one that shows a message
+// box; tests install one that throws. When the handler returns, the process exits.
+using FatalHandler = std::function<void(const std::string& line, const std::string& message)>;
+FatalHandler SetFatalHandler(FatalHandler handler);
+
+// The loaded mission's flag name, appended to assertion lines ("" when none).
+using FlagProvider = std::function<std::string()>;
+void SetMissionFlagProvider(FlagProvider provider);
+
+// Number of failed AssertCheck calls since start (or the last reset).
+int AssertionFailures();
+void ResetAssertionFailures();
+
+}  // namespace Diagnostics

@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "engine/DebugLog.h"
+#include "engine/Diagnostics.h"
+#include "TestSupport.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(Diagnostics, SourceFileNameDropsFolderAndExtension)
+{
+    EXPECT_EQ(SourceFileName("SourceCode/sim/SIM_Policy.cpp"), "SIM_Policy");
+    EXPECT_EQ(SourceFileName("C:\\game\\Neuron.cpp"), "Neuron");
+    EXPECT_EQ(SourceFileName("plain"), "plain");
+}
+
+TEST(Diagnostics, LogFileFramesEveryLineAndTraceNamesFileAndLine)
+{
+    TempDir dir;
+    std::string path = dir.Path() + "/debug.txt";
+    DebugLog::Open(path);
+    TraceMessage("Failed to find neuron", "src/sim/Neuron.cpp", 42);
+    DebugLog::Close();
+    EXPECT_EQ(ReadFile(path), "----DEBUG FILE----\nFailed to find neuron:Neuron 42\nEND DEBUG---\n");
+}
+
+TEST(Diagnostics, MissingFolderKeepsTheLogSilent)
+{
+    DebugLog::Open("/nonexistent-folder-for-rulecraft/debug.txt");
+    EXPECT_FALSE(DebugLog::IsOpen());
+    TraceMessage("still runs", __FILE__, __LINE__);  // must not crash
+    DebugLog::Close();
+}
+
+TEST(Diagnostics, AssertionLineWithAndWithoutMissionFlag)
+{
+    LogCapture log;
+    int before = Diagnostics::AssertionFailures();
+    AssertCheck(true, "x.cpp", 1);
+    EXPECT_TRUE(log.Lines().empty());
+    AssertCheck(false, "sim/SIM_Voter.cpp", 77);
+    Diagnostics::SetMissionFlagProvider([] { return std::string("flag_of_testland"); });
+    AssertCheck(false, "sim/SIM_Voter.cpp", 78);
+    Diagnostics::SetMissionFlagProvider(nullptr);
+    ASSERT_EQ(log.Lines().size(), 2u);
+    EXPECT_EQ(log.Lines()[0], "Assertion failure:filename:SIM_Voter,linenum:77,build:version,Windows XP detected");
+    EXPECT_EQ(log.Lines()[1],
+              "Assertion failure:filename:SIM_Voter,linenum:78,build:version,flag:flag_of_testland,Windows XP detected");
+    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
+}
+
+TEST(Diagnostics, FatalErrorIsLoggedBeforeTheHandlerRuns)
+{
+    LogCapture log;
+    FatalCatcher catcher;
+    try {
+        FatalError("missing comma", "sim/Neuron.cpp", 12);
+        FAIL() << "FatalError returned";
+    } catch (const FatalErrorRaised& e) {
+        EXPECT_EQ(e.message, "missing comma");
+        EXPECT_EQ(e.line, "missing comma:Neuron 12");
+    }
+    ASSERT_FALSE(log.Lines().empty());
+    EXPECT_EQ(log.Lines().back(), "missing comma:Neuron 12");
+}
+
+TEST(Diagnostics, OverlongMessagesAreClipped)
+{
+    LogCapture log;
+    TraceMessage(std::string(2000, 'a'), "f.cpp", 1);
+    ASSERT_EQ(log.Lines().size(), 1u);
+    EXPECT_EQ(log.Lines()[0].size(), 511u);
+}
+
+TEST(Diagnostics, FatalExitsWithStatusThreeWithoutHandler)
+{
+    EXPECT_EXIT(FatalError("Failed to get mydocuments", "Folders.cpp", 9), ::testing::ExitedWithCode(3),
+                "Failed to get mydocuments:Folders 9");
+}
+
+}  // namespace
