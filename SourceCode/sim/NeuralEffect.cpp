@@ -1,0 +1,150 @@
+#include "sim/NeuralEffect.h"
+
+#include <cmath>
+
+#include "engine/Diagnostics.h"
+#include "sim/Neuron.h"
+
+namespace {
+
+bool gRunning = true;
+bool gInitialising = false;
+
+struct EffectSlotOf {
+    static size_t& Get(NeuralEffect* effect) { return effect->mEffectSlot; }
+};
+
+SlotList<NeuralEffect, EffectSlotOf>& Registry()
+{
+    static SlotList<NeuralEffect, EffectSlotOf> registry;
+    return registry;
+}
+
+}  // namespace
+
+bool IsRunning() { return gRunning; }
+void SetRunning(bool running) { gRunning = running; }
+
+NeuralEffect::NeuralEffect(Neuron* source, Neuron* target, const std::string& formula, float multiplier,
+                           float initialInput)
+    : mSource(source), mTarget(target), mMultiplier(multiplier), mInput(initialInput), mTargetInput(initialInput)
+{
+    if (formula.size() > EffectFormula::kMaxLength)
+        FATAL_ERROR("Effect formula longer than 31 characters: " + formula);
+    mFormula = EffectFormula(formula);
+    ASSERT_CHECK(source != nullptr && target != nullptr);
+    Registry().Add(this);
+    if (source)
+        source->LinkOutgoing(this);
+    if (target)
+        target->LinkIncoming(this);
+}
+
+NeuralEffect::~NeuralEffect()
+{
+    // The effect list always forgets the effect (that costs nothing); the two
+    // neurons only while links are maintained, since during a teardown they may
+    // already be gone.
+    Registry().Remove(this);
+    if (!gRunning)
+        return;
+    if (mSource)
+        mSource->UnlinkOutgoing(this);
+    if (mTarget)
+        mTarget->UnlinkIncoming(this);
+}
+
+void NeuralEffect::SetInertialDrag(unsigned turns)
+{
+    if (turns > kMaxInertialDrag)
+        FATAL_ERROR("Invalid Inertial drag for neural effect");
+    mInertialDrag = turns;
+}
+
+void NeuralEffect::SetInput(float value)
+{
+    mInput = value;
+    mOutput = mFormula.Evaluate(mInput) * mMultiplier;
+}
+
+float NeuralEffect::ComputeOutput()
+{
+    if (gInitialising || mSteps == 1)
+        mInput = mTargetInput;
+    mOutput = mFormula.Evaluate(mInput) * mMultiplier;
+    return mOutput;
+}
+
+float NeuralEffect::GetEffectiveOutput()
+{
+    float output = ComputeOutput();
+    if (mSource && mSource->GetType() == NEURON_POLICY)
+        output = output * mSource->ImplementationLevel() * mSource->MinisterialFactor();
+    return output;
+}
+
+float NeuralEffect::EvaluateAt(float x) const
+{
+    float result = mFormula.Evaluate(x) * mMultiplier;
+    if (mSource && mSource->GetType() == NEURON_POLICY)
+        result *= mSource->MinisterialFactor();
+    return result;
+}
+
+float NeuralEffect::EvaluateAtTarget() const { return mFormula.Evaluate(mTargetInput); }
+
+bool NeuralEffect::SourceIsActive() const
+{
+    if (!mSource)
+        FATAL_ERROR("Orphan effect");
+    return mSource->IsActive();
+}
+
+void NeuralEffect::Update()
+{
+    float old = GetEffectiveOutput();
+    if (mFirstUpdatePending) {
+        old = 0.0f;
+        mFirstUpdatePending = false;
+    }
+    float step = 1.0f / static_cast<float>(mSteps);
+    if (mInput < mTargetInput) {
+        mInput += step;
+        if (mInput > mTargetInput)
+            mInput = mTargetInput;
+    } else if (mInput > mTargetInput) {
+        mInput -= step;
+        if (mInput < mTargetInput)
+            mInput = mTargetInput;
+    }
+    mLastChange = std::fabs(GetEffectiveOutput() - old);
+}
+
+const std::vector<NeuralEffect*>& NeuralEffect::All() { return Registry().Items(); }
+
+size_t NeuralEffect::Count() { return Registry().Size(); }
+
+void NeuralEffect::UpdateAllEffects()
+{
+    const auto& effects = Registry().Items();
+    for (size_t i = 0; i < effects.size(); ++i) {
+        NeuralEffect* effect = effects[i];
+        if (effect && effect->SourceIsActive())
+            effect->Update();
+    }
+}
+
+void NeuralEffect::ClearEffects()
+{
+    ASSERT_CHECK(!gRunning);
+    // Walk the raw slots: when links are (wrongly) still maintained, each
+    // deletion unlinks itself and leaves a hole instead of moving the others.
+    const auto& slots = Registry().Slots();
+    for (size_t i = 0; i < slots.size(); ++i)
+        delete slots[i];
+    Registry().Clear();
+}
+
+void NeuralEffect::SetInitialising(bool initialising) { gInitialising = initialising; }
+
+bool NeuralEffect::IsInitialising() { return gInitialising; }
