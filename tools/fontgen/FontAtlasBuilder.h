@@ -1,0 +1,52 @@
+#pragma once
+// Renders one bitmap font: a square texture holding a 10 x 10 grid of glyph cells
+// and the 100 glyph widths the game's font loader reads.
+//
+// Glyph g sits in row g / 10, column g % 10. Glyphs 0..91 are the characters
+// 33..124 ("!" to "|"); the game draws byte 163 (pound) with glyph 92, both "%"
+// and "~" with glyph 93 and byte 128 (euro) with glyph 94, so those cells hold
+// the pound sign, the percent sign and the euro sign. Glyphs 95..99 are only
+// ever measured (bytes 128 and above), never drawn: they stay empty and get
+// the width of an average lower-case letter.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct FontSpec {
+    std::string textureName;             // e.g. "arial16.dds"
+    std::vector<std::string> faceFiles;  // candidates, first existing one is used
+    int nominalSize = 0;                 // pixel size at which glyphs are drawn 1:1
+    int cellSize = 0;                    // side of one grid cell in texture pixels
+    int spacing = 0;                     // extra pixels the game adds after every glyph
+    int pixelSize = 0;                   // em size handed to FreeType
+};
+
+class FontAtlasBuilder {
+public:
+    static constexpr int kGlyphCount = 100;
+
+    // Renders the font; false with a message in error() when the face can't be used
+    // or a glyph does not fit its cell.
+    bool Build(const FontSpec& spec);
+
+    int TextureSize() const { return textureSize_; }
+    const std::vector<uint32_t>& Pixels() const { return pixels_; }  // 0xAARRGGBB
+    const std::vector<int32_t>& Widths() const { return widths_; }
+    const std::string& FaceFile() const { return faceFile_; }
+    int Baseline() const { return baseline_; }
+    const std::string& Error() const { return error_; }
+
+    // The character code (Unicode) drawn in glyph cell g, 0 for an empty cell.
+    static uint32_t CodepointForGlyph(int glyph);
+
+    // The 400-byte metrics file: 100 little-endian signed 32-bit widths.
+    std::vector<uint8_t> MetricsBytes() const;
+
+private:
+    int textureSize_ = 0;
+    int baseline_ = 0;
+    std::vector<uint32_t> pixels_;
+    std::vector<int32_t> widths_;
+    std::string faceFile_;
+    std::string error_;
+};

@@ -1,0 +1,77 @@
+#include "TextPreview.h"
+
+#include <cstdio>
+
+namespace {
+
+// The game's glyph map for drawing: byte c is glyph c - 33, "%" is glyph 93,
+// the euro (128) glyph 94, the pound (163) glyph 92.
+int GlyphForByte(unsigned char c)
+{
+    if (c == '%') return 93;
+    if (c == 128) return 94;
+    if (c == 163) return 92;
+    if (c < 33 || c >= 128) return -1;
+    return c - 33 > 99 ? 99 : c - 33;
+}
+
+float Kerning(int previous, int glyph)
+{
+    const int f = 'f' - 33;
+    if (previous == f && (glyph == 'o' - 33 || glyph == 'e' - 33 || glyph == 'a' - 33 || glyph == 'u' - 33))
+        return -1.0f;
+    if (previous == f && glyph == f) return -2.0f;
+    if (previous == 'o' - 33 && glyph == 'w' - 33) return -1.0f;
+    return 0.0f;
+}
+
+}  // namespace
+
+TextPreview::TextPreview(int width, int height) : width_(width), height_(height), rgb_(size_t(width) * height * 3)
+{
+    // The game's calm navy, so the proof shows text the way the panels will.
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            float* p = &rgb_[(size_t(y) * width_ + x) * 3];
+            p[0] = 0.11f; p[1] = 0.16f; p[2] = 0.25f;
+        }
+}
+
+int TextPreview::DrawLine(const FontAtlasBuilder& font, const FontSpec& spec, const std::string& text, int x, int y)
+{
+    float pen = float(x);
+    int previous = -1;
+    const int tex = font.TextureSize();
+    for (unsigned char c : text) {
+        if (c == ' ') {
+            pen += float(int(spec.nominalSize * 0.25f));
+            previous = -1;
+            continue;
+        }
+        int g = GlyphForByte(c);
+        if (g < 0) continue;
+        if (previous >= 0) pen += Kerning(previous, g);
+        int cellX = (g % 10) * spec.cellSize, cellY = (g / 10) * spec.cellSize;
+        for (int v = 0; v < spec.cellSize; ++v)
+            for (int u = 0; u < spec.cellSize; ++u) {
+                int px = int(pen) + u, py = y + v;
+                if (px < 0 || py < 0 || px >= width_ || py >= height_) continue;
+                uint32_t texel = font.Pixels()[size_t(cellY + v) * tex + size_t(cellX + u)];
+                float a = float(texel >> 24) / 255.0f;
+                float* p = &rgb_[(size_t(py) * width_ + px) * 3];
+                for (int k = 0; k < 3; ++k) p[k] = p[k] * (1 - a) + a;
+            }
+        pen += float(font.Widths()[g] + spec.spacing);
+        previous = g;
+    }
+    return int(pen);
+}
+
+bool TextPreview::WritePpm(const std::string& path) const
+{
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    std::fprintf(f, "P6\n%d %d\n255\n", width_, height_);
+    for (float v : rgb_) std::fputc(int(v * 255.0f + 0.5f), f);
+    return std::fclose(f) == 0;
+}
