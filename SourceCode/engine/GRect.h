@@ -1,0 +1,13 @@
+#pragma once
+
+// A screen rectangle in whole pixels: left and top inside, right and bottom
+// one past the last pixel.
+struct GRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+};

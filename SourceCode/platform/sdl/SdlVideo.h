@@ -1,0 +1,99 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+// The game's one window and the SDL renderer under D3DEngine.
+//
+// The game always draws at its logical size (the display mode, 1024 x 768 on
+// most desktops) into an offscreen target. Present() scales that picture into
+// the window keeping its aspect ratio, with black bars where the shapes differ,
+// so the window can be resized freely and full screen can use the desktop's own
+// mode. Mouse positions from SDL events are in window coordinates: map them with
+// WindowToLogical before handing them to the interface.
+class SdlVideo {
+public:
+    enum class RendererKind {
+        Accelerated,  // SDL's default choice for the desktop
+        Software,     // SDL's software renderer (tests, "ForceFallback")
+    };
+
+    // A rectangle in window or output pixels.
+    struct Box {
+        int x = 0, y = 0, w = 0, h = 0;
+    };
+
+    // --- The window (the shell owns it) -----------------------------------
+    // Initialises SDL's video subsystem when needed and creates a resizable
+    // window of the given client size, centred. Returns false (and logs the SDL
+    // error) when that fails; LastError() then holds SDL's text.
+    bool CreateMainWindow(const std::string& title, int width, int height);
+    void DestroyMainWindow();
+    SDL_Window* Window() const { return window_; }
+    // Loads any image FreeImage reads (ICO, PNG, BMP) and sets it as the window icon.
+    bool SetWindowIcon(const std::string& path);
+    const std::string& LastError() const { return lastError_; }
+
+    // --- The renderer (D3DEngine::Init / Release call these) -------------
+    // Creates the renderer on the main window and the logical target. In a
+    // window, the window is resized to the logical size when the desktop has
+    // room for it; full screen uses the desktop's mode (no mode switch).
+    bool CreateRenderer(int logicalWidth, int logicalHeight, bool fullscreen, RendererKind kind);
+    void DestroyRenderer();  // frees every texture made on it; safe to call twice
+    SDL_Renderer* Renderer() const { return renderer_; }
+    SDL_Texture* Target() const { return target_; }
+    bool IsSoftware() const { return software_; }
+    int LogicalWidth() const { return logicalWidth_; }
+    int LogicalHeight() const { return logicalHeight_; }
+
+    // --- Full screen (Alt+Enter) ------------------------------------------
+    bool IsFullscreen() const;
+    void SetFullscreen(bool fullscreen);
+    void ToggleFullscreen();
+
+    // --- Frames -----------------------------------------------------------
+    // Scales the logical picture into the window (letterboxed) and shows it.
+    void Present();
+
+    // Where the logical picture lies in the window, in window coordinates
+    // (the ones SDL mouse events use).
+    Box LetterboxInWindow() const;
+    // Window coordinates -> logical pixels. Points on the black bars map
+    // outside 0..logical size; callers clamp as they need.
+    void WindowToLogical(float windowX, float windowY, float& logicalX, float& logicalY) const;
+
+    // --- Read-back for tests ----------------------------------------------
+    // The logical picture drawn so far this frame, ARGB, row by row.
+    bool ReadLogicalPixels(std::vector<uint32_t>& argb);
+    // The whole window as Present() would show it (bars included), ARGB.
+    bool ReadWindowPixels(std::vector<uint32_t>& argb, int& width, int& height);
+
+    // --- Desktop ------------------------------------------------------------
+    static void DesktopSize(int& width, int& height);  // 1024 x 768 when unknown
+    static int DesktopDepth();                         // bits per pixel, 32 when unknown
+
+    SdlVideo() = default;
+    ~SdlVideo();
+    SdlVideo(const SdlVideo&) = delete;
+    SdlVideo& operator=(const SdlVideo&) = delete;
+
+private:
+    void ComposeWindow();  // letterbox the target into the window's back buffer
+    Box LetterboxInOutput() const;
+
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* target_ = nullptr;
+    bool software_ = false;
+    bool ownsVideoInit_ = false;
+    int logicalWidth_ = 0;
+    int logicalHeight_ = 0;
+    std::string lastError_;
+};
+
+// The process-wide video object.
+SdlVideo& GetSdlVideo();
