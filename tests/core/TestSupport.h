@@ -70,3 +70,24 @@ public:
 private:
     std::string path_;
 };
+
+// Starts and ends every test with an empty network, links maintained.
+#include <gtest/gtest.h>
+
+#include "sim/NeuralEffect.h"
+#include "sim/Neuron.h"
+
+class NetworkTest : public ::testing::Test {
+protected:
+    void SetUp() override { ResetNetwork(); }
+    void TearDown() override { ResetNetwork(); }
+    static void ResetNetwork()
+    {
+        SetRunning(true);
+        NeuralEffect::SetInitialising(false);
+        Neuron::ClearNetwork();
+        SetRunning(false);
+        NeuralEffect::ClearEffects();
+        SetRunning(true);
+    }
+};
