@@ -13,7 +13,7 @@ public:
 
     virtual bool Contains(float x, float y) const;
     virtual void SetPosition(float x, float y);
-    virtual void Draw();  // untextured
+    virtual void Draw();  // with whatever texture is bound (SetTexture(nullptr) for none)
 
     void SetSize(float width, float height);
     bool IsOnScreen() const;
