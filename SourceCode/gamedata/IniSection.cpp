@@ -1,0 +1,184 @@
+#include "gamedata/IniSection.h"
+
+#include "engine/Diagnostics.h"
+#include "platform/IniFile.h"
+#include "platform/NumberText.h"
+#include "platform/PlatformFiles.h"
+
+void IniSection::Load(const std::string& section, const std::string& file)
+{
+    LoadFromStrings(section, IniFile::ReadSection(file, section), file);
+}
+
+void IniSection::LoadFromText(const std::string& section, std::string_view fileText, const std::string& fileName)
+{
+    LoadFromStrings(section, IniFile::Parse(fileText).SectionStrings(section), fileName);
+}
+
+void IniSection::Clear()
+{
+    raw_.clear();
+    rawCursor_ = 0;
+    entries_.clear();
+    cursor_ = 0;
+}
+
+void IniSection::SplitRaw(const std::string& raw, std::string& key, std::string& value)
+{
+    size_t equals = raw.find('=');
+    key = raw.substr(0, equals);
+    value = equals == std::string::npos ? std::string() : raw.substr(equals + 1);
+}
+
+std::string IniSection::DecodeValue(std::string_view rawValue)
+{
+    std::string value;
+    bool escaped = false;
+    for (char c : rawValue) {
+        if (c == '\\') {
+            escaped = true;
+        } else if (c == '=' || c == '"' || c == '\n') {
+            if (escaped) {
+                value += c;
+                escaped = false;
+            }
+        } else {
+            value += c;
+        }
+    }
+    return value;
+}
+
+void IniSection::LoadFromStrings(const std::string& section, std::vector<std::string> strings,
+                                 const std::string& fileName)
+{
+    Clear();
+    fileName_ = fileName;
+    sectionName_ = section;
+    raw_ = std::move(strings);
+    for (const std::string& raw : raw_) {
+        std::string key, rawValue;
+        SplitRaw(raw, key, rawValue);
+        while (!key.empty() && (key.back() == ' ' || key.back() == '\r' || key.back() == '\n'))
+            key.pop_back();
+        Add(key, DecodeValue(rawValue));
+    }
+}
+
+const IniEntry* IniSection::Find(const std::string& key) const
+{
+    for (const IniEntry& entry : entries_)
+        if (entry.key == key)
+            return &entry;
+    return nullptr;
+}
+
+std::string IniSection::GetText(const std::string& key) const
+{
+    const IniEntry* entry = Find(key);
+    return entry ? entry->value : std::string();
+}
+
+float IniSection::GetFloat(const std::string& key, float defaultValue) const
+{
+    const IniEntry* entry = Find(key);
+    if (!entry || entry->value.empty())
+        return defaultValue;
+    return NumberText::ParseFloat(entry->value);
+}
+
+int IniSection::GetInt(const std::string& key) const
+{
+    const IniEntry* entry = Find(key);
+    return entry ? NumberText::ParseInt(entry->value) : 0;
+}
+
+bool IniSection::Has(const std::string& key) const { return Find(key) != nullptr; }
+
+void IniSection::SetFloat(const std::string& key, float value)
+{
+    std::string text = NumberText::FormatFixed(value, 2);
+    for (IniEntry& entry : entries_)
+        if (entry.key == key)
+            entry.value = text;
+}
+
+void IniSection::Add(const std::string& key, const std::string& value)
+{
+    if (!key.empty() && key.front() == '/')
+        return;
+    entries_.push_back(IniEntry{key, value});
+}
+
+bool IniSection::NextKey(std::string& key)
+{
+    if (cursor_ >= entries_.size())
+        return false;
+    key = entries_[cursor_++].key;
+    return true;
+}
+
+bool IniSection::NextValue(std::string& value)
+{
+    if (cursor_ >= entries_.size())
+        return false;
+    value = entries_[cursor_++].value;
+    return true;
+}
+
+bool IniSection::NextRawPair(std::string& key, std::string& value)
+{
+    if (rawCursor_ >= raw_.size())
+        return false;
+    SplitRaw(raw_[rawCursor_++], key, value);
+    return true;
+}
+
+std::string IniSection::ToText() const
+{
+    auto clean = [](const std::string& text, bool escape) {
+        std::string result;
+        for (char c : text) {
+            if (c == '\n' || c == '\r')
+                continue;  // would start a new line in the file
+            if (escape && (c == '"' || c == '='))
+                result += '\\';
+            result += c;
+        }
+        return result;
+    };
+    std::string text = "[" + clean(sectionName_, false) + "]\n";
+    for (const IniEntry& entry : entries_)
+        text += clean(entry.key, false) + " = " + clean(entry.value, true) + "\n";
+    return text;
+}
+
+bool IniSection::Save(const std::string& file) const
+{
+    std::string error;
+    if (PlatformFiles::WriteFileAtomically(file, ToText(), &error))
+        return true;
+    TRACE_MESSAGE("Failed to save section " + sectionName_ + " to " + file + ": " + error);
+    return false;
+}
+
+std::vector<std::string> IniSection::SectionNamesFromText(std::string_view fileText)
+{
+    std::vector<std::string> names;
+    for (std::string line : PlatformFiles::SplitLines(std::string(fileText))) {
+        if (line.empty() || line.front() != '[')
+            continue;
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\r' || line.back() == '\n'))
+            line.pop_back();
+        names.push_back(line.size() >= 2 ? line.substr(1, line.size() - 2) : std::string());
+    }
+    return names;
+}
+
+std::vector<std::string> IniSection::SectionNames(const std::string& file)
+{
+    std::string text;
+    if (!PlatformFiles::ReadFile(file, text))
+        return {};
+    return SectionNamesFromText(text);
+}

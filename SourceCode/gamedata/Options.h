@@ -1,0 +1,31 @@
+#pragma once
+#include <string>
+
+#include "gamedata/IniSection.h"
+
+// The player's options: section "options" of the options file. The shipped
+// "data\\options.txt" holds the defaults and lists every option; the player's
+// copy in the user folder is read instead when it exists and is the one saved.
+// Values are fractions written "%.2f"; only options listed in the file can be set.
+class Options {
+public:
+    static constexpr const char* kShippedFile = "data\\options.txt";
+    static constexpr const char* kSection = "options";
+
+    static Options& Get();
+
+    void Load();
+    // Writes the player's copy; on failure the old copy stays and it is logged.
+    bool Save() const;
+
+    float GetFloat(const std::string& key) const { return section_.GetFloat(key, 0.0f); }
+    bool IsOn(const std::string& key) const { return GetFloat(key) != 0.0f; }
+    void SetFloat(const std::string& key, float value) { section_.SetFloat(key, value); }
+
+    IniSection& Section() { return section_; }
+    const std::string& LoadedFrom() const { return loadedFrom_; }
+
+private:
+    IniSection section_;
+    std::string loadedFrom_;
+};

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sys/resource.h>
+
+#include "TestSupport.h"
+#include "platform/PlatformFiles.h"
+
+namespace {
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+}
+
+std::string ReadText(const std::string& path)
+{
+    std::string text;
+    PlatformFiles::ReadFile(path, text);
+    return text;
+}
+
+// Limits the size of files this process may write, so that a write fails
+// like on a full disk (root ignores permissions, but not this limit).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST(PlatformFiles, BackslashPathsOpenTheSameFile)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path() + "/data/sub");
+    WriteText(dir.Path() + "/data/sub/options.txt", "x");
+    EXPECT_EQ(PlatformFiles::NormalizeSlashes("data\\sub\\options.txt"), "data/sub/options.txt");
+    EXPECT_EQ(ReadText(dir.Path() + "\\data\\sub\\options.txt"), "x");
+}
+
+TEST(PlatformFiles, ResolvePathMatchesEveryComponentWithoutCase)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path() + "/Data/Simulation");
+    WriteText(dir.Path() + "/Data/Simulation/Policies.CSV", "p");
+    EXPECT_EQ(PlatformFiles::ResolvePath(dir.Path() + "\\data\\SIMULATION\\policies.csv"),
+              dir.Path() + "/Data/Simulation/Policies.CSV");
+    EXPECT_TRUE(PlatformFiles::IsFile(dir.Path() + "/DATA/simulation/POLICIES.csv"));
+    EXPECT_TRUE(PlatformFiles::IsDirectory(dir.Path() + "/data/simulation"));
+    EXPECT_EQ(ReadText(dir.Path() + "/data/simulation/policies.csv"), "p");
+}
+
+TEST(PlatformFiles, ResolvePathPrefersTheExactNameAndKeepsMissingParts)
+{
+    TempDir dir;
+    WriteText(dir.Path() + "/a.txt", "lower");
+    WriteText(dir.Path() + "/A.txt", "upper");
+    EXPECT_EQ(PlatformFiles::ResolvePath(dir.Path() + "/A.txt"), dir.Path() + "/A.txt");
+    EXPECT_EQ(PlatformFiles::ResolvePath(dir.Path() + "/a.TXT"), dir.Path() + "/A.txt");  // first in byte order
+    std::filesystem::create_directories(dir.Path() + "/Saves");
+    // A file that does not exist yet still lands in the folder that does.
+    EXPECT_EQ(PlatformFiles::ResolvePath(dir.Path() + "/saves/New\\game.xml"), dir.Path() + "/Saves/New/game.xml");
+    EXPECT_FALSE(PlatformFiles::Exists(dir.Path() + "/nothing/here"));
+}
+
+TEST(PlatformFiles, WildcardSearchIsSortedAndIgnoresCase)
+{
+    TempDir dir;
+    for (const char* name : {"beta.txt", "Alpha.TXT", "gamma.txt", "delta.csv", "C.txt", "notes.txt.bak"})
+        WriteText(dir.Path() + "/" + name, "x");
+    std::filesystem::create_directories(dir.Path() + "/folder.txt");
+    std::vector<std::string> expected = {"Alpha.TXT", "beta.txt", "C.txt", "gamma.txt"};
+    EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "/*.txt"), expected);
+    EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "\\*.TXT"), expected);
+    EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "/?.txt"), std::vector<std::string>{"C.txt"});
+    EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "/*.*").size(), 6u);
+    EXPECT_EQ(PlatformFiles::FindFilePaths(dir.Path() + "/g*.txt"),
+              std::vector<std::string>{dir.Path() + "/gamma.txt"});
+    EXPECT_TRUE(PlatformFiles::FindFiles(dir.Path() + "/missing/*.txt").empty());
+}
+
+TEST(PlatformFiles, WildcardMatching)
+{
+    EXPECT_TRUE(PlatformFiles::MatchesWildcard("Mission One.txt", "*.TXT"));
+    EXPECT_TRUE(PlatformFiles::MatchesWildcard("abc", "a*c"));
+    EXPECT_TRUE(PlatformFiles::MatchesWildcard("ac", "a*c"));
+    EXPECT_TRUE(PlatformFiles::MatchesWildcard("README", "*.*"));
+    EXPECT_FALSE(PlatformFiles::MatchesWildcard("a.txt.bak", "*.txt"));
+    EXPECT_FALSE(PlatformFiles::MatchesWildcard("ab", "a?c"));
+}
+
+TEST(PlatformFiles, ReadLinesHandlesEveryLineBreakAndLongLines)
+{
+    TempDir dir;
+    std::string longLine(100000, 'x');
+    WriteText(dir.Path() + "/lines.txt", "\xEF\xBB\xBF" "one\r\ntwo\nthree\r\r\n" + longLine + "\nlast");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(PlatformFiles::ReadLines(dir.Path() + "/lines.txt", lines));
+    std::vector<std::string> expected = {"one", "two", "three", "", longLine, "last"};
+    EXPECT_EQ(lines, expected);
+    EXPECT_FALSE(PlatformFiles::ReadLines(dir.Path() + "/missing.txt", lines));
+    EXPECT_TRUE(lines.empty());
+    EXPECT_FALSE(PlatformFiles::ReadLines(dir.Path(), lines));  // a folder is not a file
+}
+
+TEST(PlatformFiles, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
+{
+    TempDir dir;
+    std::string path = dir.Path() + "/Options.txt";
+    WriteText(path, "old");
+    ASSERT_TRUE(PlatformFiles::WriteFileAtomically(dir.Path() + "/options.txt", "new text"));
+    EXPECT_EQ(ReadText(path), "new text");  // the existing file, whatever the case of its name
+    EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "/*"), std::vector<std::string>{"Options.txt"});
+}
+
+TEST(PlatformFiles, FailedAtomicWriteKeepsTheOldFile)
+{
+    TempDir dir;
+    std::string path = dir.Path() + "/options.txt";
+    WriteText(path, "old contents");
+    std::string error;
+    {
+        FileSizeLimit limit(4);
+        EXPECT_FALSE(PlatformFiles::WriteFileAtomically(path, std::string(10000, 'n'), &error));
+    }
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(ReadText(path), "old contents");
+    EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "/*"), std::vector<std::string>{"options.txt"});
+}
+
+TEST(PlatformFiles, AtomicWriteUnderARegularFileFails)
+{
+    TempDir dir;
+    WriteText(dir.Path() + "/plain", "file");
+    std::string error;
+    EXPECT_FALSE(PlatformFiles::WriteFileAtomically(dir.Path() + "/plain/options.txt", "x", &error));
+    EXPECT_NE(error.find("options.txt"), std::string::npos);
+    EXPECT_EQ(ReadText(dir.Path() + "/plain"), "file");
+}
+
+TEST(PlatformFiles, CreateFolderReportsFailure)
+{
+    TempDir dir;
+    EXPECT_TRUE(PlatformFiles::CreateFolder(dir.Path() + "/new"));
+    EXPECT_TRUE(PlatformFiles::CreateFolder(dir.Path() + "/NEW"));  // already there, in another case
+    WriteText(dir.Path() + "/file", "x");
+    std::string error;
+    EXPECT_FALSE(PlatformFiles::CreateFolder(dir.Path() + "/file/sub", &error));
+    EXPECT_FALSE(error.empty());
+}

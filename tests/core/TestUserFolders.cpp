@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <sys/resource.h>
+
+#include "TestSupport.h"
+#include "gamedata/HintsFile.h"
+#include "gamedata/Options.h"
+#include "gamedata/SetupSection.h"
+#include "gamedata/UserFolders.h"
+#include "gamedata/UserSettingsFile.h"
+#include "platform/PlatformFiles.h"
+
+namespace {
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+}
+
+std::string ReadText(const std::string& path)
+{
+    std::string text;
+    PlatformFiles::ReadFile(path, text);
+    return text;
+}
+
+// Makes writes beyond a size fail as on a full disk (tests run as root, so
+// permissions cannot make a write fail).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+// Points the process-wide user folders at a fresh temporary base.
+class UserFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UserFolders::Get().SetBaseFolder(base_.Path());
+        UserFolders::Get().Create();
+    }
+
+    TempDir base_;
+};
+
+}  // namespace
+
+TEST_F(UserFolderTest, CreatesTheWholeTree)
+{
+    const UserFolders& folders = UserFolders::Get();
+    EXPECT_EQ(folders.UserFolder(), base_.Path() + "/rulecraft2");
+    EXPECT_EQ(folders.SaveGameFolder(), base_.Path() + "/rulecraft2/savegames");
+    EXPECT_EQ(folders.ModPath("data/missions/*.txt"), base_.Path() + "/rulecraft2/mods/data/missions/*.txt");
+    for (const std::string& folder : UserFolders::FolderTree(base_.Path()))
+        EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
+    EXPECT_EQ(UserFolders::FolderTree("B").back(), "B/rulecraft2/mods/data/simulation/policies");
+    EXPECT_EQ(UserFolders::FolderTree("B").size(), 11u);
+    UserFolders::Get().Create();  // a second run finds everything in place
+}
+
+TEST(UserFolders, AFolderThatCannotBeCreatedIsFatal)
+{
+    TempDir dir;
+    WriteText(dir.Path() + "/file", "x");
+    FatalCatcher catcher;
+    UserFolders::Get().SetBaseFolder(dir.Path() + "/file");
+    try {
+        UserFolders::Get().Create();
+        FAIL() << "no fatal error";
+    } catch (const FatalErrorRaised& error) {
+        EXPECT_EQ(error.message.rfind("Failed to create folder " + dir.Path() + "/file/rulecraft2: ", 0), 0u)
+            << error.message;
+    }
+}
+
+TEST(UserFolders, DocumentsFolderChoice)
+{
+    TempDir home;
+    const std::string& h = home.Path();
+    // Nothing configured and no Documents folder: the home folder.
+    EXPECT_EQ(UserFolders::ChooseDocumentsFolder(h, "", ""), h);
+    std::filesystem::create_directories(h + "/Documents");
+    EXPECT_EQ(UserFolders::ChooseDocumentsFolder(h, "", ""), h + "/Documents");
+    std::filesystem::create_directories(h + "/Dokumente");
+    std::string userDirs = "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+                           "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n";
+    EXPECT_EQ(UserFolders::ChooseDocumentsFolder(h, "", userDirs), h + "/Dokumente");
+    std::filesystem::create_directories(h + "/env");
+    EXPECT_EQ(UserFolders::ChooseDocumentsFolder(h, h + "/env", userDirs), h + "/env");
+    // Configured folders that do not exist are passed over.
+    EXPECT_EQ(UserFolders::ChooseDocumentsFolder(h, h + "/gone", "XDG_DOCUMENTS_DIR=\"$HOME/gone\"\n"),
+              h + "/Documents");
+}
+
+TEST_F(UserFolderTest, SettingsFilesAreWrittenToTheUserFolderOnly)
+{
+    TempDir program;
+    std::filesystem::create_directories(program.Path() + "/data");
+    WriteText(program.Path() + "/data/options.txt", "[options]\nMUSIC = 0.70\n");
+    UserSettingsFile file(program.Path() + "\\data\\options.txt");
+    EXPECT_EQ(file.PlayerPath(), UserFolders::Get().UserFolder() + "/options.txt");
+    EXPECT_EQ(file.ReadPath(), file.ShippedPath());
+    WriteText(file.PlayerPath(), "[options]\nMUSIC = 0.10\n");
+    EXPECT_EQ(file.ReadPath(), file.PlayerPath());
+}
+
+TEST_F(UserFolderTest, OptionsStartFromTheShippedDefaultsAndSaveToThePlayersCopy)
+{
+    std::string shipped = ReadText("data/options.txt");
+    Options& options = Options::Get();
+    options.Load();
+    EXPECT_EQ(options.LoadedFrom(), Options::kShippedFile);
+    for (const char* key : {"ENABLEDILEMMAS", "ENABLEMANIFESTO", "ENABLERESTRICTPOWER", "AUTOSAVE", "MUSIC",
+                            "ENABLEMUSIC", "CYNICISM", "INTERESTRATE", "DIFFICULTY", "GLOBALECONOMY"})
+        EXPECT_TRUE(options.Section().Has(key)) << key;
+
+    options.SetFloat("MUSIC", 0.25f);
+    options.SetFloat("NOT_AN_OPTION", 1.0f);
+    ASSERT_TRUE(options.Save());
+    EXPECT_EQ(ReadText("data/options.txt"), shipped);  // the program folder is never written
+    std::string saved = ReadText(UserFolders::Get().UserFolder() + "/options.txt");
+    EXPECT_NE(saved.find("MUSIC = 0.25\n"), std::string::npos);
+    EXPECT_EQ(saved.find("NOT_AN_OPTION"), std::string::npos);
+
+    options.Load();
+    EXPECT_EQ(options.LoadedFrom(), UserFolders::Get().UserFolder() + "/options.txt");
+    EXPECT_FLOAT_EQ(options.GetFloat("MUSIC"), 0.25f);
+    EXPECT_FLOAT_EQ(options.GetFloat("NOT_AN_OPTION"), 0.0f);
+}
+
+TEST_F(UserFolderTest, FailedOptionsSaveKeepsThePlayersCopyAndIsLogged)
+{
+    Options& options = Options::Get();
+    options.Load();
+    ASSERT_TRUE(options.Save());
+    std::string path = UserFolders::Get().UserFolder() + "/options.txt";
+    std::string before = ReadText(path);
+    options.SetFloat("MUSIC", 0.5f);
+    LogCapture log;
+    {
+        FileSizeLimit diskFull(4);
+        EXPECT_FALSE(options.Save());
+    }
+    EXPECT_TRUE(log.Contains("Failed to save section options to " + path));
+    EXPECT_EQ(ReadText(path), before);
+    EXPECT_EQ(PlatformFiles::FindFiles(UserFolders::Get().UserFolder() + "/*.*"),
+              std::vector<std::string>{"options.txt"});
+}
+
+TEST_F(UserFolderTest, HintsRememberWhatWasShown)
+{
+    HintsFile& hints = HintsFile::Get();
+    hints.Load();
+    EXPECT_EQ(hints.Section().Count(), 0);
+    EXPECT_FALSE(hints.Register("HINT_START"));
+    EXPECT_FALSE(hints.Register("HINT_BUDGET"));
+    EXPECT_EQ(hints.Section().GetText("HINT_START"), "0");
+    hints.SetShown("HINT_START", true);
+    hints.SetShown("HINT_BUDGET", false);
+    ASSERT_TRUE(hints.Save());
+    EXPECT_EQ(ReadText(UserFolders::Get().UserFolder() + "/hints.txt"),
+              "[hints]\nHINT_START = 1.00\nHINT_BUDGET = 0.00\n");
+
+    hints.Load();
+    EXPECT_TRUE(hints.Register("HINT_START"));
+    EXPECT_FALSE(hints.Register("HINT_BUDGET"));
+    EXPECT_EQ(hints.Section().Count(), 2);
+}
+
+TEST(SetupSection, ShippedDataListsTablesAndEveryTuningValue)
+{
+    SetupSection::Load();
+    ASSERT_TRUE(SetupSection::IsLoaded());
+    EXPECT_EQ(GetTableLocation("simulation"), "data/simulation/simulation.csv");
+    EXPECT_EQ(GetTableLocation("situations"), "data/simulation/situations.csv");
+    EXPECT_EQ(GetTableLocation("policies"), "data/simulation/policies.csv");
+    EXPECT_EQ(GetTableLocation("voters"), "data/simulation/votertypes.csv");
+    const char* keys[] = {
+        "DILEMMAS_DISABLE", "EVENTS_DISABLE", "VOTING_OPINION_EFFECT_MULTIPLIER",
+        "VOTING_TENDENCY_EFFECT_MULTIPLIER", "VOTING_PARTY_EFFECT_MULTIPLIER", "MANIFESTO_BROKEN_PENALTY",
+        "PRESSUREGROUP_JOIN_THROTTLE", "PRESSUREGROUP_DIVISOR", "POOR_INCOME_THRESHOLD", "WEALTHY_INCOME_THRESHOLD",
+        "WEALTHY_INCOME_MAX", "VOTER_OPPOSITION_INCREASE_SYMPATHY_BELOW", "VOTER_OPPOSITON_SYMPATHY_GAIN",
+        "VOTER_OPPOSITION_DECREASE_SYMPATHY_ABOVE", "VOTER_OPPOSITON_SYMPATHY_DECAY",
+        "VOTER_PLAYER_INCREASE_SYMPATHY_ABOVE", "VOTER_PLAYER_SYMPATHY_GAIN", "VOTER_PLAYER_DECREASE_SYMPATHY_BELOW",
+        "VOTER_PLAYER_SYMPATHY_DECAY", "VOTER_OPPOSITION_JOIN_THRESHHOLD", "VOTER_PLAYER_JOIN_THRESHHOLD",
+        "VOTER_OPPOSITION_LEAVE_THRESHHOLD", "VOTER_PLAYER_LEAVE_THRESHHOLD", "VOTER_GROUP_MEMBERSHIP_THRESHHOLD",
+        "AIENTITIES", "MINISTER_RESIGN_THRESHHOLD", "POLITICAL_CAPITAL_PER_MINISTER", "MINISTER_VOTER_BOOST",
+        "MINISTER_RESIGN_CHANCE", "MINISTER_LOW_LOYALTY", "MINISTER_EXPERIENCE_RATE",
+        "MINISTER_LOYALTY_GAIN_THRESHHOLD", "MINISTER_LOYALTY_GAINRATE", "MINISTER_LOYALTY_DROP_THRESHHOLD",
+        "MINISTER_LOYALTY_DROP_RATE", "FIRE_MINISTER_POINTS_NEEDED"};
+    for (const char* key : keys)
+        EXPECT_TRUE(SetupSection::Get().Has(key)) << key;
+    EXPECT_FLOAT_EQ(GetTuningValue("AIENTITIES", 0.0f), 2000.0f);
+    EXPECT_FLOAT_EQ(GetTuningValue("NO_SUCH_KEY", 1.5f), 1.5f);
+}
