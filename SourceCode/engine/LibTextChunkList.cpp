@@ -1,0 +1,7 @@
+#include "engine/LibTextChunkList.h"
+
+void LibTextChunkList::Draw()
+{
+    for (auto& chunk : chunks_)
+        chunk->Draw();
+}

@@ -1,0 +1,19 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "engine/LibTextChunk.h"
+
+// An ordered list of recorded text calls (see FontManager::SetChunkList).
+class LibTextChunkList {
+public:
+    virtual ~LibTextChunkList() = default;
+
+    void Add(std::unique_ptr<LibTextChunk> chunk) { chunks_.push_back(std::move(chunk)); }
+    void Draw();
+    void Clear() { chunks_.clear(); }
+    const std::vector<std::unique_ptr<LibTextChunk>>& Chunks() const { return chunks_; }
+
+private:
+    std::vector<std::unique_ptr<LibTextChunk>> chunks_;
+};
