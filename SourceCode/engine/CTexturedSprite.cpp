@@ -10,8 +10,9 @@ constexpr size_t kMaxTextureName = 255;
 
 std::vector<CTexturedSprite*>& List()
 {
-    static std::vector<CTexturedSprite*> list;
-    return list;
+    // Never destroyed: objects of other singletons may unregister at exit.
+    static auto* list = new std::vector<CTexturedSprite*>();
+    return *list;
 }
 }  // namespace
 

@@ -102,9 +102,8 @@ D3DEngine::D3DEngine() = default;
 
 D3DEngine::~D3DEngine()
 {
-    // At process exit SDL may already be gone; only free what is still ours.
-    if (initialised_)
-        Release();
+    // At process exit SDL may already be gone and other singletons with it:
+    // the shell releases the engine in its shutdown, what is left goes with the process.
     if (logFile_)
         std::fclose(logFile_);
 }

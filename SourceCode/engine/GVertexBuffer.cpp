@@ -7,8 +7,9 @@
 namespace {
 std::vector<GVertexBuffer*>& List()
 {
-    static std::vector<GVertexBuffer*> list;
-    return list;
+    // Never destroyed: objects of other singletons may unregister at exit.
+    static auto* list = new std::vector<GVertexBuffer*>();
+    return *list;
 }
 }  // namespace
 

@@ -7,8 +7,9 @@
 namespace {
 std::vector<SmartTexture*>& List()
 {
-    static std::vector<SmartTexture*> list;
-    return list;
+    // Never destroyed: objects of other singletons may unregister at exit.
+    static auto* list = new std::vector<SmartTexture*>();
+    return *list;
 }
 }  // namespace
 
