@@ -7,7 +7,8 @@ ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 BUILD="${1:-$ROOT/build-assets}"
 
 cmake -S "$ROOT" -B "$BUILD" -DRULECRAFT_TESTS=OFF -DRULECRAFT_BENCH=OFF >/dev/null
-cmake --build "$BUILD" -j2 --target fontgen
+cmake --build "$BUILD" -j2 --target fontgen texturegen
 
 cd "$ROOT"
 "$BUILD/tools/fontgen/fontgen" "$ROOT"
+"$BUILD/tools/texturegen/texturegen" "$ROOT"

@@ -137,6 +137,32 @@ TEST(GeneratedAssets, FontAtlasesHaveAGlyphInEveryDrawnCell)
     }
 }
 
+TEST(GeneratedAssets, EveryListedIconIsGeneratedAndPolicyIconsAreNamedForLookup)
+{
+    // tools/texturegen/icons.csv: file below data/bitmaps, glyph, colour, note.
+    std::ifstream in(kRoot / "tools" / "texturegen" / "icons.csv");
+    ASSERT_TRUE(in.good());
+    std::string line;
+    int lineNumber = 0, icons = 0;
+    while (std::getline(in, line)) {
+        ++lineNumber;
+        size_t start = line.find_first_not_of(" \t");
+        if (start == std::string::npos || line[start] == '#') continue;
+        std::string file = line.substr(start, line.find(',') - start);
+        while (!file.empty() && file.back() == ' ') file.pop_back();
+        SCOPED_TRACE("icons.csv line " + std::to_string(lineNumber) + ": " + file);
+        ++icons;
+        EXPECT_TRUE(fs::is_regular_file(kRoot / "data" / "bitmaps" / file)) << "not generated yet";
+        // The game finds a policy's icon as policies/icons_<policy name in lower case>.dds.
+        if (file.rfind("policies/", 0) == 0) {
+            std::string name = file.substr(9);
+            EXPECT_EQ(name.rfind("icons_", 0), 0u);
+            for (char ch : name) EXPECT_FALSE(ch >= 'A' && ch <= 'Z');
+        }
+    }
+    EXPECT_GE(icons, 40);
+}
+
 TEST(GeneratedAssets, EveryTextureIsWellFormedAndUniquelyNamed)
 {
     // Textures are found by bare file name in data/bitmaps and all its subfolders,

@@ -1,0 +1,81 @@
+// texturegen: paints every texture the game loads by a fixed name, and the
+// policy and value icons listed in icons.csv, into data/bitmaps.
+//   texturegen [repository root] [--icons icons.csv] [--only-icons]
+#include <FreeImage.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "ArtWriter.h"
+#include "BackgroundPainter.h"
+#include "ControlIconPainter.h"
+#include "GlyphPainter.h"
+#include "IconPainter.h"
+#include "IconTable.h"
+#include "NetworkPainter.h"
+#include "PanelPainter.h"
+#include "PortraitPainter.h"
+
+namespace {
+
+const char* kIconFont = "/usr/share/fonts/truetype/font-awesome/fontawesome-webfont.ttf";
+
+void PaintIconTable(ArtWriter& writer, const IconPainter& icons, const GlyphPainter& glyphs, const std::string& path)
+{
+    IconTable table;
+    table.Load(path);
+    for (const auto& error : table.Errors()) writer.Fail(error);
+    for (const auto& entry : table.Entries()) {
+        Canvas icon(64, 64);
+        if (!glyphs.HasGlyph(entry.glyph) || !icons.Paint(icon, entry.glyph, Colour::Hex(entry.colour), Colour::Hex(0xF7F9FC))) {
+            char code[16];
+            std::snprintf(code, sizeof code, "%x", unsigned(entry.glyph));
+            writer.Fail(path + ":" + std::to_string(entry.line) + ": the icon font has no symbol " + code);
+            continue;
+        }
+        writer.Save(icon, entry.file);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::filesystem::path root = ".";
+    std::string iconTable;
+    bool onlyIcons = false;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--icons" && i + 1 < argc)
+            iconTable = argv[++i];
+        else if (arg == "--only-icons")
+            onlyIcons = true;
+        else
+            root = arg;
+    }
+    if (iconTable.empty()) iconTable = (root / "tools" / "texturegen" / "icons.csv").string();
+
+    FreeImage_Initialise(FALSE);
+    ArtWriter writer((root / "data" / "bitmaps").string());
+    GlyphPainter glyphs(kIconFont);
+    if (!glyphs.Ok()) {
+        std::fprintf(stderr, "texturegen: cannot open the icon font %s (apt-get install fonts-font-awesome)\n",
+                     kIconFont);
+        return 1;
+    }
+    IconPainter icons(glyphs);
+
+    if (!onlyIcons) {
+        PanelPainter(writer).PaintAll();
+        NetworkPainter(writer).PaintAll();
+        ControlIconPainter(writer, icons).PaintAll();
+        BackgroundPainter(writer).PaintAll();
+        PortraitPainter(writer).PaintAll();
+    }
+    PaintIconTable(writer, icons, glyphs, iconTable);
+    FreeImage_DeInitialise();
+
+    std::printf("texturegen: %zu files written, %d failures\n", writer.Written().size(), writer.Failures());
+    return writer.Failures() == 0 ? 0 : 1;
+}
