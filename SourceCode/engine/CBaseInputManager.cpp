@@ -68,7 +68,6 @@ void CBaseInputManager::Update()
             MoveCursorTo(record.x, record.y);
             break;
         case InputRecord::Type::Wheel:
-            MoveCursorTo(record.x, record.y);
             if (record.wheel < 0)
                 OnWheelDown();
             else
@@ -100,6 +99,21 @@ void CBaseInputManager::Update()
         StillFrames = 0;
         LastX = MouseX;
         LastY = MouseY;
+    }
+}
+
+void CBaseInputManager::SwallowQueuedRecords()
+{
+    std::vector<InputRecord> records;
+    records.swap(queue_);
+    for (const InputRecord& record : records) {
+        if (record.type == InputRecord::Type::Motion)
+            MoveCursorTo(record.x, record.y);
+        else if (record.type == InputRecord::Type::KeyUp && record.scanCode >= 0 && record.scanCode < 256)
+            KeyState[record.scanCode] = 0;
+        else if (record.type == InputRecord::Type::ButtonUp)
+            ((record.button == 0) != ButtonsSwapped ? LeftHeld : rightHeld_) = false;
+        // A swallowed press leaves its key or button up; its release is then skipped.
     }
 }
 

@@ -28,8 +28,10 @@ public:
     // merged into one, so a fast mouse can never push a button record out.
     void QueueRecord(const InputRecord& record);
     size_t QueuedRecordCount() const { return queue_.size(); }
-    // Forgets queued records (used when the display is re-created).
-    void DiscardQueuedRecords() { queue_.clear(); }
+    // Takes the queued records without calling any handler: the cursor moves
+    // and the key state follows, but presses are dropped. Used while long work
+    // draws its progress frames, when nothing on screen may react.
+    void SwallowQueuedRecords();
 
     // The cursor stays inside (0, 0)..(width, height).
     void SetScreenSize(float width, float height);

@@ -6,7 +6,7 @@ struct InputRecord {
     enum class Type { Motion, Wheel, ButtonDown, ButtonUp, KeyDown, KeyUp };
 
     Type type = Type::Motion;
-    float x = 0.0f;   // cursor position after the event (mouse records)
+    float x = 0.0f;   // cursor position at the event (motion and button records)
     float y = 0.0f;
     int deltaX = 0;   // relative motion (Motion)
     int deltaY = 0;
@@ -24,12 +24,10 @@ struct InputRecord {
         r.deltaY = deltaY;
         return r;
     }
-    static InputRecord Wheel(float x, float y, int steps)
+    static InputRecord Wheel(int steps)
     {
         InputRecord r;
         r.type = Type::Wheel;
-        r.x = x;
-        r.y = y;
         r.wheel = steps;
         return r;
     }

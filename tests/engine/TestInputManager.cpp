@@ -171,7 +171,7 @@ TEST(InputManager, KeyStateFollowsTheRecordsInOrder)
     input.QueueRecord(InputRecord::Key(false, ScanCode::RightShift));
     input.QueueRecord(InputRecord::Key(true, ScanCode::C));
     input.QueueRecord(InputRecord::Key(false, ScanCode::C));
-    input.QueueRecord(InputRecord::Wheel(0, 0, -1));
+    input.QueueRecord(InputRecord::Wheel(-1));
     input.QueueRecord(InputRecord::Key(true, 999));  // out of range: ignored
     input.Update();
     EXPECT_EQ(input.calls, (std::vector<std::string>{"key 30", "key 54 shift", "key 48 shift", "key 46",

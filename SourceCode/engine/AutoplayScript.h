@@ -1,0 +1,50 @@
+#pragma once
+#include <string>
+#include <vector>
+
+class Game;
+
+// Drives the game from a small script, for automated runs of the real program
+// (started with the hidden option "--autoplay FILE"; a normal run reads none).
+// Input goes in as window-system events, so it takes the player's path:
+// window coordinates, the letterbox mapping, the input buffer, the screens.
+//
+//   wait N          let N frames pass
+//   click X Y       press and release the left button at screen pixel (X, Y), in one frame
+//   key CODE        press and release a key, by scan code (decimal)
+//   expect-state N  stop with a failure unless the game shows state N
+//   timeout N       fail when the game still runs after N frames (default 3000)
+// Blank lines and lines starting with '#' are skipped.
+class AutoplayScript {
+public:
+    struct Command {
+        std::string name;
+        int a = 0;
+        int b = 0;
+        int line = 0;
+    };
+
+    // False with *error naming the file and line when the script can't be used.
+    bool Load(const std::string& path, std::string* error);
+    bool Parse(const std::string& text, const std::string& fileName, std::string* error);
+
+    // Hooks the script into the game's frames.
+    void Attach(Game& game);
+    // Runs what is due after the given frame was drawn.
+    void AfterFrame(Game& game, long frame);
+
+    // Exit codes of a failed run.
+    static constexpr int kTimedOut = 4;
+    static constexpr int kExpectationFailed = 5;
+
+    const std::vector<Command>& Commands() const { return commands_; }
+
+private:
+    void Fail(Game& game, int exitCode, const std::string& message);
+
+    std::vector<Command> commands_;
+    std::string fileName_;
+    size_t next_ = 0;
+    long resumeAtFrame_ = 0;
+    long timeoutFrames_ = 3000;
+};

@@ -1,0 +1,44 @@
+#include "engine/CInput.h"
+
+#include "engine/BaseGUIScreen.h"
+#include "engine/Game.h"
+#include "engine/ScanCodes.h"
+
+CInput& GetInput()
+{
+    static CInput input;
+    return input;
+}
+
+void CInput::Update()
+{
+    CBaseInputManager::Update();
+    HoverClaimed = false;
+}
+
+void CInput::OnLeftButtonDown()
+{
+    if (ClicksBlocked)
+        return;
+    CBaseInputManager::OnLeftButtonDown();
+    if (BaseGUIScreen* screen = GetGame().CurrentScreen)
+        screen->OnClick(MouseX, MouseY);
+    if (CloseRightClickMenu)
+        CloseRightClickMenu();
+}
+
+void CInput::OnLeftButtonUp() { CBaseInputManager::OnLeftButtonUp(); }
+
+void CInput::OnRightButtonDown()
+{
+    if (GetGame().State == STATE_MAIN && OpenRightClickMenu)
+        OpenRightClickMenu(MouseX, MouseY);
+}
+
+void CInput::OnKeyDown(int scanCode)
+{
+    if (scanCode == ScanCode::Return && IsKeyDown(ScanCode::LeftAlt))
+        GetGame().ToggleDisplayMode();
+    if (BaseGUIScreen* screen = GetGame().CurrentScreen)
+        screen->OnKey(scanCode);
+}

@@ -1,0 +1,372 @@
+#include "engine/Game.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "engine/BaseGUIScreen.h"
+#include "engine/CInput.h"
+#include "engine/D3DEngine.h"
+#include "engine/DebugLog.h"
+#include "engine/Diagnostics.h"
+#include "engine/GameSubsystem.h"
+#include "engine/ScreenFader.h"
+#include "engine/ShellHooks.h"
+#include "gamedata/Localisation.h"
+#include "gamedata/Options.h"
+#include "gamedata/SetupSection.h"
+#include "gamedata/UserFolders.h"
+#include "gamedata/UserSettingsFile.h"
+#include "platform/IniFile.h"
+#include "platform/NumberText.h"
+#include "platform/PlatformFiles.h"
+#include "platform/sdl/SdlEvents.h"
+#include "platform/sdl/SdlMessageBox.h"
+#include "platform/sdl/SdlVideo.h"
+#include "sim/NeuralEffect.h"
+#include "sound/GUI_Sounds.h"
+
+namespace {
+constexpr const char* kConfigFile = "data\\config.muf";
+constexpr const char* kConfigSection = "config";
+}  // namespace
+
+Game& GetGame()
+{
+    static Game game;
+    return game;
+}
+
+// ---------------------------------------------------------------------------
+// Start-up
+
+bool Game::CreateMainWindow()
+{
+    std::string title = translate("APP_TITLE");
+    SdlVideo& video = GetSdlVideo();
+    if (!video.CreateMainWindow(title, 800, 600)) {
+        std::string reason = video.LastError();
+        SdlMessageBox::Show("Failed to CreateWindow", reason, SdlMessageBox::Icon::Error);
+        std::fprintf(stderr, "Failed to CreateWindow: %s\n", reason.c_str());
+        return false;
+    }
+    video.SetWindowIcon("data/icon.ico");
+    SDL_RaiseWindow(video.Window());
+    return true;
+}
+
+bool Game::Start()
+{
+    if (!CreateMainWindow())
+        return false;
+    active_ = Initialise();
+    if (!active_)
+        return false;
+    initialised_ = true;
+    return true;
+}
+
+bool Game::Initialise()
+{
+    DebugLog::Open();
+
+    UserFolders& folders = UserFolders::Get();
+    folders.Create();
+    UserDirectory = folders.UserFolder();
+    SaveGameDirectory = folders.SaveGameFolder();
+
+    SetRunning(true);
+    SetupSection::Load();
+
+    if (!SetupDisplay())
+        return false;
+    D3DEngine& engine = GetD3DEngine();
+    engine.BeginRender();
+    engine.Clear(0xFF000000u);
+    engine.EndScene();
+    engine.Present();
+
+    GetInput().Initialise();
+    ApplyScreenSize();
+
+    Options::Get().Load();
+
+    engine.AddTextureFolder("data/bitmaps");
+    engine.AddModTextureFolder("data/mods/bitmaps");
+
+    ShellHooks::LoadFonts();
+
+    SetState(STATE_MENU);
+
+    GUI_Sounds& sounds = GetSounds();
+    sounds.SetOptionReader([](const std::string& key) { return Options::Get().GetFloat(key); });
+    sounds.SetMasterVolume();
+    sounds.SetMood(GUI_Sounds::kMoodTitle);
+    if (!sounds.HasMusicChannel())
+        sounds.StartMusic();
+
+    ProgressFrameDrawer::Install(this);
+    return true;
+}
+
+void Game::SetDesktopSizeForTests(int width, int height)
+{
+    desktopWidth_ = width;
+    desktopHeight_ = height;
+}
+
+bool Game::SetupDisplay()
+{
+    int colourDepth = IniFile::ReadInt(ConfigReadPath(), kConfigSection, "ColorDepth", 0);
+    int desktopWidth = desktopWidth_;
+    int desktopHeight = desktopHeight_;
+    if (desktopWidth <= 0 || desktopHeight <= 0)
+        SdlVideo::DesktopSize(desktopWidth, desktopHeight);
+
+    int width = 1024;
+    int height = std::min(desktopHeight, 768);
+    if (desktopWidth < 1024)
+        width = desktopWidth;
+    // A desktop no taller than the game runs it full screen.
+    if (height == desktopHeight)
+        WriteConfigInt("IsWindowed", 0);
+    UIScale = static_cast<float>(width) * 0.0009765625f;
+    if (desktopWidth < 1024 || desktopHeight < 768) {
+        DebugLog::Write("WARNING - > invalid desktop resoltuion");
+        width = 1024;
+        height = 768;
+    }
+    GetD3DEngine().SetConfigPath(ConfigReadPath());
+    return GetD3DEngine().Init(GetSdlVideo().Window(), width, height, colourDepth, false, false);
+}
+
+std::string Game::ConfigReadPath() const
+{
+    return configPath_.empty() ? UserSettingsFile(kConfigFile).ReadPath() : configPath_;
+}
+
+std::string Game::ConfigWritePath() const
+{
+    if (!configPath_.empty())
+        return configPath_;
+    std::string path = UserSettingsFile(kConfigFile).WritePath();
+    return path.empty() ? PlatformFiles::NormalizeSlashes(kConfigFile) : path;
+}
+
+void Game::WriteConfigInt(const std::string& key, int value)
+{
+    std::string path = ConfigWritePath();
+    // The player's copy starts as a copy of the shipped settings, so the
+    // other switches keep their values.
+    std::string shipped;
+    if (!PlatformFiles::IsFile(path) && PlatformFiles::ReadFile(ConfigReadPath(), shipped))
+        PlatformFiles::WriteFileAtomically(path, shipped);
+    std::string error;
+    if (!IniFile::WriteString(path, kConfigSection, key, NumberText::FormatInt(value), &error))
+        TRACE_MESSAGE("Failed to write " + path + ": " + error);
+}
+
+void Game::ApplyScreenSize()
+{
+    GetInput().SetScreenSize(g_ScreenWidth, g_ScreenHeight);
+}
+
+// ---------------------------------------------------------------------------
+// The loop
+
+int Game::RunMessageLoop()
+{
+    while (RunLoopOnce()) {
+    }
+    return exitCode_;
+}
+
+bool Game::RunLoopOnce()
+{
+    SdlEvents::Pump(*this);
+    if (closeDuringWork_) {
+        closeDuringWork_ = false;
+        OnCloseRequested();
+    }
+    if (quitPosted_)
+        return false;
+    if (active_)
+        RunFrame();
+    SDL_Delay(1);
+    GetSounds().Update();
+    return !quitPosted_;
+}
+
+void Game::RunFrame()
+{
+    if (!IsRunning())
+        return;
+    CInput& input = GetInput();
+    input.Update();
+    // A handler may have shut the game down.
+    if (!IsRunning())
+        return;
+    DrawFrame();
+}
+
+void Game::DrawProgressFrame()
+{
+    if (!IsRunning())
+        return;
+    // Nested: the long work runs inside an input handler. Window events are
+    // answered, input is only tracked, and a close request waits for the work.
+    ++inProgressFrame_;
+    SdlEvents::Pump(*this);
+    GetInput().SwallowQueuedRecords();
+    DrawFrame();
+    --inProgressFrame_;
+}
+
+void Game::DrawFrame()
+{
+    ShellHooks::UpdateWindowManager();
+    D3DEngine& engine = GetD3DEngine();
+    engine.BeginRender();
+    if (CurrentScreen) {
+        CurrentScreen->Update();
+        CurrentScreen->Render();
+    }
+    ShellHooks::DrawTopLayer();
+    ShellHooks::DrawMousePointer();
+    GetScreenFader().UpdateAndDraw();
+    if (IsRunning()) {
+        engine.EndScene();
+        engine.Present();
+    }
+    ++framesDrawn_;
+    if (AfterFrame)
+        AfterFrame(framesDrawn_);
+}
+
+// ---------------------------------------------------------------------------
+// States
+
+BaseGUIScreen* Game::ScreenFor(int state)
+{
+    if (state < 0 || state >= kGameStateCount)
+        state = STATE_MENU;
+    if (registered_[state])
+        return registered_[state];
+    return ShellHooks::CreateScreen(state);
+}
+
+void Game::RegisterScreen(int state, BaseGUIScreen* screen)
+{
+    if (state >= 0 && state < kGameStateCount)
+        registered_[state] = screen;
+}
+
+void Game::SetState(int state)
+{
+    int previous = State;
+    State = state;
+    Timer.Start();
+    if (previous == STATE_MAIN && (state == STATE_MENU || state == STATE_OPTIONS))
+        GetSounds().SetMood(GUI_Sounds::kMoodTitle);
+    if (previous != STATE_MAIN && state == STATE_MAIN)
+        GetSounds().SetMood(GUI_Sounds::MoodFromPopularity(Popularity ? Popularity() : 0.5f));
+    CurrentScreen = ScreenFor(state);
+    if (CurrentScreen)
+        CurrentScreen->Activate();
+}
+
+void Game::EnterMainScreen()
+{
+    SetState(STATE_MAIN);
+    GetScreenFader().Start(ScreenFader::kFromBlack);
+}
+
+void Game::ShowProcessing()
+{
+    SetState(STATE_PROCESSING);
+    DrawProgressFrame();
+}
+
+void Game::StartNewGame()
+{
+    InGame = true;
+    ShellHooks::SetUpNewGame();
+}
+
+// ---------------------------------------------------------------------------
+// Window events
+
+void Game::OnCloseRequested()
+{
+    // Never tear the game down under the feet of work in progress.
+    if (inProgressFrame_ > 0) {
+        closeDuringWork_ = true;
+        return;
+    }
+    Shutdown();
+    PostQuit(0);
+}
+
+void Game::SetActive(bool active)
+{
+    active_ = active;
+}
+
+void Game::OnDisplayLost()
+{
+    if (!initialised_)
+        return;
+    D3DEngine& engine = GetD3DEngine();
+    engine.DropTextures();
+    engine.RestoreSurfaces();
+}
+
+void Game::PostQuit(int exitCode)
+{
+    if (quitPosted_)
+        return;
+    quitPosted_ = true;
+    exitCode_ = exitCode;
+}
+
+// ---------------------------------------------------------------------------
+// Display-mode toggle and shutdown
+
+void Game::ToggleDisplayMode()
+{
+    int windowed = IniFile::ReadInt(ConfigReadPath(), kConfigSection, "IsWindowed", 0);
+    WriteConfigInt("IsWindowed", windowed == 1 ? 0 : 1);
+    D3DEngine& engine = GetD3DEngine();
+    engine.Release();
+    SetupDisplay();
+    GetInput().Initialise();
+    ApplyScreenSize();
+    ShellHooks::LoadFonts();
+    ShellHooks::ResolveSmartTextures();
+}
+
+void Game::Quit()
+{
+    Shutdown();
+    PostQuit(0);
+}
+
+void Game::Shutdown()
+{
+    if (shutDown_)
+        return;
+    shutDown_ = true;
+    DebugLog::Write("releasing resources");
+    SetRunning(false);
+    ShellHooks::DeleteGameLists();
+    DebugLog::Write("writing global vars");
+    Options::Get().Save();
+    ShellHooks::ClosePolicyDetails();
+    DebugLog::Write("releasing game subystems");
+    GameSubsystem::ReleaseAll();
+    DebugLog::Write("releasing d3d");
+    GetD3DEngine().Release();
+    Localisation::Reset();
+    ProgressFrameDrawer::Install(nullptr);
+    DebugLog::Close();
+}

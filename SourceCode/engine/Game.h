@@ -1,0 +1,110 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <string>
+
+#include "engine/FrameTimer.h"
+#include "engine/GameState.h"
+#include "engine/ProgressFrameDrawer.h"
+
+class BaseGUIScreen;
+
+// The application: start-up, the frame, the state machine of full screens,
+// the display-mode toggle and shutdown. One instance, reached through GetGame().
+class Game : public ProgressFrameDrawer {
+public:
+    // --- Process ------------------------------------------------------------
+    // Creates the window and runs the start-up sequence. False when the game
+    // cannot start (the reason is logged, or shown when the window failed).
+    bool Start();
+    // Runs frames until the quit message; returns its exit code.
+    int RunMessageLoop();
+    // One turn of the loop: answer window events, then a frame when active,
+    // then the 1 ms sleep and the sound update. False once quit was posted.
+    bool RunLoopOnce();
+
+    // --- Pieces of start-up (Start calls them in order) ---------------------
+    bool CreateMainWindow();
+    bool Initialise();
+    bool SetupDisplay();
+
+    // --- Frames ---------------------------------------------------------------
+    void RunFrame();
+    // Draws one frame without reacting to input, after answering window events;
+    // long work calls it at each progress step (see ProgressFrameDrawer).
+    void DrawProgressFrame() override;
+
+    // --- State machine ----------------------------------------------------------
+    void SetState(int state);
+    void EnterMainScreen();
+    void ShowProcessing();
+    void StartNewGame();
+    // Runs the shutdown sequence and posts the quit message (exit code 0).
+    void Quit();
+    void Shutdown();
+    void ToggleDisplayMode();
+
+    // The screen shown for a state (created on first use). Screens of states
+    // not built yet are placeholders; RegisterScreen replaces one (tests,
+    // screens built elsewhere).
+    BaseGUIScreen* ScreenFor(int state);
+    void RegisterScreen(int state, BaseGUIScreen* screen);
+
+    // --- Window events (the platform layer calls these) ---------------------
+    void OnCloseRequested();         // the window's close button or the desktop's quit
+    void SetActive(bool active);     // minimised or hidden windows draw nothing
+    void OnDisplayLost();            // the renderer lost its textures
+
+    void PostQuit(int exitCode);
+    bool IsQuitPosted() const { return quitPosted_; }
+    int ExitCode() const { return exitCode_; }
+    bool IsActive() const { return active_; }
+    bool IsInitialised() const { return initialised_; }
+    bool IsShutDown() const { return shutDown_; }
+
+    // The government's popularity for the music mood (the latest poll; 0.5
+    // before any). The turn processing installs the real source.
+    std::function<float()> Popularity;
+
+    // Called with each frame's number after it is drawn (automation, tests).
+    std::function<void(long frame)> AfterFrame;
+    long FramesDrawn() const { return framesDrawn_; }
+
+    // Desktop size to lay the display out for; 0 x 0 asks the video layer.
+    void SetDesktopSizeForTests(int width, int height);
+    // The display settings: the player's copy of "data/config.muf" when it
+    // exists, else the shipped file; changes go to the player's copy. Tests
+    // point both at one file of their own.
+    void SetConfigPath(const std::string& path) { configPath_ = path; }
+    std::string ConfigReadPath() const;
+    std::string ConfigWritePath() const;
+
+    bool InGame = false;
+    int State = STATE_MENU;
+    FrameTimer Timer;
+    BaseGUIScreen* CurrentScreen = nullptr;
+    float UIScale = 1.0f;
+    std::string UserDirectory;
+    std::string SaveGameDirectory;
+
+private:
+    void DrawFrame();
+    void ApplyScreenSize();
+
+    std::array<BaseGUIScreen*, kGameStateCount> registered_{};
+    bool active_ = false;
+    bool initialised_ = false;
+    bool quitPosted_ = false;
+    bool shutDown_ = false;
+    bool closeDuringWork_ = false;
+    int inProgressFrame_ = 0;
+    int exitCode_ = 0;
+    long framesDrawn_ = 0;
+    int desktopWidth_ = 0;
+    int desktopHeight_ = 0;
+    void WriteConfigInt(const std::string& key, int value);
+
+    std::string configPath_;
+};
+
+Game& GetGame();

@@ -1,0 +1,43 @@
+// The game's entry point: start-up, the message loop, and the exit code of
+// the quit message.
+#include <SDL.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "engine/AutoplayScript.h"
+#include "engine/Game.h"
+#include "platform/sdl/SdlMessageBox.h"
+#include "platform/sdl/SdlVideo.h"
+#include "sound/GUI_Sounds.h"
+
+int main(int argc, char** argv)
+{
+    // The one option is for automated runs only ("--autoplay FILE"); the game
+    // itself is configured by its data files alone.
+    std::unique_ptr<AutoplayScript> autoplay;
+    if (argc == 3 && std::string(argv[1]) == "--autoplay") {
+        autoplay = std::make_unique<AutoplayScript>();
+        std::string error;
+        if (!autoplay->Load(argv[2], &error)) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 2;
+        }
+    }
+    // Nobody would be there to close a box during an automated run.
+    if (!autoplay)
+        SdlMessageBox::InstallFatalErrorBox();
+
+    Game& game = GetGame();
+    if (autoplay)
+        autoplay->Attach(game);
+    if (!game.Start())
+        return 0;
+    int exitCode = game.RunMessageLoop();
+
+    GetSounds().Release();
+    GetSdlVideo().DestroyMainWindow();
+    SDL_Quit();
+    return exitCode;
+}

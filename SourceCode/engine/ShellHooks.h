@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+class BaseGUIScreen;
+
+// The places where the shell hands over to parts of the game that are built
+// on top of it (fonts, the window manager, the screens, game setup). Each
+// does what exists today; the part that grows later fills in its own hook.
+namespace ShellHooks {
+
+// The screen for a state, created on first use.
+BaseGUIScreen* CreateScreen(int state);
+
+// Start-up and the display-mode toggle: the fixed set of fonts.
+void LoadFonts();
+// After the display was re-created: every texture held by name looks itself up again.
+void ResolveSmartTextures();
+
+// Each frame: the windows' per-frame work, then (after the screen) the
+// deferred top layer with queued text, then the mouse pointer.
+void UpdateWindowManager();
+void DrawTopLayer();
+void DrawMousePointer();
+
+// Plain text for the shell's own placeholder screens: a line in one of the
+// game's fonts ("arial16.dds"), left edge x, top y. Width in pixels.
+void DrawText(const char* font, const std::string& text, float x, float y, uint32_t colour);
+float TextWidth(const char* font, const std::string& text);
+
+// A new game: the setup of the model for the chosen mission.
+void SetUpNewGame();
+
+// Shutdown: delete the lists that outlive games (pressure groups, icons,
+// parties, achievements), then the policy details window if open.
+void DeleteGameLists();
+void ClosePolicyDetails();
+
+}  // namespace ShellHooks
