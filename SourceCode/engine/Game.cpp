@@ -232,6 +232,7 @@ void Game::DrawFrame()
         CurrentScreen->Render();
     }
     ShellHooks::DrawTopLayer();
+    ShellHooks::ResetTextQueue();
     ShellHooks::DrawMousePointer();
     GetScreenFader().UpdateAndDraw();
     if (IsRunning()) {

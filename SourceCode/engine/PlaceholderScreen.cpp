@@ -45,7 +45,7 @@ void PlaceholderScreen::Render()
     const int h = static_cast<int>(g_ScreenHeight);
     engine.GradientRect(GRect{0, 0, w, h}, 0xFF1B2A3Au, 0xFF0E1620u);
     engine.FillRect(GRect{0, h / 2 - 60, w, h / 2 + 60}, 0xC0000000u);
-    engine.DrawRect(GRect{0, h / 2 - 60, w, h / 2 + 60}, 0xFF6F8FAFu);
+    engine.DrawRect(GRect{0, h / 2 - 60, w - 1, h / 2 + 60}, 0xFF6F8FAFu);
     float titleWidth = ShellHooks::TextWidth("arialbold20.dds", title_);
     ShellHooks::DrawText("arialbold20.dds", title_, (w - titleWidth) / 2.0f, h / 2.0f - 30.0f, 0xFFFFFFFFu);
     const std::string hint = "Not built yet - click or press Escape to return to the menu";

@@ -18,15 +18,17 @@ void LoadFonts();
 void ResolveSmartTextures();
 
 // Each frame: the windows' per-frame work, then (after the screen) the
-// deferred top layer with queued text, then the mouse pointer.
+// deferred top layer with the queued text, the reset of the text queue, and
+// the mouse pointer.
 void UpdateWindowManager();
 void DrawTopLayer();
+void ResetTextQueue();
 void DrawMousePointer();
 
 // Plain text for the shell's own placeholder screens: a line in one of the
-// game's fonts ("arial16.dds"), left edge x, top y. Width in pixels.
-void DrawText(const char* font, const std::string& text, float x, float y, uint32_t colour);
-float TextWidth(const char* font, const std::string& text);
+// game's fonts ("arial16.dds") at its own size, left edge x, top y.
+void DrawText(const std::string& font, const std::string& text, float x, float y, uint32_t colour);
+float TextWidth(const std::string& font, const std::string& text);
 
 // A new game: the setup of the model for the chosen mission.
 void SetUpNewGame();
