@@ -1,0 +1,10 @@
+#include "sim/IssueNotices.h"
+
+namespace {
+IssueNotices gNoNotices;
+IssueNotices* gNotices = &gNoNotices;
+}  // namespace
+
+IssueNotices& IssueNotices::Current() { return *gNotices; }
+
+void IssueNotices::Set(IssueNotices* notices) { gNotices = notices ? notices : &gNoNotices; }

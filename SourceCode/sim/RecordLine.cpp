@@ -1,0 +1,38 @@
+#include "sim/RecordLine.h"
+
+#include "engine/Diagnostics.h"
+#include "platform/PlatformFiles.h"
+
+std::string RecordLine::Where() const { return file + " line " + std::to_string(lineNumber); }
+
+bool RecordLine::ReadTable(const std::string& path, size_t minLength, std::vector<RecordLine>& records)
+{
+    std::vector<std::string> lines;
+    if (!PlatformFiles::ReadLines(path, lines)) {
+        TRACE_MESSAGE("Failed to find spreadsheet: " + path);
+        return false;
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.size() < minLength || line[0] != '#')
+            continue;
+        records.push_back(RecordLine{line, path, static_cast<int>(i + 1)});
+    }
+    return true;
+}
+
+bool RecordLine::ReadFirstRecord(const std::string& path, size_t minLength, RecordLine& record)
+{
+    std::vector<std::string> lines;
+    if (!PlatformFiles::ReadLines(path, lines) || lines.empty())
+        return false;
+    if (lines[0].size() < minLength || lines[0][0] != '#')
+        return false;
+    record = RecordLine{lines[0], path, 1};
+    return true;
+}
+
+void LogRecordProblem(const RecordLine& record, const std::string& problem)
+{
+    TRACE_MESSAGE(record.Where() + ": " + problem);
+}

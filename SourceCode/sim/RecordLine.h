@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// One record line of a data table together with where it came from, so that a
+// loader can name the file and line of a record it cannot use.
+struct RecordLine {
+    std::string text;  // the whole line, without its line break
+    std::string file;
+    int lineNumber = 0;  // 1 for the first line of the file
+
+    // "data/simulation/policies.csv line 12"
+    std::string Where() const;
+
+    // The record lines of a table: lines that begin with "#" and are at least
+    // minLength characters long. Over-long lines are read whole. False when the
+    // file cannot be read (logged as "Failed to find spreadsheet: <name>").
+    static bool ReadTable(const std::string& path, size_t minLength, std::vector<RecordLine>& records);
+
+    // The first line of a mod file, when it is a record of at least minLength
+    // characters; the rest of the file is not read as records.
+    static bool ReadFirstRecord(const std::string& path, size_t minLength, RecordLine& record);
+};
+
+// Logs a problem with a record, naming its file and line, and goes on.
+void LogRecordProblem(const RecordLine& record, const std::string& problem);

@@ -1,0 +1,104 @@
+#include "sim/SIM_Situation.h"
+
+#include <algorithm>
+
+#include "engine/Diagnostics.h"
+#include "gamedata/RecordTokenizer.h"
+#include "sim/IconBoard.h"
+#include "sim/IssueNotices.h"
+#include "sim/SIM_PolicyGroup.h"
+#include "sim/SIM_PolicyManager.h"
+#include "sim/SIM_SituationManager.h"
+
+SIM_Situation::SIM_Situation(const RecordLine& record) : mRecord(record)
+{
+    SetType(NEURON_SITUATION);
+    SetActive(false);
+
+    RecordTokenizer fields(record.text);
+    fields.SkipField();
+    SetName(fields.NextTrimmedText());
+    SetDisplayName(fields.NextTrimmedText());
+    mDescription = fields.NextTrimmedText();
+
+    std::string groupName = fields.NextTrimmedText();
+    for (int i = 0; i < SIM_PolicyGroup::kGroupCount && !mGroup; ++i)
+        if (groupName == SIM_PolicyGroup::kNames[i])
+            mGroup = GetPolicyManager().Group(i);
+    if (!mGroup)
+        LogRecordProblem(record, "situation " + GetName() + ": no policy group " + groupName);
+    ASSERT_CHECK(mGroup != nullptr);
+
+    mIcon = fields.NextTrimmedText();
+    mSecondText = fields.NextTrimmedText();
+    mReportText = fields.NextTrimmedText();
+    mPositive = fields.NextInt() != 0;
+    float cost = static_cast<float>(fields.NextInt());
+    SetCostLine(cost, cost);
+    float income = static_cast<float>(fields.NextInt());
+    SetIncomeLine(income, income);
+
+    ReadEffectFields(fields);
+    End();
+    GetSituationManager().mSituations.push_back(this);
+}
+
+SIM_Situation::~SIM_Situation()
+{
+    auto& list = GetSituationManager().mSituations;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+}
+
+void SIM_Situation::ReadEffectFields(RecordTokenizer& fields)
+{
+    // What drives the situation comes first; a field beginning with "#" marks
+    // the start of what the situation itself drives.
+    bool outgoing = false;
+    while (!fields.AtEnd()) {
+        std::string line = fields.NextTrimmedText();
+        if (!outgoing && !line.empty() && line[0] == '#') {
+            outgoing = true;
+            continue;
+        }
+        if (outgoing) {
+            ParseEffectLine(line);
+            continue;
+        }
+        if (line.size() >= 3 && line.find(',') == std::string::npos)
+            LogRecordProblem(mRecord, "situation " + GetName() + ": influence \"" + line + "\" has no comma");
+        ParseInfluenceLine(line);
+    }
+}
+
+float SIM_Situation::Recalculate()
+{
+    Neuron::Recalculate();
+    if (mValue < 0.0f)
+        mValue = 0.0f;
+    if (mValue > 1.0f)
+        mValue = 1.0f;
+    if (IsActive() && mValue < kStopThreshold)
+        End();
+    else if (!IsActive() && mValue >= kStartThreshold)
+        Start();
+    return mValue;
+}
+
+void SIM_Situation::Start()
+{
+    ASSERT_CHECK(!IsActive());
+    SetActive(true);
+    if (mGroup)
+        IconBoard::Current().AddIcon(mGroup, this);
+    IssueNotices::Current().AddSituationIssue(this, IssueNotices::SITUATION_STARTED);
+}
+
+void SIM_Situation::End()
+{
+    bool wasOn = IsActive();
+    if (wasOn)
+        IssueNotices::Current().AddSituationIssue(this, IssueNotices::SITUATION_ENDED);
+    SetActive(false);
+    if (wasOn && mGroup)
+        IconBoard::Current().RemoveIcon(mGroup, this);
+}

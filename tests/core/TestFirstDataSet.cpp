@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "SimTestWorld.h"
+#include "gamedata/RecordTokenizer.h"
+#include "platform/PlatformFiles.h"
+#include "sim/SIM_Situation.h"
+#include "sim/SIM_SimVal.h"
+
+namespace {
+
+const std::string kData = std::string(RULECRAFT_SOURCE_DIR) + "/data/simulation/";
+
+// The voter groups that the shipped tables act on: the names of the voter-group
+// table when it is there, else the groups the tables were written for.
+std::vector<std::string> VoterGroupNames()
+{
+    std::vector<std::string> lines;
+    std::vector<std::string> names;
+    if (PlatformFiles::ReadLines(kData + "votertypes.csv", lines)) {
+        for (const std::string& line : lines) {
+            if (line.empty() || line[0] != '#')
+                continue;
+            RecordTokenizer fields(line);
+            fields.SkipField();
+            std::string name = fields.NextTrimmedText();
+            if (!name.empty())
+                names.push_back(name);
+        }
+    }
+    if (names.empty())
+        names = {"_All_",    "Poor",      "MiddleIncome", "Wealthy",      "Motorist", "Parents",
+                 "Retired",  "Capitalist", "Socialist",   "Environmentalist", "Religious", "Liberal",
+                 "Conservative", "Patriot", "Commuter",   "Farmer",       "Student",  "Trade Unionist"};
+    return names;
+}
+
+class FirstDataSetTest : public SimWorldTest {};
+
+TEST_F(FirstDataSetTest, LoadsCleanlyAndStaysInRange)
+{
+    LogCapture log;
+    for (const std::string& name : VoterGroupNames())
+        Plain(name);
+
+    // In the order game setup loads them.
+    GetSimulation().LoadSimVals(kData + "simulation.csv");
+    GetPolicyManager().Init(kData + "policies.csv", "", kData + "sliders.csv", "");
+    GetSimulation().AttachToGroups();
+    GetSituationManager().LoadSituations(kData + "situations.csv", "");
+    GetPolicyManager().ReadPolicyFields();
+    NeuralEffect::SetInitialising(true);
+    GetPolicyManager().IntroduceUncancellablePolicies();
+    GetSimulation().CreatePendingEffects();
+    Neuron::OrderNetwork();
+    Neuron::RecalculateAll();
+
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
+    for (const std::string& line : log.Lines())
+        EXPECT_EQ(line.find("ailed to find"), std::string::npos) << line;
+
+    EXPECT_GE(GetSimulation().SimVals().size(), 18u);
+    EXPECT_NE(CSimulation::LowIncome(), nullptr);
+    EXPECT_NE(CSimulation::MiddleIncome(), nullptr);
+    EXPECT_NE(CSimulation::HighIncome(), nullptr);
+    for (const char* name : {"GDP", "Unemployment", "Crime", "Health", "Education", "Pollution", "Poverty"})
+        EXPECT_NE(GetSimulation().FindSimVal(name), nullptr) << name;
+    EXPECT_GE(GetSituationManager().Situations().size(), 6u);
+    for (int i = 0; i < SIM_PolicyGroup::kGroupCount; ++i) {
+        int inGroup = 0;
+        for (SIM_Policy* policy : SIM_PolicyManager::AllPolicies())
+            inGroup += policy->Group() == GetPolicyManager().Group(i);
+        EXPECT_GE(inGroup, 2) << SIM_PolicyGroup::kNames[i];
+    }
+    SIM_Policy* incomeTax = GetPolicyManager().FindPolicy("IncomeTax");
+    ASSERT_NE(incomeTax, nullptr);
+    EXPECT_FALSE(incomeTax->IsCancellable());
+    EXPECT_TRUE(incomeTax->IsActive());
+    for (SIM_Policy* policy : SIM_PolicyManager::AllPolicies())
+        EXPECT_NE(policy->Slider(), nullptr) << policy->GetName();
+
+    // Every policy in force at its middle setting, then a few years of turns.
+    for (SIM_Policy* policy : SIM_PolicyManager::AllPolicies())
+        policy->Introduce();
+    for (int turn = 0; turn < 24; ++turn) {
+        GetPolicyManager().AdvanceImplementation();
+        NeuralEffect::UpdateAllEffects();
+        Neuron::RecalculateAll();
+        Neuron::EndTurnAll();
+        GetPolicyManager().ComputePopularity();
+        NeuralEffect::SetInitialising(false);
+    }
+    for (SIM_SimVal* value : GetSimulation().SimVals()) {
+        float v = value->GetValue();
+        EXPECT_TRUE(std::isfinite(v)) << value->GetName();
+        // Nothing should be pinned at the ends of the range by ordinary settings.
+        EXPECT_GT(v, 0.0f) << value->GetName();
+        EXPECT_LT(v, 1.0f) << value->GetName();
+    }
+    for (SIM_Policy* policy : SIM_PolicyManager::AllPolicies()) {
+        EXPECT_TRUE(std::isfinite(policy->CurrentCost())) << policy->GetName();
+        EXPECT_GE(policy->Popularity(), 0.0f);
+        EXPECT_LE(policy->Popularity(), 1.0f);
+    }
+    EXPECT_GT(incomeTax->CurrentIncome(), 0.0f);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
+}
+
+}  // namespace

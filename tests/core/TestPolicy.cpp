@@ -1,0 +1,377 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "SimTestWorld.h"
+#include "sim/PolicyGroupMinister.h"
+#include "sim/SIM_PlayerNeuron.h"
+
+namespace {
+
+class FakeMinister : public PolicyGroupMinister {
+public:
+    FakeMinister(float competence, float ability) : competence_(competence), ability_(ability) {}
+    float Competence() const override { return competence_; }
+    float AbilityIn(int) const override { return ability_; }
+
+private:
+    float competence_;
+    float ability_;
+};
+
+// 15 fields, the marker, then the effects.
+std::string PolicyRecord(const std::string& name, const std::string& flags = "", const std::string& group = "TAX",
+                         const std::string& turns = "4", const std::string& effects = "\"Crime,0+(0.5*x)\"",
+                         const std::string& costLines = "", const std::string& incomeLines = "")
+{
+    return "#," + name + ",The " + name + ",Steps,\"Describes, with a comma\"," + flags + ",7," + group +
+           ",10,110,\"" + costLines + "\"," + turns + ",0,100,\"" + incomeLines + "\",#Effects," + effects + "\n";
+}
+
+class PolicyTest : public SimWorldTest {
+protected:
+    void SetUp() override
+    {
+        SimWorldTest::SetUp();
+        crime = Plain("Crime", 0.3f);
+        sliders = Write("sliders.csv", "#,Steps,5,None,Low,Mid,High,Max\n");
+    }
+
+    void Load(const std::string& records, const std::string& modPattern = "")
+    {
+        GetPolicyManager().Init(Write("policies.csv", "A comment line\n" + records), modPattern, sliders, "");
+        GetPolicyManager().ReadPolicyFields();
+    }
+
+    SIM_Policy* Find(const std::string& name) { return GetPolicyManager().FindPolicy(name); }
+
+    // One turn of the network as the turn processing runs it.
+    static void Turn()
+    {
+        NeuralEffect::UpdateAllEffects();
+        Neuron::RecalculateAll();
+        Neuron::EndTurnAll();
+    }
+
+    Neuron* crime = nullptr;
+    std::string sliders;
+};
+
+TEST_F(PolicyTest, SevenGroupsInTheirFixedOrder)
+{
+    GetPolicyManager().CreateGroups();
+    const char* names[] = {"FOREIGNPOLICY", "WELFARE", "ECONOMY", "TAX", "PUBLICSERVICES", "LAWANDORDER", "TRANSPORT"};
+    for (int i = 0; i < 7; ++i) {
+        SIM_PolicyGroup* group = GetPolicyManager().FindGroup(names[i]);
+        ASSERT_NE(group, nullptr);
+        EXPECT_EQ(group->Index(), i);
+    }
+    EXPECT_EQ(GetPolicyManager().FindGroup("tax"), nullptr);
+    EXPECT_FLOAT_EQ(GetPolicyManager().Group(1)->Angle(), 51.42857f);
+    EXPECT_FLOAT_EQ(GetPolicyManager().Group(6)->Angle(), 308.57141f);
+}
+
+TEST_F(PolicyTest, RecordIsReadInTwoPhases)
+{
+    GetPolicyManager().Init(Write("policies.csv", PolicyRecord("Tariffs", "", "TAX", "4", "\"Crime,0+(0.5*x)\"",
+                                                                 "Crime,0.5+(1.0*x);_default_,0.1")),
+                            "", sliders, "");
+    SIM_Policy* policy = Find("Tariffs");
+    ASSERT_NE(policy, nullptr);
+    EXPECT_EQ(policy->GetType(), NEURON_POLICY);
+    EXPECT_FALSE(policy->IsActive());
+    EXPECT_FLOAT_EQ(policy->GetValue(), 0.5f);
+    EXPECT_EQ(policy->CostNeuron().GetName(), "Tariffs_cost");
+    EXPECT_EQ(policy->IncomeNeuron().GetName(), "Tariffs_income");
+    EXPECT_EQ(policy->Group(), nullptr) << "fields are read only in the second phase";
+    EXPECT_EQ(policy->PlayerNeuron(), nullptr);
+
+    GetPolicyManager().ReadPolicyFields();
+    EXPECT_EQ(policy->GetDisplayName(), "The Tariffs");
+    EXPECT_EQ(policy->Description(), "Describes, with a comma");
+    ASSERT_NE(policy->Slider(), nullptr);
+    EXPECT_EQ(policy->Slider()->Steps(), 5);
+    EXPECT_EQ(policy->IntroductionCost(), 7);
+    ASSERT_NE(policy->Group(), nullptr);
+    EXPECT_EQ(policy->Group()->Name(), "TAX");
+    EXPECT_FLOAT_EQ(policy->CostAtZero(), 10.0f);
+    EXPECT_FLOAT_EQ(policy->CostAtFull(), 110.0f);
+    EXPECT_FLOAT_EQ(policy->IncomeAtFull(), 100.0f);
+    EXPECT_EQ(policy->ImplementationTurns(), 4);
+    // The cost lines replace the base 1.0: "_default_" sets it, Crime feeds it.
+    EXPECT_FLOAT_EQ(policy->CostNeuron().GetBaseValue(), 0.1f);
+    ASSERT_EQ(policy->CostNeuron().Incoming().size(), 1u);
+    EXPECT_EQ(policy->CostNeuron().Incoming()[0]->GetSource(), crime);
+    // A one-character field leaves the income multiplier alone.
+    EXPECT_FLOAT_EQ(policy->IncomeNeuron().GetBaseValue(), 1.0f);
+
+    ASSERT_NE(policy->PlayerNeuron(), nullptr);
+    EXPECT_EQ(policy->PlayerNeuron()->GetType(), NEURON_PLAYER);
+    EXPECT_EQ(policy->PlayerNeuron()->GetName(), "PlayerInput");
+    ASSERT_EQ(policy->Incoming().size(), 1u);
+    EXPECT_EQ(policy->Incoming()[0]->GetSteps(), 4);
+    EXPECT_TRUE(policy->Outgoing().empty()) << "effects wait for the first introduction";
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
+}
+
+TEST_F(PolicyTest, SingleCharacterCostFieldKeepsTheBase)
+{
+    Load(PolicyRecord("Tariffs", "", "TAX", "4", "\"Crime,0+(0.5*x)\"", "x"));
+    EXPECT_FLOAT_EQ(Find("Tariffs")->CostNeuron().GetBaseValue(), 1.0f);
+}
+
+TEST_F(PolicyTest, FlagsMustMatchExactly)
+{
+    Load(PolicyRecord("Both", "UNCANCELLABLE;MULTIPLYINCOME") + PolicyRecord("Lower", "uncancellable;multiplyincome"));
+    EXPECT_FALSE(Find("Both")->IsCancellable());
+    EXPECT_EQ(Find("Both")->IncomeNeuron().GetCombination(), COMBINE_PRODUCT);
+    EXPECT_TRUE(Find("Lower")->IsCancellable());
+    EXPECT_EQ(Find("Lower")->IncomeNeuron().GetCombination(), COMBINE_SUM);
+}
+
+TEST_F(PolicyTest, CorruptedRecordIsFatalWithItsExactTextAndTheLineIsLogged)
+{
+    FatalCatcher catcher;
+    LogCapture log;
+    std::string bad = "#,Broken,B,Steps,d,,0,TAX,1,1,,2,0,0,,#effects,\"Crime,0+(1*x)\"\n";
+    try {
+        GetPolicyManager().Init(Write("policies.csv", "comment\n" + PolicyRecord("Fine") + bad), "", sliders, "");
+        FAIL() << "no fatal error";
+    } catch (const FatalErrorRaised& error) {
+        EXPECT_EQ(error.message, "Policy data corrupted");
+    }
+    EXPECT_TRUE(log.Contains("policies.csv line 3"));
+    // The policy that failed is in no list.
+    EXPECT_EQ(SIM_PolicyManager::AllPolicies().size(), 1u);
+}
+
+TEST_F(PolicyTest, EffectOnAMissingNeuronIsFatal)
+{
+    FatalCatcher catcher;
+    LogCapture log;
+    try {
+        Load(PolicyRecord("Tariffs", "", "TAX", "4", "\"Crime,0+(0.5*x)\",\"Nobody,0+(0.5*x)\""));
+        FAIL() << "no fatal error";
+    } catch (const FatalErrorRaised& error) {
+        EXPECT_EQ(error.message, "cant find Nobody in Tariffs");
+    }
+    EXPECT_TRUE(log.Contains("policies.csv line 2"));
+}
+
+TEST_F(PolicyTest, UnknownSliderOrGroupIsAnAssertionNamingTheLine)
+{
+    LogCapture log;
+    Load("#,Odd,Odd,NoSlider,d,,0,NOGROUP,1,1,,2,0,0,,#Effects\n");
+    SIM_Policy* odd = Find("Odd");
+    EXPECT_EQ(odd->Slider(), nullptr);
+    EXPECT_EQ(odd->Group(), nullptr);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 2);
+    EXPECT_TRUE(log.Contains("policies.csv line 2"));
+}
+
+TEST_F(PolicyTest, ZeroImplementationTurnsIsTakenAsOne)
+{
+    LogCapture log;
+    Load(PolicyRecord("Hasty", "", "TAX", "0"));
+    SIM_Policy* policy = Find("Hasty");
+    EXPECT_EQ(policy->ImplementationTurns(), 1);
+    policy->Introduce();
+    policy->AdvanceImplementation();
+    EXPECT_FLOAT_EQ(policy->Implementation(), 0.5f);
+    EXPECT_TRUE(log.Contains("policies.csv line 2"));
+}
+
+TEST_F(PolicyTest, SliderMovesThePolicyInEqualStepsOverItsImplementationTurns)
+{
+    Load(PolicyRecord("Tariffs"));
+    SIM_Policy* policy = Find("Tariffs");
+    policy->Introduce();
+    Turn();
+    EXPECT_FLOAT_EQ(policy->GetValue(), 0.5f);
+    policy->SetPlayerSetting(1.0f);
+    Turn();
+    EXPECT_FLOAT_EQ(policy->GetValue(), 0.75f);
+    Turn();
+    EXPECT_FLOAT_EQ(policy->GetValue(), 1.0f);
+    Turn();
+    EXPECT_FLOAT_EQ(policy->GetValue(), 1.0f);
+
+    // During game setup the value jumps at once.
+    policy->SetPlayerSetting(0.0f);
+    NeuralEffect::SetInitialising(true);
+    Turn();
+    NeuralEffect::SetInitialising(false);
+    EXPECT_FLOAT_EQ(policy->GetValue(), 0.0f);
+}
+
+TEST_F(PolicyTest, ImplementationGrowsByTheMinisterialFactor)
+{
+    Load(PolicyRecord("Tariffs"));
+    SIM_Policy* policy = Find("Tariffs");
+    policy->Introduce();
+    EXPECT_FLOAT_EQ(policy->MinisterialFactor(), 0.5f);
+    policy->AdvanceImplementation();
+    EXPECT_FLOAT_EQ(policy->Implementation(), 0.125f);
+
+    FakeMinister perfect(1.0f, 1.0f);
+    policy->Group()->SetMinister(&perfect);
+    EXPECT_FLOAT_EQ(policy->MinisterialFactor(), 1.0f);
+    policy->AdvanceImplementation();
+    EXPECT_FLOAT_EQ(policy->Implementation(), 0.375f);
+    for (int i = 0; i < 5; ++i)
+        GetPolicyManager().AdvanceImplementation();
+    EXPECT_FLOAT_EQ(policy->Implementation(), 1.0f);
+
+    FakeMinister middling(0.8f, 0.5f);
+    policy->Group()->SetMinister(&middling);
+    EXPECT_FLOAT_EQ(policy->MinisterialFactor(), 0.7f);
+    policy->Recalculate();
+    EXPECT_FLOAT_EQ(policy->IncomeMultiplier(), 0.7f);
+    EXPECT_FLOAT_EQ(policy->CostMultiplier(), 1.3f);
+    policy->Group()->SetMinister(nullptr);
+}
+
+TEST_F(PolicyTest, EffectsAreWeighedByImplementationAndMinister)
+{
+    Load(PolicyRecord("Tariffs"));
+    SIM_Policy* policy = Find("Tariffs");
+    policy->Introduce();
+    policy->SetInForce(0.5f);
+    ASSERT_EQ(policy->Outgoing().size(), 1u);
+    NeuralEffect* effect = policy->Outgoing()[0];
+    EXPECT_FLOAT_EQ(effect->GetInput(), 0.5f);
+    // 0.5 x 0.5 = 0.25 from the formula, then implementation 0.5, factor 0.5.
+    EXPECT_FLOAT_EQ(effect->GetEffectiveOutput(), 0.0625f);
+}
+
+TEST_F(PolicyTest, IntroduceCancelAndReintroduce)
+{
+    Load(PolicyRecord("Tariffs"));
+    SIM_Policy* policy = Find("Tariffs");
+    GetPoliticalCapital().SetAvailable(5);
+    policy->Introduce();
+    EXPECT_EQ(GetPoliticalCapital().Available(), 0) << "a cost above the capital leaves 0";
+    EXPECT_TRUE(policy->IsActive());
+    EXPECT_TRUE(policy->EffectsCreated());
+    EXPECT_EQ(SIM_PolicyManager::ActivePolicies(), std::vector<SIM_Policy*>{policy});
+    EXPECT_EQ(policy->Group()->Policies(), std::vector<SIM_Policy*>{policy});
+    ASSERT_EQ(board.added.size(), 1u);
+    EXPECT_EQ(board.added[0].first, policy->Group());
+    EXPECT_EQ(policy->Outgoing().size(), 1u);
+    EXPECT_FLOAT_EQ(policy->History(0), 0.0f);
+
+    policy->Introduce();  // already active: nothing happens
+    EXPECT_EQ(board.added.size(), 1u);
+
+    policy->SetPlayerSetting(0.9f);
+    GetPolicyManager().AdvanceImplementation();
+    policy->Cancel();
+    EXPECT_FALSE(policy->IsActive());
+    EXPECT_TRUE(SIM_PolicyManager::ActivePolicies().empty());
+    EXPECT_TRUE(policy->Group()->Policies().empty());
+    EXPECT_EQ(board.removed.size(), 1u);
+    EXPECT_FLOAT_EQ(policy->Implementation(), 0.0f);
+    EXPECT_FLOAT_EQ(policy->GetValue(), 0.0f);
+    EXPECT_EQ(policy->Outgoing().size(), 1u) << "the effects stay";
+
+    policy->Introduce();
+    EXPECT_FLOAT_EQ(policy->PlayerSetting(), 0.5f);
+    EXPECT_FLOAT_EQ(policy->GetValue(), 0.5f);
+    EXPECT_EQ(policy->Outgoing().size(), 1u) << "no second set of effects";
+    EXPECT_FLOAT_EQ(policy->PlayerEffect()->GetTargetInput(), 0.5f);
+}
+
+TEST_F(PolicyTest, UncancellablePoliciesStartInForce)
+{
+    Load(PolicyRecord("IncomeTax", "UNCANCELLABLE") + PolicyRecord("Optional"));
+    GetPolicyManager().IntroduceUncancellablePolicies();
+    EXPECT_TRUE(Find("IncomeTax")->IsActive());
+    EXPECT_FLOAT_EQ(Find("IncomeTax")->Implementation(), 1.0f);
+    EXPECT_FALSE(Find("Optional")->IsActive());
+}
+
+TEST_F(PolicyTest, CostAndIncomeFollowValueMultipliersAndMinister)
+{
+    Load(PolicyRecord("Tariffs"));
+    SIM_Policy* policy = Find("Tariffs");
+    policy->Recalculate();  // no minister: income x 0.5, cost x 1.5
+    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 60.0f * 1.5f);
+    EXPECT_FLOAT_EQ(policy->IncomeAt(1.0f), 100.0f * 0.5f);
+    EXPECT_FLOAT_EQ(policy->CurrentCost(), policy->CostAt(policy->GetValue()));
+
+    // The cost multiplier neuron scales the cost; below 0 counts as nothing.
+    policy->CostNeuron().SetValue(-0.5f);
+    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 0.0f);
+    policy->CostNeuron().SetValue(0.5f);
+    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 45.0f);
+}
+
+TEST_F(PolicyTest, PopularityIsWeightedByMemberCount)
+{
+    Neuron* small = Plain("Small");
+    Neuron* large = Plain("Large");
+    Neuron* untouched = Plain("Untouched");
+    SIM_Policy::SetVoterGroupSource([=] {
+        return std::vector<VoterGroupWeight>{{small, 100.0f}, {large, 300.0f}, {untouched, 1000.0f}};
+    });
+    Load(PolicyRecord("Tariffs", "", "TAX", "4", "\"Small,0+(0.2*x)\",\"Large,0-(0.1*x)\",\"Small,0+(0.9*x)\"") +
+         PolicyRecord("Quiet", "", "TAX", "4", "\"Crime,0+(0.2*x)\""));
+    SIM_Policy* policy = Find("Tariffs");
+    FakeMinister perfect(1.0f, 1.0f);
+    policy->Group()->SetMinister(&perfect);
+    policy->SetPlayerSetting(1.0f);
+    policy->Introduce();
+    policy->SetInForce(1.0f);
+    Find("Quiet")->Introduce();
+    GetPolicyManager().ComputePopularity();
+    // (100 x 0.2 + 300 x -0.1) / 400 = -0.025; only the first effect into Small counts.
+    EXPECT_FLOAT_EQ(policy->Popularity(), 0.475f);
+    EXPECT_FLOAT_EQ(Find("Quiet")->Popularity(), 0.5f) << "no voter group affected";
+
+    EXPECT_FLOAT_EQ(policy->Group()->Popularity(7), 0.475f);
+    policy->SetImplementation(0.0f);  // cached for the same turn
+    EXPECT_FLOAT_EQ(policy->Group()->Popularity(7), 0.475f);
+    EXPECT_FLOAT_EQ(policy->Group()->Popularity(8), 0.5f);
+    policy->Group()->SetMinister(nullptr);
+}
+
+TEST_F(PolicyTest, ModFilesGiveOnlyTheirFirstLine)
+{
+    std::filesystem::create_directory(dir.Path() + "/mods");
+    Write("mods/a.txt", PolicyRecord("ModOne") + PolicyRecord("ModTwo"));
+    Write("mods/b.txt", "#,short\n" + PolicyRecord("ModThree"));
+    Load(PolicyRecord("Base"), dir.Path() + "/mods/*.txt");
+    std::vector<std::string> names;
+    for (SIM_Policy* policy : SIM_PolicyManager::AllPolicies())
+        names.push_back(policy->GetName());
+    EXPECT_EQ(names, (std::vector<std::string>{"Base", "ModOne"}));
+}
+
+TEST_F(PolicyTest, ReleaseAndClearingTheNetworkEmptyTheLists)
+{
+    Load(PolicyRecord("Tariffs") + PolicyRecord("Other"));
+    Find("Tariffs")->Introduce();
+    ResetNetwork();
+    EXPECT_TRUE(SIM_PolicyManager::AllPolicies().empty());
+    EXPECT_TRUE(SIM_PolicyManager::ActivePolicies().empty());
+    EXPECT_EQ(Neuron::Count(), 0u);
+}
+
+TEST_F(PolicyTest, IconIsFoundWithoutRegardToCase)
+{
+    auto previous = std::filesystem::current_path();
+    std::filesystem::create_directories(dir.Path() + "/data/bitmaps/policies");
+    std::filesystem::create_directories(dir.Path() + "/data/mods/bitmaps");
+    Write("data/bitmaps/policies/Icons_IncomeTax.DDS", "x");
+    Write("data/mods/bitmaps/icons_petroltax.dds", "x");
+    std::filesystem::current_path(dir.Path());
+    std::string tax = SIM_Policy::FindIcon("IncomeTax");
+    std::string petrol = SIM_Policy::FindIcon("PetrolTax");
+    std::string none = SIM_Policy::FindIcon("Prisons");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(tax, "icons_incometax.dds");
+    EXPECT_EQ(petrol, "icons_petroltax.dds");
+    EXPECT_EQ(none, "");
+}
+
+}  // namespace
