@@ -1,0 +1,75 @@
+#pragma once
+#include <string>
+
+class ElectionCount;
+
+// The outcome of one election, as shown and as counted.
+struct ElectionResult {
+    int month = 0;
+    int year = 0;
+    unsigned playerVotes = 0;
+    unsigned oppositionVotes = 0;
+    unsigned abstentions = 0;
+    float share = 0.0f;  // of the votes cast for a party
+    bool won = false;
+};
+
+// When the next election falls, how many the player has won, and what
+// happens when one is held. Elections fall one term after the last, on the
+// calendar's month; the turn that reaches (or passes) the date holds it.
+class ElectionManager {
+public:
+    static constexpr int kDefaultTermMonths = 48;
+
+    static ElectionManager& Get();
+
+    // The term length, process-wide: 48 months at start. A length of 0 or less
+    // (a mission without "termlength") falls back to four years.
+    static void SetTermLengthMonths(int months);
+    static void SetTermLengthYears(int years) { SetTermLengthMonths(years * 12); }
+    static int TermLengthMonths();
+
+    // The turnout weights of the voters, copied from the setup section at game setup.
+    static void LoadTurnoutWeights();
+    static float OpinionWeight();
+    static float TendencyWeight();
+    static float PartyWeight();
+    static void SetTurnoutWeights(float opinion, float tendency, float party);
+
+    // The next election: one term after the current calendar month.
+    void ScheduleNextElection();
+    // True once the calendar has reached the election date (or passed it,
+    // so a date that the three-month steps would skip is still held).
+    bool IsElectionDue() const;
+    int MonthsUntilElection() const;
+    int MonthsSinceElection() const;
+    // 1 - months until the election / term length.
+    float TermProgress() const;
+
+    // End of every turn: when the election is due, the results window is
+    // opened (see ElectionScreens); headless, the votes are counted at once.
+    void CheckElection();
+    // The count is complete: records the result, schedules the next election,
+    // starts the next term's manifesto and, after a defeat, ends the game.
+    ElectionResult ConcludeElection(const ElectionCount& count);
+    // Counts a won election; the first win of a game, and a loss before any
+    // win, go to the achievement statistics.
+    void RecordResult(unsigned playerVotes, unsigned oppositionVotes, unsigned abstentions);
+
+    int NextElectionMonth() const { return mNextElectionMonth; }
+    int NextElectionYear() const { return mNextElectionYear; }
+    void SetNextElection(int month, int year);
+    int ElectionsWon() const { return mElectionsWon; }
+    void SetElectionsWon(int won) { mElectionsWon = won; }
+
+    // Elections concluded since the program started, and the latest.
+    int ElectionsHeld() const { return mElectionsHeld; }
+    const ElectionResult& LastResult() const { return mLastResult; }
+
+private:
+    int mNextElectionMonth = 0;
+    int mNextElectionYear = 0;
+    int mElectionsWon = 0;
+    int mElectionsHeld = 0;
+    ElectionResult mLastResult;
+};

@@ -1,0 +1,47 @@
+#pragma once
+#include <string>
+
+// The conductor of the simulation: game setup builds a whole game from the
+// data files and a mission and runs two warm-up turns; a turn runs every
+// subsystem's step in a fixed order and moves the calendar on three months.
+// Both show their progress on the processing screen (TurnScreens).
+class TurnProcessor {
+public:
+    static constexpr const char* kLoadScreenPicture = "loadscreen.jpg";
+
+    static TurnProcessor& Get();
+
+    // The player's next turn. Ignored while a modal window is open.
+    void NextTurn();
+    // A new game from "data/missions/<missionName>.txt", ending at turn 2.
+    void SetUpGame(const std::string& missionName);
+    // One progress step: logged, shown with one frame drawn, then the value
+    // grows by the increment (above 1 it starts again from 0).
+    void ShowProgress(const std::string& text, float increment);
+
+    // The party names typed on the new-game screen (empty: a random name).
+    void SetPartyNames(const std::string& player, const std::string& opposition)
+    {
+        mPlayerPartyName = player;
+        mOppositionPartyName = opposition;
+    }
+
+    float Progress() const { return mProgress; }
+    const std::string& ProgressText() const { return mProgressText; }
+
+private:
+    // The turn itself, as both NextTurn and the warm-up turns of setup run it.
+    void RunTurn();
+    void TakePoll();
+    void EndOfTurnWindows();
+
+    std::string mPlayerPartyName;
+    std::string mOppositionPartyName;
+    float mProgress = 0.0f;
+    std::string mProgressText;
+};
+
+// Short cuts to the one turn processor.
+void NextTurn();
+void SetUpGame(const std::string& missionName);
+void ShowProgress(const std::string& text, float increment);

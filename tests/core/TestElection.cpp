@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "politics/ElectionCount.h"
+#include "politics/ElectionManager.h"
+#include "politics/PartyNames.h"
+#include "politics/SIM_Party.h"
+#include "politics/SIM_Voter.h"
+#include "sim/Calendar.h"
+#include "sim/SimRandom.h"
+#include "sim/SimulationState.h"
+#include "sim/TurnScreens.h"
+#include "sim/TurnSteps.h"
+
+namespace {
+
+class RecordingSteps : public TurnSteps {
+public:
+    void RecordFirstElectionWin() override { calls.push_back("win"); }
+    void RecordElectionLossBeforeWin() override { calls.push_back("loss"); }
+    void StartManifestoTerm() override { calls.push_back("manifesto"); }
+    std::vector<std::string> calls;
+};
+
+// An electorate of fixed decisions: each entry is a vote and a preference.
+struct FakeVoter {
+    int vote;
+    float preference;
+};
+
+void UseElectorate(const std::vector<FakeVoter>& voters)
+{
+    ElectionCount::Electorate electorate;
+    auto shared = std::make_shared<std::vector<FakeVoter>>(voters);
+    electorate.size = [shared] { return shared->size(); };
+    electorate.decide = [shared](size_t i, int& vote, float& preference) {
+        vote = (*shared)[i].vote;
+        preference = (*shared)[i].preference;
+    };
+    ElectionCount::SetElectorate(electorate);
+}
+
+std::vector<FakeVoter> Votes(int player, int opposition, int abstain)
+{
+    std::vector<FakeVoter> voters;
+    for (int i = 0; i < player; ++i)
+        voters.push_back({ElectionCount::VOTE_PLAYER, 0.7f});
+    for (int i = 0; i < opposition; ++i)
+        voters.push_back({ElectionCount::VOTE_OPPOSITION, 0.3f});
+    for (int i = 0; i < abstain; ++i)
+        voters.push_back({ElectionCount::VOTE_ABSTAIN, 0.5f});
+    return voters;
+}
+
+class ElectionTest : public NetworkTest {
+protected:
+    void SetUp() override
+    {
+        NetworkTest::SetUp();
+        previous = TurnSteps::Install(&steps);
+        savedCalendar = Calendar::Get();
+        Calendar::Get().Set(0, 2000);
+        ElectionManager::SetTermLengthMonths(48);
+        ElectionManager::Get().SetElectionsWon(0);
+        ElectionManager::Get().ScheduleNextElection();
+        SimulationState::Get().Reset();
+    }
+    void TearDown() override
+    {
+        ElectionCount::UsePopulation();
+        TurnSteps::Install(previous);
+        Calendar::Get() = savedCalendar;
+        SimulationState::Get().Reset();
+        SIM_Party::DeleteParties();
+        NetworkTest::TearDown();
+    }
+    ElectionResult Hold(const std::vector<FakeVoter>& voters)
+    {
+        UseElectorate(voters);
+        ElectionCount count;
+        count.CountAll();
+        return ElectionManager::Get().ConcludeElection(count);
+    }
+
+    RecordingSteps steps;
+    TurnSteps* previous = nullptr;
+    Calendar savedCalendar;
+};
+
+TEST_F(ElectionTest, CountingFiveAtATimeGivesTheSameCountAsAllAtOnce)
+{
+    UseElectorate(Votes(7, 4, 3));
+    ElectionCount slow;
+    int frames = 0;
+    while (!slow.CountNext(ElectionCount::kVotersPerFrame))
+        ++frames;
+    EXPECT_EQ(frames, 2);  // 5 + 5 + 4
+    ElectionCount fast;
+    fast.CountAll();
+    for (const ElectionCount* count : {&slow, &fast}) {
+        EXPECT_EQ(count->PlayerVotes(), 7u);
+        EXPECT_EQ(count->OppositionVotes(), 4u);
+        EXPECT_EQ(count->Abstentions(), 3u);
+        EXPECT_EQ(count->Supporters(), 10u);  // preference 0.5 counts as a supporter
+        EXPECT_EQ(count->Opponents(), 4u);
+        EXPECT_EQ(count->Counted(), 14u);
+        EXPECT_TRUE(count->IsFinished());
+        EXPECT_NEAR(count->Share(), 7.0f / 11.0f, 1e-6f);
+        EXPECT_NEAR(count->Turnout(), 11.0f / 14.0f, 1e-6f);
+    }
+    ElectionCount fresh;
+    EXPECT_FLOAT_EQ(fresh.Turnout(), 0.0f);
+    fresh.CountNext(3);
+    EXPECT_EQ(fresh.NextVoter(), 3u);
+    fresh.Reset();
+    EXPECT_EQ(fresh.NextVoter(), 0u);
+    EXPECT_EQ(fresh.Counted(), 0u);
+}
+
+TEST_F(ElectionTest, AWinIsCountedAndTheNextElectionScheduled)
+{
+    Calendar::Get().Set(0, 2004);  // the election date
+    ElectionResult result = Hold(Votes(6, 4, 0));
+    EXPECT_TRUE(result.won);
+    EXPECT_FLOAT_EQ(result.share, 0.6f);
+    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 1);
+    EXPECT_EQ(ElectionManager::Get().NextElectionYear(), 2008);
+    EXPECT_FALSE(SimulationState::Get().IsGameOver());
+    EXPECT_EQ(steps.calls, (std::vector<std::string>{"win", "manifesto"}));
+    EXPECT_EQ(ElectionManager::Get().LastResult().playerVotes, 6u);
+
+    // A second win is not the first win of the game.
+    steps.calls.clear();
+    Hold(Votes(6, 4, 0));
+    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 2);
+    EXPECT_EQ(steps.calls, (std::vector<std::string>{"manifesto"}));
+}
+
+TEST_F(ElectionTest, ADefeatEndsTheGameAndCountsOnlyBeforeAnyWin)
+{
+    ElectionResult result = Hold(Votes(4, 6, 10));
+    EXPECT_FALSE(result.won);
+    EXPECT_FLOAT_EQ(result.share, 0.4f);  // abstentions do not count
+    EXPECT_TRUE(SimulationState::Get().IsGameOver());
+    EXPECT_EQ(steps.calls, (std::vector<std::string>{"loss", "manifesto"}));
+
+    // Losing after a win changes no statistics.
+    SimulationState::Get().Reset();
+    ElectionManager::Get().SetElectionsWon(1);
+    steps.calls.clear();
+    Hold(Votes(4, 6, 0));
+    EXPECT_EQ(steps.calls, (std::vector<std::string>{"manifesto"}));
+    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 1);
+}
+
+TEST_F(ElectionTest, ATieKeepsTheGovernmentInAndIsCountedAsTheWinItIsShownAs)
+{
+    ElectionResult result = Hold(Votes(5, 5, 2));
+    EXPECT_FLOAT_EQ(result.share, 0.5f);
+    EXPECT_TRUE(result.won);
+    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 1);
+    EXPECT_EQ(steps.calls, (std::vector<std::string>{"win", "manifesto"}));
+    EXPECT_FALSE(SimulationState::Get().IsGameOver());
+    EXPECT_TRUE(ElectionCount::IsVictory(5, 5));
+}
+
+TEST_F(ElectionTest, AnElectionNobodyVotesInIsLostWithShareZero)
+{
+    ElectionResult result = Hold(Votes(0, 0, 8));
+    EXPECT_FLOAT_EQ(result.share, 0.0f);
+    EXPECT_FALSE(result.won);
+    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 0);
+    EXPECT_TRUE(SimulationState::Get().IsGameOver());
+    EXPECT_EQ(steps.calls, (std::vector<std::string>{"loss", "manifesto"}));
+
+    // And with no voters at all.
+    SimulationState::Get().Reset();
+    result = Hold({});
+    EXPECT_FALSE(result.won);
+    EXPECT_FLOAT_EQ(ElectionCount::ShareOf(0, 0), 0.0f);
+}
+
+TEST_F(ElectionTest, CheckElectionHoldsTheElectionOnlyWhenDue)
+{
+    UseElectorate(Votes(3, 1, 0));
+    int held = ElectionManager::Get().ElectionsHeld();
+    ElectionManager::Get().CheckElection();  // four years early
+    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held);
+    Calendar::Get().Set(0, 2004);
+    ElectionManager::Get().CheckElection();  // the default screens count at once
+    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
+    EXPECT_EQ(ElectionManager::Get().LastResult().year, 2004);
+    EXPECT_FALSE(ElectionManager::Get().IsElectionDue());
+}
+
+TEST_F(ElectionTest, PartyPullShareAndTrend)
+{
+    SIM_Party::CreateParties();
+    SIM_Party* player = SIM_Party::GetPlayersParty();
+    SIM_Party* opposition = SIM_Party::GetOppositionParty();
+    ASSERT_NE(player, nullptr);
+    ASSERT_NE(opposition, nullptr);
+    EXPECT_EQ(player->GetNeuron().GetName(), "PlayersParty");
+    EXPECT_EQ(opposition->GetNeuron().GetName(), "");
+    EXPECT_FLOAT_EQ(player->TurnoutPull(), 0.5f);
+
+    // No voters at all: no pull, no share, and no division by zero.
+    SIM_Party::UpdateParties(0);
+    EXPECT_FLOAT_EQ(player->TurnoutPull(), 0.0f);
+    EXPECT_FLOAT_EQ(player->GetNeuron().GetBaseValue(), 0.0f);
+    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_UNCHANGED);
+
+    std::vector<SIM_Voter*> voters;
+    for (int i = 0; i < 3; ++i)
+        voters.push_back(new SIM_Voter());
+    player->AddMember(voters[0]);
+    player->AddMember(voters[1]);
+    player->AddMember(voters[1]);  // once only
+    EXPECT_EQ(player->MemberCount(), 2u);
+    SIM_Party::UpdateParties(40);
+    EXPECT_FLOAT_EQ(player->TurnoutPull(), 2.0f / 8.0f);
+    EXPECT_FLOAT_EQ(player->GetNeuron().GetBaseValue(), 0.05f);
+    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_INCREASING);
+    EXPECT_FLOAT_EQ(opposition->TurnoutPull(), 0.0f);  // no members: no pull
+
+    SIM_Party::UpdateParties(5);  // a fifth is reached: full pull, clamped
+    EXPECT_FLOAT_EQ(player->TurnoutPull(), 1.0f);
+    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_UNCHANGED);
+
+    player->RemoveMember(voters[0]);
+    player->RemoveMember(voters[2]);  // not a member: harmless
+    EXPECT_EQ(player->MemberCount(), 1u);
+    EXPECT_EQ(player->Members()[0], voters[1]);
+    SIM_Party::UpdateParties(5);
+    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_DECREASING);
+}
+
+TEST_F(ElectionTest, PartyNamesComeFromTheListAndTheOppositionNeverCopiesThePlayer)
+{
+    TempDir dir;
+    std::string file = dir.Path() + "/partynames.txt";
+    {
+        FILE* f = fopen(file.c_str(), "w");
+        fputs("[names]\nRed Party\nBlue Party=\nGreen Party\n", f);
+        fclose(f);
+    }
+    PartyNames::Get().Load(file);
+    EXPECT_EQ(PartyNames::Get().Names(), (std::vector<std::string>{"Red Party", "Blue Party", "Green Party"}));
+
+    SIM_Party::CreateParties();
+    PartyNames::Get().Load(file);  // CreateParties read the game's own list
+    SIM_Party::NameParties("Mine", "Theirs");
+    EXPECT_EQ(SIM_Party::GetPlayersParty()->Name(), "Mine");
+    EXPECT_EQ(SIM_Party::GetOppositionParty()->Name(), "Theirs");
+    SIM_Party::NameParties("Same", "Same");
+    EXPECT_EQ(SIM_Party::GetPlayersParty()->Name(), "Same");
+    EXPECT_NE(SIM_Party::GetOppositionParty()->Name(), "Same");
+    SIM_Party::NameParties("", "");
+    const auto& names = PartyNames::Get().Names();
+    EXPECT_NE(std::find(names.begin(), names.end(), SIM_Party::GetPlayersParty()->Name()), names.end());
+
+    PartyNames::Get().SetNames({});
+    EXPECT_EQ(PartyNames::Get().RandomName(), "error");  // an empty list is never divided by
+}
+
+TEST_F(ElectionTest, AskingForAPartyBeforeItExistsIsReported)
+{
+    SIM_Party::DeleteParties();
+    int before = Diagnostics::AssertionFailures();
+    EXPECT_EQ(SIM_Party::GetPlayersParty(), nullptr);
+    EXPECT_EQ(SIM_Party::GetOppositionParty(), nullptr);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
+}
+
+}  // namespace

@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "gamedata/CFinances.h"
+#include "gamedata/CGlobalEconomy.h"
+#include "gamedata/Options.h"
+#include "gamedata/SpecialNeurons.h"
+#include "sim/NeuralEffect.h"
+#include "sim/Neuron.h"
+#include "sim/SimRandom.h"
+#include "sim/TurnSteps.h"
+
+namespace {
+
+// Records the events and issues the settlement raises.
+class RecordingSteps : public TurnSteps {
+public:
+    void TriggerEvent(const std::string& name) override { events.push_back(name); }
+    void AddIssue(int kind, const std::string& group, const std::string& text, const std::string& title) override
+    {
+        issues.push_back(std::to_string(kind) + " " + group + " " + text + " " + title);
+    }
+    std::vector<std::string> events;
+    std::vector<std::string> issues;
+};
+
+class FinancesTest : public NetworkTest {
+protected:
+    void SetUp() override
+    {
+        NetworkTest::SetUp();
+        previousSteps = TurnSteps::Install(&steps);
+        Options::Get().Section().Clear();
+        Options::Get().Section().Add("INTERESTRATE", "0");
+        CFinances::SetLedger([this](const std::function<void(const CFinances::Item&)>& add) {
+            for (const auto& item : items)
+                add(item);
+        });
+        finances = CFinances();
+        finances.InitFromMission(0.0f, 1000.0f);
+    }
+    void TearDown() override
+    {
+        CFinances::SetLedger(nullptr);
+        Options::Get().Section().Clear();
+        TurnSteps::Install(previousSteps);
+        NetworkTest::TearDown();
+    }
+    void SetInterestRate(const std::string& rate)
+    {
+        Options::Get().Section().Clear();
+        Options::Get().Section().Add("INTERESTRATE", rate);
+    }
+
+    RecordingSteps steps;
+    TurnSteps* previousSteps = nullptr;
+    std::vector<CFinances::Item> items;
+    CFinances finances;
+};
+
+TEST_F(FinancesTest, EarnPaysDebtFirstAndSpendBorrowsTheShortfall)
+{
+    finances.InitFromMission(100.0f, 1000.0f);
+    finances.Earn(30);
+    EXPECT_FLOAT_EQ(finances.NationalDebt(), 70.0f);
+    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
+
+    finances.InitFromMission(20.0f, 1000.0f);
+    finances.Earn(30);
+    EXPECT_FLOAT_EQ(finances.NationalDebt(), 0.0f);
+    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 10.0f);
+
+    finances.Earn(5);  // no debt: straight into the balance
+    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 15.0f);
+
+    finances.InitFromMission(0.0f, 1000.0f);
+    finances.SetCurrentBalance(5.0f);
+    finances.Spend(12);
+    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
+    EXPECT_FLOAT_EQ(finances.NationalDebt(), 7.0f);
+}
+
+TEST_F(FinancesTest, SettlementTruncatesFiguresAndAddsInterestToExpenses)
+{
+    items = {{"A", 10.9f, 10.9f}};
+    finances.SettleMonth(5);
+    EXPECT_FLOAT_EQ(finances.MonthlyIncome(), 10.9f);
+    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 10.9f);
+    // 10 earned, 10 spent: nothing left, nothing borrowed.
+    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
+    EXPECT_FLOAT_EQ(finances.NationalDebt(), 0.0f);
+
+    // INTERESTRATE 1.0 is 20 % a year: 600 of debt costs 10 a month.
+    SetInterestRate("1.0");
+    finances.InitFromMission(600.0f, 10000.0f);
+    items = {{"A", 0.0f, 0.0f}};
+    finances.ComputeMonth();
+    EXPECT_FLOAT_EQ(finances.MonthlyInterest(), 10.0f);
+    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 10.0f);
+    finances.SettleMonth(5);
+    EXPECT_FLOAT_EQ(finances.NationalDebt(), 610.0f);
+}
+
+TEST_F(FinancesTest, NegativeCostsAreSummedAndTheLedgerOrderDoesNotMatter)
+{
+    items = {{"A", 20.0f, 50.0f}, {"B", -5.0f, 0.0f}};
+    finances.ComputeMonth();
+    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 15.0f);
+    EXPECT_FLOAT_EQ(finances.MonthlyIncome(), 50.0f);
+    EXPECT_FLOAT_EQ(finances.Surplus(), 35.0f);
+    EXPECT_FLOAT_EQ(finances.Deficit(), -35.0f);
+}
+
+TEST_F(FinancesTest, DebtBurdenIsAlwaysANumber)
+{
+    SpecialNeurons::Create();
+    Neuron* debt = SpecialNeurons::Debt();
+
+    // No income and no debt: the burden is 0, not 0/0.
+    items = {};
+    finances.SettleMonth(5);
+    EXPECT_FLOAT_EQ(finances.DebtBurden(), 0.0f);
+    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 0.0f);
+
+    // Debt without income is the full burden.
+    finances.InitFromMission(50.0f, 1000.0f);
+    finances.SettleMonth(5);
+    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 1.0f);
+
+    // 120 of debt against 10 a month of income: one year's income.
+    finances.InitFromMission(150.0f, 1000.0f);
+    items = {{"Tax", 0.0f, 10.0f}};
+    finances.ComputeMonth();
+    finances.SettleMonth(5);  // pays 10 off: 140 / 120 clamps to 1
+    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 1.0f);
+    finances.InitFromMission(70.0f, 1000.0f);
+    finances.SettleMonth(5);  // 60 / 120
+    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 0.5f);
+    EXPECT_FALSE(std::isnan(finances.DebtBurden()));
+}
+
+TEST_F(FinancesTest, DebtCeilingRaisesTheEventAboveAndWarnsOnlyAfterFourSettlements)
+{
+    items = {};
+    finances.InitFromMission(800.0f, 800.0f);  // exactly at the ceiling
+    finances.SettleMonth(5);
+    EXPECT_TRUE(steps.events.empty());
+    // At the ceiling means above 75 %, but not in the first four settlements.
+    for (int i = 0; i < 3; ++i)
+        finances.SettleMonth(5);
+    EXPECT_TRUE(steps.issues.empty());
+    EXPECT_EQ(finances.MonthsElapsed(), 4);
+    finances.SettleMonth(5);
+    ASSERT_EQ(steps.issues.size(), 1u);
+    EXPECT_EQ(steps.issues[0], "5 ECONOMY DEBT_CEILING_WARNING DEBT_CEILING_WARNING_TITLE");
+
+    // Just above: the event, and no warning that turn.
+    steps.issues.clear();
+    finances.SetNationalDebt(801.0f);
+    finances.SettleMonth(5);
+    ASSERT_EQ(steps.events.size(), 1u);
+    EXPECT_EQ(steps.events[0], "DebtCeilingReached");
+    EXPECT_TRUE(steps.issues.empty());
+
+    // Below 75 %: nothing.
+    steps.events.clear();
+    finances.SetNationalDebt(600.0f);
+    finances.SettleMonth(5);
+    EXPECT_TRUE(steps.events.empty());
+    EXPECT_TRUE(steps.issues.empty());
+}
+
+TEST_F(FinancesTest, HistoriesShiftAndTheFirstTurnFillsThemAroundTheFigures)
+{
+    SimRandom::Seed(7);
+    items = {{"A", 100.0f, 200.0f}};
+    finances.InitFromMission(1000.0f, 5000.0f);
+    finances.SettleMonth(1);
+    // Entry 0 is this settlement; the older ones lie within 2 % of it.
+    EXPECT_FLOAT_EQ(finances.IncomeHistory(0), 200.0f);
+    EXPECT_FLOAT_EQ(finances.ExpenditureHistory(0), 100.0f);
+    EXPECT_FLOAT_EQ(finances.DebtHistory(0), 900.0f);
+    for (int i = 1; i < CFinances::kHistorySize; ++i) {
+        EXPECT_NEAR(finances.IncomeHistory(i), 200.0f, 200.0f * 0.0201f);
+        EXPECT_NEAR(finances.ExpenditureHistory(i), 100.0f, 100.0f * 0.0201f);
+        EXPECT_NEAR(finances.DebtHistory(i), 900.0f, 900.0f * 0.0201f);
+    }
+    EXPECT_GE(finances.HistoryPeak(), 900.0f * 0.98f);
+
+    items = {{"A", 100.0f, 300.0f}};
+    finances.SettleMonth(2);
+    EXPECT_FLOAT_EQ(finances.IncomeHistory(0), 300.0f);
+    EXPECT_FLOAT_EQ(finances.IncomeHistory(1), 200.0f);
+    EXPECT_FLOAT_EQ(finances.DebtHistory(0), 700.0f);
+
+    finances.FillHistories();
+    for (int i = 0; i < CFinances::kHistorySize; ++i)
+        EXPECT_FLOAT_EQ(finances.DebtHistory(i), 700.0f);
+    EXPECT_FLOAT_EQ(finances.HistoryPeak(), 700.0f);
+}
+
+TEST_F(FinancesTest, SpecialNeuronsHaveTheirIdsAndAreForgottenWithTheNetwork)
+{
+    SpecialNeurons::Create();
+    ASSERT_NE(SpecialNeurons::Winning(), nullptr);
+    EXPECT_FLOAT_EQ(SpecialNeurons::Winning()->GetID(), 1.0f);
+    EXPECT_FLOAT_EQ(SpecialNeurons::Debt()->GetID(), 2.0f);
+    EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->GetID(), 3.0f);
+    EXPECT_FLOAT_EQ(SpecialNeurons::Security()->GetID(), 4.0f);
+    EXPECT_EQ(SpecialNeurons::Debt()->GetDisplayName(), "National Debt");
+    EXPECT_EQ(SpecialNeurons::GlobalEconomy()->GetDisplayName(), "Economic Cycle");
+    EXPECT_EQ(SpecialNeurons::Security()->GetDisplayName(), "Security");
+    EXPECT_EQ(Neuron::FindNeuronQuietly("_security_"), SpecialNeurons::Security());
+
+    ResetNetwork();
+    EXPECT_EQ(SpecialNeurons::Winning(), nullptr);
+    EXPECT_EQ(SpecialNeurons::Debt(), nullptr);
+    EXPECT_EQ(SpecialNeurons::GlobalEconomy(), nullptr);
+    EXPECT_EQ(SpecialNeurons::Security(), nullptr);
+
+    // A settlement without the neurons does not crash.
+    finances.SettleMonth(5);
+}
+
+TEST_F(FinancesTest, GlobalEconomySwingsGdpOnA24TurnCycle)
+{
+    auto* gdp = new Neuron();
+    gdp->SetName("GDP");
+    SpecialNeurons::Create();
+    CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy();
+    economy->SetUp(0.25f, 0.5f);
+    EXPECT_EQ(economy->GetName(), "GlobalEconomy");
+    EXPECT_NEAR(economy->GetValue(), 0.5f, 1e-6f);  // sin(pi/2) * 0.5
+    ASSERT_EQ(gdp->Incoming().size(), 1u);
+    EXPECT_FLOAT_EQ(gdp->Incoming()[0]->GetMultiplier(), 0.5f);
+
+    for (int turn = 0; turn < 24; ++turn) {
+        economy->Advance();
+        EXPECT_LE(std::fabs(economy->GetValue()), 0.5f * 1.1f + 1e-6f);
+        EXPECT_GE(economy->Phase(), 0.0f);
+        EXPECT_LE(economy->Phase(), 1.0f);
+    }
+    EXPECT_NEAR(economy->Phase(), 0.25f, 1e-4f);  // a whole cycle
+    // Recalculation leaves the set value alone.
+    float value = economy->GetValue();
+    EXPECT_FLOAT_EQ(economy->Recalculate(), value);
+}
+
+TEST_F(FinancesTest, GlobalEconomyAtZeroAmplitudeStaysStill)
+{
+    auto* gdp = new Neuron();
+    gdp->SetName("GDP");
+    SpecialNeurons::Create();
+    CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy();
+    economy->SetUp(0.3f, 0.0f);
+    for (int turn = 0; turn < 5; ++turn) {
+        economy->Advance();
+        EXPECT_FLOAT_EQ(economy->GetValue(), 0.0f);
+    }
+    NeuralEffect::UpdateAllEffects();
+    EXPECT_FLOAT_EQ(gdp->Recalculate(), 0.0f);
+}
+
+}  // namespace
