@@ -123,21 +123,32 @@ bool Game::SetupDisplay()
     if (desktopWidth <= 0 || desktopHeight <= 0)
         SdlVideo::DesktopSize(desktopWidth, desktopHeight);
 
-    int width = 1024;
-    int height = std::min(desktopHeight, 768);
-    if (desktopWidth < 1024)
-        width = desktopWidth;
-    // A desktop no taller than the game runs it full screen.
-    if (height == desktopHeight)
+    DisplayLayout layout = LayOutDisplay(desktopWidth, desktopHeight);
+    if (layout.forceFullScreen)
         WriteConfigInt("IsWindowed", 0);
-    UIScale = static_cast<float>(width) * 0.0009765625f;
-    if (desktopWidth < 1024 || desktopHeight < 768) {
+    UIScale = layout.uiScale;
+    if (layout.desktopTooSmall)
         DebugLog::Write("WARNING - > invalid desktop resoltuion");
-        width = 1024;
-        height = 768;
-    }
     GetD3DEngine().SetConfigPath(ConfigReadPath());
-    return GetD3DEngine().Init(GetSdlVideo().Window(), width, height, colourDepth, false, false);
+    return GetD3DEngine().Init(GetSdlVideo().Window(), layout.width, layout.height, colourDepth, false, false);
+}
+
+Game::DisplayLayout Game::LayOutDisplay(int desktopWidth, int desktopHeight)
+{
+    DisplayLayout layout;
+    layout.width = 1024;
+    layout.height = std::min(desktopHeight, 768);
+    if (desktopWidth < 1024)
+        layout.width = desktopWidth;
+    // A desktop no taller than the game runs it full screen.
+    layout.forceFullScreen = layout.height == desktopHeight;
+    layout.uiScale = static_cast<float>(layout.width) * 0.0009765625f;
+    if (desktopWidth < 1024 || desktopHeight < 768) {
+        layout.desktopTooSmall = true;
+        layout.width = 1024;
+        layout.height = 768;
+    }
+    return layout;
 }
 
 std::string Game::ConfigReadPath() const

@@ -28,6 +28,16 @@ public:
     bool Initialise();
     bool SetupDisplay();
 
+    // The display chosen for a desktop size.
+    struct DisplayLayout {
+        int width = 1024;
+        int height = 768;
+        float uiScale = 1.0f;
+        bool forceFullScreen = false;  // the desktop is no taller than the game
+        bool desktopTooSmall = false;  // logged as a warning; 1024 x 768 is used anyway
+    };
+    static DisplayLayout LayOutDisplay(int desktopWidth, int desktopHeight);
+
     // --- Frames ---------------------------------------------------------------
     void RunFrame();
     // Draws one frame without reacting to input, after answering window events;

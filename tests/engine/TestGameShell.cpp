@@ -188,6 +188,30 @@ TEST(GameStates, MusicMoodFollowsTheScreens)
     game.Popularity = nullptr;
 }
 
+TEST(GameDisplay, LayoutForTheDesktopSize)
+{
+    Game::DisplayLayout exact = Game::LayOutDisplay(1024, 768);
+    EXPECT_TRUE(exact.forceFullScreen);
+    EXPECT_FALSE(exact.desktopTooSmall);
+    EXPECT_FLOAT_EQ(exact.uiScale, 1.0f);
+    EXPECT_EQ(exact.width, 1024);
+    EXPECT_EQ(exact.height, 768);
+
+    Game::DisplayLayout narrow = Game::LayOutDisplay(800, 600);
+    EXPECT_FLOAT_EQ(narrow.uiScale, 0.78125f);
+    EXPECT_TRUE(narrow.desktopTooSmall);
+    EXPECT_EQ(narrow.width, 1024);
+    EXPECT_EQ(narrow.height, 768);
+
+    Game::DisplayLayout large = Game::LayOutDisplay(1920, 1080);
+    EXPECT_FALSE(large.forceFullScreen);
+    EXPECT_FALSE(large.desktopTooSmall);
+    EXPECT_EQ(large.width, 1024);
+    EXPECT_EQ(large.height, 768);
+
+    EXPECT_TRUE(Game::LayOutDisplay(1920, 768).forceFullScreen);
+}
+
 TEST(ScreenFader, FadeToBlackBlocksClicksAndCallsBackWhenBlack)
 {
     ProbeScreens probes({STATE_MENU});
