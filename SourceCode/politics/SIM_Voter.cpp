@@ -1,0 +1,364 @@
+#include "politics/SIM_Voter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/Diagnostics.h"
+#include "gamedata/NamePool.h"
+#include "gamedata/SIM_Mission.h"
+#include "politics/OpinionInputs.h"
+#include "politics/PressureGroupHooks.h"
+#include "politics/SIM_VoterManager.h"
+#include "politics/SIM_VoterType.h"
+#include "politics/TurnoutWeights.h"
+#include "politics/VoterTuning.h"
+#include "politics/RandomDraws.h"
+#include "sim/NeuralEffect.h"
+#include "sim/SlotList.h"
+
+namespace {
+
+struct PopulationSlotOf {
+    static size_t& Get(SIM_Voter* voter) { return voter->mPopulationSlot; }
+};
+
+SlotList<SIM_Voter, PopulationSlotOf>& PopulationList()
+{
+    static SlotList<SIM_Voter, PopulationSlotOf> population;
+    return population;
+}
+
+float Clamp01(float value)
+{
+    if (value < 0.0f)
+        return 0.0f;
+    if (value > 1.0f)
+        return 1.0f;
+    return value;
+}
+
+// sin(pi * (x - a) / (b - a)) inside [a, b], 0 outside. A range of no width
+// is a data fault: reported, and it weighs nothing.
+float Bump(float a, float b, float x)
+{
+    constexpr float kPi = 3.1415927f;
+    float width = b - a;
+    if (!(width > 0.0f)) {
+        ASSERT_CHECK(width > 0.0f);
+        return 0.0f;
+    }
+    if (!(x >= a && x <= b))
+        return 0.0f;
+    // sin(pi) in single precision is a hair below 0.
+    return std::max(0.0f, std::sin(kPi * (x - a) / width));
+}
+
+}  // namespace
+
+SIM_Voter::SIM_Voter()
+{
+    SetType(NEURON_VOTER);
+    SetCombination(COMBINE_SUM);
+    SetName("Voter");
+    mBaseValue = 0.5f;
+    PopulationList().Add(this);
+}
+
+SIM_Voter::~SIM_Voter()
+{
+    PopulationList().Remove(this);
+    if (!IsRunning())
+        return;
+    // Each of these is a constant-time removal; the links themselves go with
+    // the base neuron, each unlinking itself from its group.
+    for (GroupLink& tie : mGroups) {
+        if (tie.group && tie.memberSlot != kNoSlot)
+            tie.group->DropMemberSlot(tie.memberSlot);
+        tie = GroupLink();
+    }
+    if (Party != PARTY_NONE)
+        LeaveParty();
+    if (!mPressureGroups.empty())
+        PressureGroupHooks::Current().ForgetVoter(*this);
+}
+
+const std::vector<SIM_Voter*>& SIM_Voter::Population() { return PopulationList().Items(); }
+
+size_t SIM_Voter::PopulationCount() { return PopulationList().Size(); }
+
+SIM_Voter::GroupLink& SIM_Voter::LinkAt(size_t index)
+{
+    if (index >= mGroups.size())
+        mGroups.resize(index + 1);
+    return mGroups[index];
+}
+
+const SIM_Voter::GroupLink* SIM_Voter::FindLink(const SIM_VoterType* group) const
+{
+    if (!group || group->Index() >= mGroups.size())
+        return nullptr;
+    const GroupLink& tie = mGroups[group->Index()];
+    return tie.group == group ? &tie : nullptr;
+}
+
+bool SIM_Voter::AcceptsEffect(const NeuralEffect* effect) const
+{
+    Neuron* source = effect->GetSource();
+    if (!source || source->GetType() != NEURON_VOTERTYPE)
+        return true;
+    return IsMemberOf(static_cast<const SIM_VoterType*>(source));
+}
+
+bool SIM_Voter::IsMemberOf(const SIM_VoterType* group) const
+{
+    const GroupLink* tie = FindLink(group);
+    return tie && tie->memberSlot != kNoSlot;
+}
+
+bool SIM_Voter::IsMemberOfPressureGroup(const SIM_PressureGroup* group) const
+{
+    return std::find(mPressureGroups.begin(), mPressureGroups.end(), group) != mPressureGroups.end();
+}
+
+NeuralEffect* SIM_Voter::GetMembershipLink(const SIM_VoterType* group) const
+{
+    const GroupLink* tie = FindLink(group);
+    return tie ? tie->link : nullptr;
+}
+
+float SIM_Voter::GetMembershipWeight(const SIM_VoterType* group) const
+{
+    NeuralEffect* link = GetMembershipLink(group);
+    return link ? link->GetMultiplier() : 0.0f;
+}
+
+std::vector<SIM_VoterType*> SIM_Voter::VoterGroups() const
+{
+    std::vector<SIM_VoterType*> groups;
+    for (const GroupLink& tie : mGroups)
+        if (tie.group && tie.memberSlot != kNoSlot)
+            groups.push_back(tie.group);
+    return groups;
+}
+
+size_t SIM_Voter::GroupCount() const
+{
+    size_t count = 0;
+    for (const GroupLink& tie : mGroups)
+        if (tie.group && tie.memberSlot != kNoSlot)
+            ++count;
+    return count;
+}
+
+void SIM_Voter::SetPersonName(int foreID, int surID, int gender)
+{
+    ForeID = foreID;
+    SurID = surID;
+    Gender = gender;
+    const NamePool& pool = NamePool::Get();
+    SetDisplayName(pool.Forename(foreID, gender == 1) + " " + pool.Surname(surID));
+}
+
+// --- opinion and vote
+
+float SIM_Voter::OpinionOfGovernment() const { return OpinionOfGovernment(OpinionFactors::Take()); }
+
+float SIM_Voter::OpinionOfGovernment(const OpinionFactors& factors) const
+{
+    return Clamp01(GetValue() - factors.cynicism - factors.manifestoPenalty);
+}
+
+float SIM_Voter::VotingPreference() const { return VotingPreference(OpinionFactors::Take()); }
+
+float SIM_Voter::VotingPreference(const OpinionFactors& factors) const
+{
+    float preference = OpinionOfGovernment(factors);
+    if (Party == PARTY_OPPOSITION)
+        preference = std::min(preference, 0.49f);
+    else if (Party == PARTY_PLAYER)
+        preference = std::max(preference, 0.51f);
+    return preference;
+}
+
+bool SIM_Voter::SupportsGovernment() const { return VotingPreference() > 0.5f; }
+
+bool SIM_Voter::SupportsGovernment(const OpinionFactors& factors) const { return VotingPreference(factors) > 0.5f; }
+
+float SIM_Voter::ComputeTurnoutChance()
+{
+    const SIM_Mission& mission = SIM_Mission::Get();
+    if (mission.HasModule("CompulsoryVoting") || Party != PARTY_NONE) {
+        TurnoutChance = 1.0f;
+        return TurnoutChance;
+    }
+    const TurnoutWeights& weights = TurnoutWeights::Current();
+    float h = OpinionOfGovernment();
+    PartyID leaning = h >= 0.5f ? PARTY_PLAYER : PARTY_OPPOSITION;
+    float pull = VoterPartyHooks::Current().TurnoutPull(leaning);
+    float chance = VotTend * weights.tendency + 2.0f * std::fabs(h - 0.5f) * weights.opinion + pull * weights.party;
+    if (mission.HasModule("PoliticalApathy"))
+        chance *= 0.5f;
+    TurnoutChance = Clamp01(chance);
+    return TurnoutChance;
+}
+
+void SIM_Voter::DecideVote()
+{
+    ComputeTurnoutChance();
+    if (!Chance(TurnoutChance)) {
+        LastVote = VOTE_ABSTAIN;
+        return;
+    }
+    LastVote = VotingPreference() < 0.5f ? VOTE_OPPOSITION : VOTE_PLAYER;
+}
+
+// --- sympathies and parties
+
+void SIM_Voter::JoinParty(PartyID party)
+{
+    VoterPartyHooks& parties = VoterPartyHooks::Current();
+    if (!parties.HasParty(party))
+        return;
+    Party = party;
+    parties.AddMember(party, this);
+}
+
+void SIM_Voter::LeaveParty()
+{
+    PartyID party = Party;
+    Party = PARTY_NONE;
+    VoterPartyHooks::Current().RemoveMember(party, this);
+}
+
+void SIM_Voter::UpdateSympathies(int rate)
+{
+    UpdateSympathies(rate, VoterTuning::Read(), OpinionFactors::Take());
+}
+
+void SIM_Voter::UpdateSympathies(int rate, const VoterTuning& t, const OpinionFactors& factors)
+{
+    // Apathy halves the rate; in floating point, so that a normal turn's rate
+    // of 1 still moves sympathies.
+    float r = static_cast<float>(rate);
+    if (SIM_Mission::Get().HasModule("PoliticalApathy"))
+        r *= 0.5f;
+    float h = OpinionOfGovernment(factors);
+
+    // One side's sympathy only grows once the other side's has gone.
+    if (h < t.oppositionIncreaseBelow && PlaySymp <= 0.0f)
+        OppSymp = Clamp01(OppSymp + t.oppositionGain * r);
+    if (h > t.oppositionDecreaseAbove)
+        OppSymp = Clamp01(OppSymp - t.oppositionDecay * r);
+    if (h > t.playerIncreaseAbove && OppSymp <= 0.0f)
+        PlaySymp = Clamp01(PlaySymp + t.playerGain * r);
+    if (h < t.playerDecreaseBelow)
+        PlaySymp = Clamp01(PlaySymp - t.playerDecay * r);
+
+    switch (Party) {
+    case PARTY_NONE:
+        // At most one party per update: a voter that has just joined the
+        // opposition is not also taken by the player's party.
+        if (OppSymp > t.oppositionJoin && PlaySymp <= 0.1f)
+            JoinParty(PARTY_OPPOSITION);
+        if (Party == PARTY_NONE && PlaySymp > t.playerJoin && OppSymp <= 0.1f)
+            JoinParty(PARTY_PLAYER);
+        break;
+    case PARTY_OPPOSITION:
+        if (OppSymp < t.oppositionLeave)
+            LeaveParty();
+        break;
+    case PARTY_PLAYER:
+        if (PlaySymp < t.playerLeave)
+            LeaveParty();
+        break;
+    }
+}
+
+// --- the turn
+
+void SIM_Voter::UpdateTurn() { UpdateTurn(VoterTuning::Read(), OpinionFactors::Take()); }
+
+void SIM_Voter::UpdateTurn(const VoterTuning& t, const OpinionFactors& factors)
+{
+    // 1. Group memberships (at least the threshold here).
+    for (GroupLink& tie : mGroups) {
+        SIM_VoterType* group = tie.group;
+        if (!group || !tie.link || group->ExemptFromMembershipTest)
+            continue;
+        float s = group->FrequencyNeuron().GetValue() + tie.link->GetMultiplier();
+        if (s >= t.membershipThreshold)
+            group->AddMember(this);
+        else
+            group->RemoveMember(this);
+    }
+    // 2. Pressure groups.
+    PressureGroupHooks::Current().UpdateVoter(*this, OpinionOfGovernment(factors));
+    // 3. Party sympathies.
+    UpdateSympathies(1, t, factors);
+    // 4. Income.
+    UpdateIncomeGroup(t);
+}
+
+void SIM_Voter::UpdateIncomeGroup() { UpdateIncomeGroup(VoterTuning::Read()); }
+
+void SIM_Voter::UpdateIncomeGroup(const VoterTuning& t)
+{
+    SIM_VoterManager& manager = SIM_VoterManager::Get();
+    SIM_VoterType* poor = manager.PoorGroup();
+    SIM_VoterType* middle = manager.MiddleIncomeGroup();
+    SIM_VoterType* wealthy = manager.WealthyGroup();
+    const float P = t.poorIncomeThreshold;
+    const float W = t.wealthyIncomeThreshold;
+    const float M = t.wealthyIncomeMax;
+
+    // 1. The driver of the income group the voter is in now. A missing driver
+    // or one without a number moves nothing.
+    float driver;
+    if (poor && IsMemberOf(poor))
+        driver = manager.IncomeDriverValue(SIM_VoterManager::INCOME_LOW);
+    else if (wealthy && IsMemberOf(wealthy))
+        driver = manager.IncomeDriverValue(SIM_VoterManager::INCOME_HIGH);
+    else
+        driver = manager.IncomeDriverValue(SIM_VoterManager::INCOME_MIDDLE);
+
+    // 2. Out of all three.
+    for (SIM_VoterType* group : {poor, middle, wealthy})
+        if (group)
+            group->RemoveMember(this);
+
+    // 3.-4. The new group by income.
+    float income = Income * (1.0f + driver);
+    if (!std::isfinite(income))
+        income = std::isfinite(Income) ? Income : 0.0f;
+    SIM_VoterType* next = income < P ? poor : (income < W ? middle : wealthy);
+
+    // 5. Weights: bumps over each group's range.
+    float poorWeight = Bump(-1.2f * P, 1.2f * P, income);
+    float middleWeight = Bump(0.8f * P, 1.2f * W, income);
+    float wealthyWeight = Bump(0.8f * W, W + M, income);
+
+    // 6. Into the new group (a group missing from the data is skipped).
+    if (next)
+        next->AddMember(this);
+
+    // 7. The link weights.
+    const std::pair<SIM_VoterType*, float> weights[] = {{poor, poorWeight}, {middle, middleWeight}, {wealthy, wealthyWeight}};
+    for (const auto& [group, weight] : weights)
+        if (NeuralEffect* link = GetMembershipLink(group))
+            link->SetMultiplier(weight);
+}
+
+// --- pressure groups
+
+void SIM_Voter::AddPressureGroup(SIM_PressureGroup* group)
+{
+    if (group && !IsMemberOfPressureGroup(group))
+        mPressureGroups.push_back(group);
+}
+
+void SIM_Voter::RemovePressureGroup(SIM_PressureGroup* group)
+{
+    auto it = std::find(mPressureGroups.begin(), mPressureGroups.end(), group);
+    if (it != mPressureGroups.end())
+        mPressureGroups.erase(it);
+}

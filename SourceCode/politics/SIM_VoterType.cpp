@@ -1,0 +1,301 @@
+#include "politics/SIM_VoterType.h"
+
+#include "engine/Diagnostics.h"
+#include "gamedata/Localisation.h"
+#include "politics/PressureGroupHooks.h"
+#include "politics/RandomDraws.h"
+#include "politics/SIM_Voter.h"
+#include "politics/SIM_VoterManager.h"
+#include "politics/VoterTuning.h"
+#include "sim/NeuralEffect.h"
+
+#include <algorithm>
+
+namespace {
+
+// Indices in use by live groups; a new group takes the lowest free one, so a
+// reloaded set of groups reuses 0..n-1 and the voters' arrays stay small.
+std::vector<bool>& UsedIndices()
+{
+    static std::vector<bool> used;
+    return used;
+}
+
+size_t TakeIndex()
+{
+    auto& used = UsedIndices();
+    for (size_t i = 0; i < used.size(); ++i) {
+        if (!used[i]) {
+            used[i] = true;
+            return i;
+        }
+    }
+    used.push_back(true);
+    return used.size() - 1;
+}
+
+void FreeIndex(size_t index)
+{
+    auto& used = UsedIndices();
+    if (index < used.size())
+        used[index] = false;
+}
+
+}  // namespace
+
+SIM_VoterType::FrequencyNeuronType::FrequencyNeuronType()
+{
+    SetType(NEURON_VOTERTYPE_FREQUENCY);
+    SetOwnedByParent();
+}
+
+SIM_VoterType::SIM_VoterType() : mIndex(TakeIndex())
+{
+    SetType(NEURON_VOTERTYPE);
+    SetCombination(COMBINE_SUM);
+    mShare.SetOwnedByParent();
+}
+
+SIM_VoterType::~SIM_VoterType()
+{
+    if (IsRunning()) {
+        // The links to the voters go with the base neuron; first let every
+        // linked voter forget this group, so none keeps a dangling link.
+        for (NeuralEffect* effect : Outgoing()) {
+            Neuron* target = effect->GetTarget();
+            if (target && target->GetType() == NEURON_VOTER) {
+                auto* voter = static_cast<SIM_Voter*>(target);
+                if (mIndex < voter->mGroups.size())
+                    voter->mGroups[mIndex] = SIM_Voter::GroupLink();
+            }
+        }
+        for (SIM_Voter* voter : mMembers)
+            if (voter && mIndex < voter->mGroups.size())
+                voter->mGroups[mIndex] = SIM_Voter::GroupLink();
+    }
+    FreeIndex(mIndex);
+}
+
+float SIM_VoterType::Recalculate() { return Neuron::Recalculate(); }
+
+void SIM_VoterType::SetNames(const std::string& name, const std::string& guiName)
+{
+    SetName(name);
+    SetDisplayName(guiName);
+    mFrequency.SetName(name + "_freq");
+    mFrequency.SetDisplayName(guiName + " " + translate("VOTERFREQ_MEMBERSHIP"));
+    mShare.SetName(name + "_perc");
+    mShare.SetDisplayName(name + " (" + translate("VOTER_TYPE_QUANTITY") + ")");
+}
+
+float SIM_VoterType::AffinityFor(const SIM_VoterType* group) const
+{
+    if (!group || group == this)
+        return 0.0f;
+    for (const auto& affinity : Affinities)
+        if (affinity.first == group->GetName())
+            return affinity.second;
+    return 0.0f;
+}
+
+void SIM_VoterType::SetInitialShare(float share)
+{
+    ASSERT_CHECK(share >= 0.0f && share <= 1.0f);
+    mShare.SetBaseValue(share);
+    mShare.SetValue(share);
+}
+
+bool SIM_VoterType::HasMember(const SIM_Voter* voter) const { return voter && voter->IsMemberOf(this); }
+
+void SIM_VoterType::AddMember(SIM_Voter* voter)
+{
+    ASSERT_CHECK(voter != nullptr);
+    if (!voter)
+        return;
+    SIM_Voter::GroupLink& tie = voter->LinkAt(mIndex);
+    if (tie.memberSlot != SIM_Voter::kNoSlot)
+        return;
+    tie.group = this;
+    tie.memberSlot = mMembers.size();
+    mMembers.push_back(voter);
+    ++mMemberCount;
+}
+
+void SIM_VoterType::RemoveMember(SIM_Voter* voter)
+{
+    ASSERT_CHECK(voter != nullptr);
+    if (!voter || mIndex >= voter->mGroups.size())
+        return;
+    SIM_Voter::GroupLink& tie = voter->mGroups[mIndex];
+    if (tie.memberSlot == SIM_Voter::kNoSlot || tie.group != this)
+        return;
+    DropMemberSlot(tie.memberSlot);
+    tie.memberSlot = SIM_Voter::kNoSlot;
+}
+
+void SIM_VoterType::DropMemberSlot(size_t slot)
+{
+    if (slot >= mMembers.size() || !mMembers[slot])
+        return;
+    mMembers[slot] = nullptr;
+    ++mHoles;
+    --mMemberCount;
+    if (mMemberCount == 0) {
+        mMembers.clear();
+        mHoles = 0;
+    } else if (mHoles > mMemberCount + 64) {
+        // Voters that leave and rejoin every turn (the income groups) would
+        // otherwise grow the list without end when nobody reads it.
+        CompactMembers();
+    }
+}
+
+void SIM_VoterType::CompactMembers() const
+{
+    if (mHoles == 0)
+        return;
+    size_t out = 0;
+    for (SIM_Voter* voter : mMembers) {
+        if (!voter)
+            continue;
+        voter->mGroups[mIndex].memberSlot = out;
+        mMembers[out++] = voter;
+    }
+    mMembers.resize(out);
+    mHoles = 0;
+}
+
+const std::vector<SIM_Voter*>& SIM_VoterType::Members() const
+{
+    CompactMembers();
+    return mMembers;
+}
+
+void SIM_VoterType::SetMembership(SIM_Voter* voter, float weight)
+{
+    SetMembership(voter, weight, VoterTuning::Read().membershipThreshold);
+}
+
+void SIM_VoterType::SetMembership(SIM_Voter* voter, float weight, float threshold)
+{
+    ASSERT_CHECK(voter != nullptr);
+    if (!voter)
+        return;
+    bool member = weight > threshold;
+    SIM_Voter::GroupLink& tie = voter->LinkAt(mIndex);
+    tie.group = this;
+    if (tie.link) {
+        tie.link->SetMultiplier(weight);
+    } else {
+        tie.link = new NeuralEffect(this, voter, "0+(x*1.0)", weight, 1.0f);
+    }
+    if (member)
+        AddMember(voter);
+    else
+        RemoveMember(voter);
+}
+
+void SIM_VoterType::AddMembershipLinks()
+{
+    const auto& population = SIM_Voter::Population();
+    int populationSize = SIM_VoterManager::Get().PopulationSize();
+    long target = static_cast<long>(mShare.GetValue() * static_cast<float>(populationSize));
+    if (target <= 0)
+        return;
+    float threshold = VoterTuning::Read().membershipThreshold;
+
+    // How much each group pulls its members towards this one, by group index,
+    // so that scoring a voter costs one look-up per group it belongs to.
+    std::vector<float> pull;
+    for (SIM_VoterType* other : SIM_VoterManager::Get().VoterTypes()) {
+        if (pull.size() <= other->Index())
+            pull.resize(other->Index() + 1, 0.0f);
+        pull[other->Index()] = other->AffinityFor(this);
+    }
+
+    struct Scored {
+        float score;
+        SIM_Voter* voter;
+    };
+    std::vector<Scored> scored;
+    scored.reserve(population.size());
+    for (SIM_Voter* voter : population) {
+        float score = 0.0f;
+        for (const SIM_Voter::GroupLink& tie : voter->mGroups)
+            if (tie.memberSlot != SIM_Voter::kNoSlot && tie.group && tie.group->Index() < pull.size())
+                score += pull[tie.group->Index()];
+        scored.push_back({score + Rand01(), voter});
+    }
+    std::stable_sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) { return a.score > b.score; });
+
+    bool everybody = GetName() == kAllGroupName;
+    for (const Scored& entry : scored) {
+        if (mMemberCount >= target)
+            break;
+        SetMembership(entry.voter, everybody ? 1.0f : RandRange(threshold, 1.0f), threshold);
+    }
+}
+
+float SIM_VoterType::MembershipShare() const
+{
+    int populationSize = SIM_VoterManager::Get().PopulationSize();
+    if (populationSize <= 0)
+        return 0.0f;
+    return static_cast<float>(mMemberCount) / static_cast<float>(populationSize);
+}
+
+float SIM_VoterType::Happiness01() const
+{
+    float happiness = (GetValue() + 1.0f) * 0.5f;
+    if (happiness < 0.0f)
+        return 0.0f;
+    if (happiness > 1.0f)
+        return 1.0f;
+    return happiness;
+}
+
+SIM_Voter* SIM_VoterType::RandomMember() const
+{
+    if (mMemberCount == 0)
+        return nullptr;
+    const auto& members = Members();
+    return members[RandomIndex(members.size())];
+}
+
+void SIM_VoterType::UpdateTurn()
+{
+    // The base value follows too, or the next recalculation would bring the
+    // initial share back.
+    float share = MembershipShare();
+    mShare.SetBaseValue(share);
+    mShare.SetValue(share);
+    mShare.Propagate();
+    mShare.SetHistory(0, share);
+
+    PressureGroupHooks::Current().CheckGrudges(*this);
+
+    if (LastCount == kNoCount || LastCount == mMemberCount)
+        Trend = TREND_UNCHANGED;
+    else if (LastCount < mMemberCount)
+        Trend = TREND_INCREASING;
+    else
+        Trend = TREND_DECREASING;
+    if (LastCount != kNoCount)
+        Change = static_cast<int>(mMemberCount) - static_cast<int>(LastCount);
+    LastCount = mMemberCount;
+}
+
+void SIM_VoterType::Poll()
+{
+    unsigned forPlayer = 0;
+    unsigned voted = 0;
+    for (SIM_Voter* voter : Members()) {
+        if (voter->LastVote == SIM_Voter::VOTE_PLAYER)
+            ++forPlayer;
+        if (voter->LastVote != SIM_Voter::VOTE_ABSTAIN)
+            ++voted;
+    }
+    // A group where nobody voted shows no share rather than a division by zero.
+    PollShareForPlayer = voted > 0 ? static_cast<float>(forPlayer) / static_cast<float>(voted) : 0.0f;
+    PollTurnout = mMemberCount > 0 ? static_cast<float>(voted) / static_cast<float>(mMemberCount) : 0.0f;
+}

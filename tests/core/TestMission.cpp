@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "VoterTestWorld.h"
+#include "gamedata/MissionList.h"
+#include "gamedata/MissionPolicyHooks.h"
+
+namespace {
+
+class TypedNeuron : public Neuron {
+public:
+    TypedNeuron(int type, const std::string& name)
+    {
+        SetType(type);
+        SetName(name);
+    }
+};
+
+class MissionTest : public VoterTest {
+protected:
+    SIM_Mission& mission = SIM_Mission::Get();
+
+    void LoadMission(const std::string& text)
+    {
+        mission.Clear();
+        mission.SetFile(WriteFile("mission.txt", text));
+        mission.Load();
+    }
+};
+
+const char* kMission =
+    "[config]\n"
+    "name=Testland\n"
+    "description=A place for tests\n"
+    "wealth=300\n"
+    "population=1000000\n"
+    "debt=2\n"
+    "debtceiling=5\n"
+    "flag=flag_test.jpg\n"
+    "briefing=Do well.\n"
+    "economic_cycle_start=-0.5\n"
+    "currency=DOLLARS\n"
+    "termlength=5\n"
+    "partyname=Blue Party\n"
+    "oppname=Red Party\n"
+    "[modules]\n"
+    "CompulsoryVoting=1\n"
+    "Other\n"
+    "[settings]\n"
+    "GDP=0.4\n"
+    "Motorist=0.7\n"
+    "GDP=0.6\n"
+    "Nowhere=0.1\n"
+    "Crime=0.2\n";
+
+TEST_F(MissionTest, LoadsConfigModulesAndSettingsInFileOrder)
+{
+    LoadMission(kMission);
+    EXPECT_EQ(mission.Name(), "Testland");
+    EXPECT_EQ(mission.Description(), "A place for tests");
+    EXPECT_FLOAT_EQ(mission.Wealth(), 300.0f);
+    EXPECT_FLOAT_EQ(mission.PopulationPerVoter(), 500.0f);  // AIENTITIES 2000
+    EXPECT_FLOAT_EQ(mission.StartingDebt(), 600.0f);
+    EXPECT_FLOAT_EQ(mission.DebtCeiling(), 1500.0f);
+    EXPECT_EQ(mission.Flag(), "flag_test.jpg");
+    EXPECT_EQ(mission.Briefing(), "Do well.");
+    EXPECT_FLOAT_EQ(mission.EconomicCycleStart(), 0.0f);
+    EXPECT_EQ(mission.Currency(), "DOLLA");
+    EXPECT_EQ(mission.TermLength(), 5);
+    EXPECT_EQ(mission.PlayerPartyName(), "Blue Party");
+    EXPECT_EQ(mission.OppositionPartyName(), "Red Party");
+    EXPECT_TRUE(mission.HasModule("CompulsoryVoting"));
+    EXPECT_TRUE(mission.HasModule("Other"));
+    EXPECT_FALSE(mission.HasModule("compulsoryvoting"));
+
+    ASSERT_EQ(mission.Settings().size(), 5u);
+    EXPECT_EQ(mission.Settings()[1].first, "Motorist");
+    EXPECT_FLOAT_EQ(mission.SettingValue("GDP"), 0.4f);  // the first
+    EXPECT_FLOAT_EQ(mission.SettingValue("Absent"), -1.0f);
+
+    // Loading again appends settings: the caller clears between missions.
+    mission.Load();
+    EXPECT_EQ(mission.Settings().size(), 10u);
+    mission.Clear();
+    EXPECT_TRUE(mission.Settings().empty());
+    EXPECT_TRUE(mission.Modules().empty());
+}
+
+TEST_F(MissionTest, TheCycleStartIsClampedAndMissingThingsAreEmpty)
+{
+    LoadMission("[config]\neconomic_cycle_start=1.7\n");
+    EXPECT_FLOAT_EQ(mission.EconomicCycleStart(), 1.0f);
+    EXPECT_EQ(mission.Name(), "");
+    EXPECT_FLOAT_EQ(mission.Wealth(), 0.0f);
+    EXPECT_TRUE(mission.Modules().empty());
+
+    mission.Clear();
+    mission.SetFile(dir.Path() + "/absent.txt");
+    mission.Load();
+    EXPECT_EQ(mission.TermLength(), 0);
+    EXPECT_TRUE(mission.Settings().empty());
+}
+
+TEST_F(MissionTest, APopulationSizeBelowOneIsAFatalDataError)
+{
+    SetTuningValue("AIENTITIES", "0");
+    EXPECT_THROW(LoadMission(kMission), FatalErrorRaised);
+}
+
+TEST_F(MissionTest, SettingsApplyInFileOrderByKindOfNeuron)
+{
+    struct RecordingPolicies : MissionPolicyHooks {
+        void IntroduceUncancellablePolicies() override { log.push_back("uncancellable"); }
+        void ApplyPolicySetting(Neuron& policy, float value) override
+        {
+            log.push_back(policy.GetName() + "=" + std::to_string(value).substr(0, 3));
+        }
+        std::vector<std::string> log;
+    } policies;
+    MissionPolicyHooks::Install(&policies);
+
+    auto* gdp = new TypedNeuron(NEURON_SIMVAL, "GDP");
+    auto* crime = new TypedNeuron(NEURON_SIMVAL, "Crime");
+    new TypedNeuron(NEURON_POLICY, "Tax");
+    auto* plain = new TypedNeuron(NEURON_PLAIN, "Plain");
+    SIM_VoterType* motorist = AddGroup("Motorist", 0.3f);
+    LoadMission(kMission);
+    mission.AddSetting("Tax", 0.5f);
+    mission.AddSetting("Plain", 0.9f);
+    mission.AddSetting("Motorist", 1.5f);
+
+    LogCapture log;
+    mission.ApplySettings();
+    EXPECT_FLOAT_EQ(gdp->GetBaseValue(), 0.6f);  // the later line wins
+    EXPECT_FLOAT_EQ(crime->GetBaseValue(), 0.2f);
+    EXPECT_FLOAT_EQ(plain->GetBaseValue(), 0.0f);
+    EXPECT_FLOAT_EQ(motorist->ShareNeuron().GetBaseValue(), 1.5f);  // reported, still set
+    EXPECT_FLOAT_EQ(motorist->ShareNeuron().GetValue(), 1.5f);
+    EXPECT_FLOAT_EQ(motorist->GetBaseValue(), 0.0f);
+    EXPECT_TRUE(log.Contains("failed to find Nowhere"));
+    EXPECT_TRUE(log.Contains("Motorist"));
+    EXPECT_EQ(policies.log, (std::vector<std::string>{"uncancellable", "Tax=0.5"}));
+    MissionPolicyHooks::Install(nullptr);
+}
+
+TEST_F(MissionTest, MoneyIsShownInMillionsOrBillionsWithOneSeparator)
+{
+    mission.SetCurrency("$");
+    EXPECT_EQ(mission.FormatMoney(950.0f), "$ 950.00 Mn");
+    EXPECT_EQ(mission.FormatMoney(1000.0f), "$ 1,000.00 Mn");
+    EXPECT_EQ(mission.FormatMoney(2500.0f), "$ 2.50 Bn");
+    EXPECT_EQ(mission.FormatMoney(1500000.0f), "$ 1,500.00 Bn");
+    EXPECT_EQ(mission.FormatMoney(-5000.0f), "$ -5000.00 Mn");
+    EXPECT_EQ(mission.FormatMoney(0.0f), "$ 0.00 Mn");
+    mission.SetCurrency("EUROS!");
+    EXPECT_EQ(mission.Currency(), "EUROS");
+}
+
+TEST_F(MissionTest, TheShippedMissionLoads)
+{
+    mission.Clear();
+    auto missions = MissionList::List("");
+    ASSERT_FALSE(missions.empty());
+    mission.SetFile(missions.front().path);
+    mission.Load();
+    EXPECT_FALSE(mission.Name().empty());
+    EXPECT_FALSE(mission.Currency().empty());
+    EXPECT_GT(mission.Wealth(), 0.0f);
+    EXPECT_GT(mission.TermLength(), 0);
+    EXPECT_FALSE(mission.Settings().empty());
+    EXPECT_FALSE(mission.PlayerPartyName().empty());
+    EXPECT_NE(mission.PlayerPartyName(), mission.OppositionPartyName());
+}
+
+TEST_F(MissionTest, TheListTakesBothFoldersSortedByGuiIdStably)
+{
+    namespace fs = std::filesystem;
+    std::string base = dir.Path() + "/base";
+    std::string user = dir.Path() + "/user";
+    fs::create_directories(base);
+    fs::create_directories(user + "/mods/data/missions");
+    auto write = [&](const std::string& path, int id, const std::string& name) {
+        FILE* file = fopen(path.c_str(), "w");
+        fprintf(file, "[config]\nname=%s\ngui_id=%d\nthumb=%s.jpg\n", name.c_str(), id, name.c_str());
+        fclose(file);
+    };
+    write(base + "/b.txt", 2, "BaseTwo");
+    write(base + "/a.txt", 5, "BaseFive");
+    write(base + "/c.txt", 1, "BaseOne");
+    write(base + "/notes.ini", 0, "NotAMission");
+    write(user + "/mods/data/missions/z.txt", 2, "ModTwo");
+    write(user + "/mods/data/missions/y.txt", 0, "ModZero");
+
+    auto missions = MissionList::List({base + "/*.txt", user + "/mods/data/missions/*.txt"});
+    std::vector<std::string> names;
+    for (const auto& m : missions)
+        names.push_back(m.name);
+    EXPECT_EQ(names, (std::vector<std::string>{"ModZero", "BaseOne", "BaseTwo", "ModTwo", "BaseFive"}));
+    EXPECT_EQ(missions[1].thumb, "BaseOne.jpg");
+    EXPECT_EQ(missions[1].path, base + "/c.txt");
+}
+
+}  // namespace

@@ -1,0 +1,419 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "VoterTestWorld.h"
+#include "sim/NeuralEffect.h"
+
+namespace {
+
+using VoterIncomeTest = VoterTest;
+
+// The income group a voter ends in, and its weights, for one income.
+struct IncomeOutcome {
+    bool poor, middle, wealthy;
+    float poorWeight, middleWeight, wealthyWeight;
+};
+
+class IncomeRule : public VoterTest {
+protected:
+    void SetUp() override
+    {
+        VoterTest::SetUp();
+        AddIncomeModel();
+        voter = NewVoter();
+    }
+    IncomeOutcome Settle(float income)
+    {
+        voter->Income = income;
+        voter->UpdateIncomeGroup();
+        return {voter->IsMemberOf(poor), voter->IsMemberOf(middle), voter->IsMemberOf(wealthy),
+                voter->GetMembershipWeight(poor), voter->GetMembershipWeight(middle),
+                voter->GetMembershipWeight(wealthy)};
+    }
+    SIM_Voter* voter = nullptr;
+};
+
+TEST_F(IncomeRule, ThresholdsBelongToTheHigherGroup)
+{
+    // P = 0.3, W = 0.7, M = 1.0
+    IncomeOutcome below = Settle(0.29f);
+    EXPECT_TRUE(below.poor);
+    EXPECT_FALSE(below.middle);
+
+    IncomeOutcome atPoor = Settle(0.3f);
+    EXPECT_FALSE(atPoor.poor);
+    EXPECT_TRUE(atPoor.middle);
+    EXPECT_FALSE(atPoor.wealthy);
+
+    IncomeOutcome atWealthy = Settle(0.7f);
+    EXPECT_FALSE(atWealthy.middle);
+    EXPECT_TRUE(atWealthy.wealthy);
+    EXPECT_EQ(voter->GroupCount(), 1u);
+}
+
+TEST_F(IncomeRule, BumpWeightsAreZeroOutsideAndOneAtTheCentre)
+{
+    IncomeOutcome zero = Settle(0.0f);
+    EXPECT_FLOAT_EQ(zero.poorWeight, 1.0f);  // sin(pi/2): the centre of [-0.36, 0.36]
+    EXPECT_FLOAT_EQ(zero.middleWeight, 0.0f);  // below 0.8P
+    EXPECT_FLOAT_EQ(zero.wealthyWeight, 0.0f);
+
+    // Middle range [0.24, 0.84], centre 0.54.
+    IncomeOutcome centre = Settle(0.54f);
+    EXPECT_NEAR(centre.middleWeight, 1.0f, 1e-5f);
+    EXPECT_FLOAT_EQ(centre.poorWeight, 0.0f);  // above 1.2P = 0.36
+
+    // Exactly at the ends of a range: nothing, and never below zero.
+    IncomeOutcome edge = Settle(0.84f);
+    EXPECT_GE(edge.middleWeight, 0.0f);
+    EXPECT_LT(edge.middleWeight, 1e-6f);
+    IncomeOutcome outside = Settle(0.8401f);
+    EXPECT_FLOAT_EQ(outside.middleWeight, 0.0f);
+    // Wealthy range [0.56, 1.7] (W + M at the top), centre 1.13.
+    EXPECT_NEAR(Settle(1.13f).wealthyWeight, 1.0f, 1e-5f);
+    EXPECT_FLOAT_EQ(Settle(1.71f).wealthyWeight, 0.0f);
+}
+
+TEST_F(IncomeRule, TheDriverOfTheCurrentGroupMovesTheIncome)
+{
+    Settle(0.2f);  // poor
+    lowIncome->SetValue(1.0f);  // doubles poor incomes
+    middleIncome->SetValue(-1.0f);
+    voter->Income = 0.2f;
+    voter->UpdateIncomeGroup();
+    EXPECT_TRUE(voter->IsMemberOf(middle));  // 0.4
+    EXPECT_FALSE(voter->IsMemberOf(poor));
+    voter->UpdateIncomeGroup();  // now the middle driver: 0.2 * 0 = 0
+    EXPECT_TRUE(voter->IsMemberOf(poor));
+}
+
+TEST_F(IncomeRule, MissingDriversAndGroupsAreSafe)
+{
+    // A driver without a number moves nothing.
+    middleIncome->SetValue(std::nanf(""));
+    IncomeOutcome nan = Settle(0.5f);
+    EXPECT_TRUE(nan.middle);
+    EXPECT_TRUE(std::isfinite(nan.middleWeight));
+
+    // Without the income values at all (a fresh look-up finds none).
+    delete lowIncome;
+    delete middleIncome;
+    delete highIncome;
+    SIM_VoterManager::Get().ForgetIncomeDrivers();
+    EXPECT_TRUE(Settle(0.5f).middle);
+
+    // Without the Wealthy group: a rich voter is in no income group.
+    SIM_VoterManager::Get().DeleteAllVoters();
+    voter = nullptr;
+    auto& manager = SIM_VoterManager::Get();
+    manager.DeleteAllVoterTypes();
+    poor = AddGroup("Poor");
+    middle = AddGroup("MiddleIncome");
+    manager.FindIncomeGroups();
+    voter = NewVoter();
+    voter->Income = 0.9f;
+    voter->UpdateIncomeGroup();
+    EXPECT_EQ(voter->GroupCount(), 0u);
+    EXPECT_TRUE(std::isfinite(voter->GetMembershipWeight(middle)));
+}
+
+TEST_F(IncomeRule, RangesWithoutWidthAreReportedAndWeighNothing)
+{
+    SetTuningValue("POOR_INCOME_THRESHOLD", "0");
+    int before = Diagnostics::AssertionFailures();
+    IncomeOutcome outcome = Settle(0.0f);
+    EXPECT_GT(Diagnostics::AssertionFailures(), before);
+    EXPECT_FLOAT_EQ(outcome.poorWeight, 0.0f);
+    EXPECT_TRUE(std::isfinite(outcome.middleWeight));
+    EXPECT_TRUE(outcome.middle);  // 0 is not below P = 0
+}
+
+// --- memberships and the voter's value
+
+TEST_F(VoterTest, OnlyTheGroupsAVoterBelongsToReachIt)
+{
+    SIM_VoterType* a = AddGroup("GroupA");
+    SIM_VoterType* b = AddGroup("GroupB");
+    Neuron* other = Plain("SomethingElse", 0.2f);
+    auto* voter = new SIM_Voter();
+    a->SetMembership(voter, 0.8f, 0.5f);
+    b->SetMembership(voter, 0.4f, 0.5f);  // a link, but no member
+    new NeuralEffect(other, voter, "0+(1.0*x)", 1.0f, 0.2f);
+    a->SetValue(0.5f);
+    b->SetValue(0.5f);
+    a->Propagate();
+    b->Propagate();
+
+    EXPECT_TRUE(voter->IsMemberOf(a));
+    EXPECT_FALSE(voter->IsMemberOf(b));
+    EXPECT_FLOAT_EQ(voter->GetMembershipWeight(b), 0.4f);
+    // 0.5 + 0.8 * 0.5 + 0.2
+    EXPECT_FLOAT_EQ(voter->Recalculate(), 1.0f);
+    a->SetValue(-0.5f);
+    a->Propagate();
+    EXPECT_FLOAT_EQ(voter->Recalculate(), 0.5f - 0.4f + 0.2f);
+}
+
+TEST_F(VoterTest, SetMembershipNeedsMoreThanTheThreshold)
+{
+    SIM_VoterType* group = AddGroup("Group");
+    auto* voter = new SIM_Voter();
+    group->SetMembership(voter, 0.5f, 0.5f);
+    EXPECT_FALSE(voter->IsMemberOf(group));
+    ASSERT_NE(voter->GetMembershipLink(group), nullptr);
+    size_t effects = NeuralEffect::Count();
+    group->SetMembership(voter, 0.51f, 0.5f);
+    EXPECT_TRUE(voter->IsMemberOf(group));
+    EXPECT_EQ(group->MemberCount(), 1u);
+    EXPECT_EQ(NeuralEffect::Count(), effects);  // the same link, new weight
+    group->SetMembership(voter, 0.1f, 0.5f);
+    EXPECT_FALSE(voter->IsMemberOf(group));
+    EXPECT_EQ(group->MemberCount(), 0u);
+}
+
+TEST_F(VoterTest, TheTurnsMembershipTestNeedsAtLeastTheThreshold)
+{
+    SIM_VoterType* tested = AddGroup("Tested");
+    SIM_VoterType* exempt = AddGroup("Exempt", 0.0f, true);
+    auto* voter = new SIM_Voter();
+    tested->SetMembership(voter, 0.4f, 0.5f);
+    exempt->SetMembership(voter, 0.9f, 0.5f);
+    ASSERT_TRUE(voter->IsMemberOf(exempt));
+
+    tested->FrequencyNeuron().SetValue(0.1f);  // 0.4 + 0.1 = T exactly
+    voter->UpdateTurn();
+    EXPECT_TRUE(voter->IsMemberOf(tested));
+    tested->FrequencyNeuron().SetValue(0.0f);
+    exempt->FrequencyNeuron().SetValue(-1.0f);
+    voter->UpdateTurn();
+    EXPECT_FALSE(voter->IsMemberOf(tested));
+    EXPECT_TRUE(voter->IsMemberOf(exempt));  // never tested
+}
+
+// --- opinion, sympathy, parties
+
+TEST_F(VoterTest, OpinionSubtractsCynicismAndTheManifestoPenaltyNearAnElection)
+{
+    auto* voter = new SIM_Voter();
+    voter->SetValue(0.8f);
+    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.8f);
+    OpinionInputs::Current().cynicism = [] { return 0.2f; };
+    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.6f);
+    OpinionInputs::Current().manifestoBroken = [] { return true; };
+    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.6f);  // election far away
+    OpinionInputs::Current().monthsUntilElection = [] { return 9; };
+    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.5f);  // default penalty 0.1
+    OpinionInputs::Current().monthsUntilElection = [] { return 10; };
+    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.6f);
+    voter->SetValue(-0.5f);
+    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.0f);
+}
+
+TEST_F(VoterTest, SympathyGrowsOnOneSideOnly)
+{
+    TestParties parties;
+    VoterPartyHooks::Install(&parties);
+    auto* voter = new SIM_Voter();
+    voter->SetValue(0.9f);  // above 0.65: the player's side grows...
+    voter->OppSymp = 0.05f;  // ...once the opposition's has gone
+    voter->UpdateSympathies(1);
+    EXPECT_FLOAT_EQ(voter->OppSymp, 0.03f);
+    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.0f);
+    voter->UpdateSympathies(1);
+    EXPECT_NEAR(voter->OppSymp, 0.01f, 1e-6f);
+    voter->UpdateSympathies(1);
+    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);
+    // Rule 3 reads the sympathy rule 2 left: the same update already grows.
+    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.03f);
+
+    // And the other way: an unhappy voter's player sympathy decays first.
+    voter->SetValue(0.1f);
+    voter->UpdateSympathies(1);
+    EXPECT_NEAR(voter->PlaySymp, 0.01f, 1e-6f);
+    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);
+    voter->UpdateSympathies(1);
+    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.0f);
+    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);  // rule 1 ran before rule 4 emptied it
+    voter->UpdateSympathies(1);
+    EXPECT_FLOAT_EQ(voter->OppSymp, 0.03f);
+}
+
+TEST_F(VoterTest, WithoutTuningNothingMovesAndNobodyVotes)
+{
+    SetTuning({});
+    TestParties parties;
+    VoterPartyHooks::Install(&parties);
+    auto* voter = new SIM_Voter();
+    voter->SetValue(1.0f);
+    voter->VotTend = 1.0f;
+    for (int i = 0; i < 5; ++i)
+        voter->UpdateSympathies(10);
+    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);
+    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.0f);
+    EXPECT_EQ(voter->Party, PARTY_NONE);
+    for (int i = 0; i < 20; ++i) {
+        voter->DecideVote();
+        EXPECT_EQ(voter->LastVote, SIM_Voter::VOTE_ABSTAIN);
+    }
+    SIM_Mission::Get().AddModule("CompulsoryVoting");
+    voter->DecideVote();
+    EXPECT_EQ(voter->LastVote, SIM_Voter::VOTE_PLAYER);
+}
+
+TEST_F(VoterTest, AVoterNeverJoinsBothPartiesInOneUpdate)
+{
+    // Thresholds low enough that both joining rules would hold.
+    SetTuningValue("VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.05");
+    SetTuningValue("VOTER_PLAYER_JOIN_THRESHHOLD", "0.05");
+    TestParties parties;
+    VoterPartyHooks::Install(&parties);
+    auto* voter = new SIM_Voter();
+    voter->SetValue(0.5f);  // no rule changes a sympathy
+    voter->OppSymp = 0.08f;
+    voter->PlaySymp = 0.08f;
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_OPPOSITION);
+    EXPECT_EQ(parties.Count(PARTY_OPPOSITION), 1u);
+    EXPECT_EQ(parties.Count(PARTY_PLAYER), 0u);
+
+    // Leaving below the leave threshold, then free to join again.
+    voter->OppSymp = 0.1f;
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_NONE);
+    EXPECT_EQ(parties.Count(PARTY_OPPOSITION), 0u);
+}
+
+TEST_F(VoterTest, NoPartyToJoinLeavesTheVoterUnaffiliated)
+{
+    auto* voter = new SIM_Voter();
+    voter->SetValue(0.5f);
+    voter->PlaySymp = 0.9f;
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_NONE);
+}
+
+TEST_F(VoterTest, ApathyHalvesTheRateWithoutStoppingIt)
+{
+    SIM_Mission::Get().AddModule("PoliticalApathy");
+    auto* voter = new SIM_Voter();
+    voter->SetValue(0.9f);
+    voter->UpdateSympathies(1);
+    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.015f);
+}
+
+// --- turnout and the vote
+
+TEST_F(VoterTest, TurnoutFormulaAndModules)
+{
+    TurnoutWeights::LoadFromTuning();  // opinion 0.5, tendency 0.4, party 0.3
+    TestParties parties;
+    parties.playerPull = 0.5f;
+    parties.oppositionPull = 1.0f;
+    VoterPartyHooks::Install(&parties);
+    auto* voter = new SIM_Voter();
+    voter->VotTend = 0.5f;
+
+    voter->SetValue(0.5f);  // leans to the player: the player's pull
+    EXPECT_FLOAT_EQ(voter->ComputeTurnoutChance(), 0.2f + 0.0f + 0.15f);
+    voter->SetValue(0.3f);  // leans to the opposition
+    EXPECT_FLOAT_EQ(voter->ComputeTurnoutChance(), 0.2f + 0.2f + 0.3f);
+
+    SIM_Mission::Get().AddModule("PoliticalApathy");
+    EXPECT_FLOAT_EQ(voter->ComputeTurnoutChance(), 0.35f);
+    SIM_Mission::Get().AddModule("CompulsoryVoting");
+    EXPECT_FLOAT_EQ(voter->ComputeTurnoutChance(), 1.0f);
+    SIM_Mission::Get().Clear();
+
+    voter->Party = PARTY_OPPOSITION;
+    EXPECT_FLOAT_EQ(voter->ComputeTurnoutChance(), 1.0f);
+    voter->Party = PARTY_NONE;
+}
+
+TEST_F(VoterTest, PartyMembersLeanToTheirPartyAndAlwaysVote)
+{
+    auto* voter = new SIM_Voter();
+    voter->SetValue(0.9f);
+    voter->Party = PARTY_OPPOSITION;
+    EXPECT_FLOAT_EQ(voter->VotingPreference(), 0.49f);
+    EXPECT_FALSE(voter->SupportsGovernment());
+    for (int i = 0; i < 10; ++i) {
+        voter->DecideVote();
+        EXPECT_EQ(voter->LastVote, SIM_Voter::VOTE_OPPOSITION);
+    }
+    voter->SetValue(0.1f);
+    voter->Party = PARTY_PLAYER;
+    EXPECT_FLOAT_EQ(voter->VotingPreference(), 0.51f);
+    EXPECT_TRUE(voter->SupportsGovernment());
+    voter->Party = PARTY_NONE;
+
+    // Exactly 0.5 votes for the player but does not count as support.
+    SIM_Mission::Get().AddModule("CompulsoryVoting");
+    voter->SetValue(0.5f);
+    voter->DecideVote();
+    EXPECT_EQ(voter->LastVote, SIM_Voter::VOTE_PLAYER);
+    EXPECT_FALSE(voter->SupportsGovernment());
+}
+
+// --- deletion
+
+TEST_F(VoterTest, DeletingAVoterUnlinksItEverywhereAndLeavesOthersInPlace)
+{
+    TestParties parties;
+    VoterPartyHooks::Install(&parties);
+    SIM_VoterType* a = AddGroup("GroupA");
+    SIM_VoterType* b = AddGroup("GroupB");
+    std::vector<SIM_Voter*> voters;
+    for (int i = 0; i < 5; ++i) {
+        auto* voter = new SIM_Voter();
+        a->SetMembership(voter, 0.9f, 0.5f);
+        b->SetMembership(voter, i % 2 ? 0.9f : 0.1f, 0.5f);
+        voters.push_back(voter);
+    }
+    voters[2]->SetValue(0.5f);
+    voters[2]->PlaySymp = 1.0f;
+    voters[2]->UpdateSympathies(0);
+    ASSERT_EQ(voters[2]->Party, PARTY_PLAYER);
+
+    size_t effects = NeuralEffect::Count();
+    size_t outgoing = a->Outgoing().size();
+    delete voters[2];
+    EXPECT_EQ(NeuralEffect::Count(), effects - 2);
+    EXPECT_EQ(a->Outgoing().size(), outgoing - 1);
+    EXPECT_EQ(a->MemberCount(), 4u);
+    EXPECT_EQ(parties.Count(PARTY_PLAYER), 0u);
+    EXPECT_EQ(SIM_Voter::PopulationCount(), 4u);
+    std::vector<SIM_Voter*> expected{voters[0], voters[1], voters[3], voters[4]};
+    EXPECT_EQ(a->Members(), expected);
+    // The lists still work after the squeeze.
+    a->RemoveMember(voters[3]);
+    EXPECT_FALSE(voters[3]->IsMemberOf(a));
+    EXPECT_EQ(a->Members(), (std::vector<SIM_Voter*>{voters[0], voters[1], voters[4]}));
+}
+
+TEST_F(VoterTest, DeletingAGroupLeavesNoDanglingLinksInItsVoters)
+{
+    SIM_VoterType* a = AddGroup("GroupA");
+    auto* voter = new SIM_Voter();
+    a->SetMembership(voter, 0.9f, 0.5f);
+    SIM_VoterManager::Get().DeleteAllVoterTypes();
+    EXPECT_EQ(voter->GroupCount(), 0u);
+    EXPECT_TRUE(voter->Incoming().empty());
+    SIM_VoterType* b = AddGroup("GroupB");  // takes the freed index
+    EXPECT_EQ(b->Index(), 0u);
+    EXPECT_FALSE(voter->IsMemberOf(b));
+    voter->UpdateTurn();
+    delete voter;
+}
+
+TEST_F(VoterTest, NamesComeFromThePool)
+{
+    auto* voter = new SIM_Voter();
+    voter->SetPersonName(0, 1, 1);
+    const NamePool& pool = NamePool::Get();
+    EXPECT_EQ(voter->GetDisplayName(), pool.FemaleForenames()[0] + " " + pool.Surnames()[1]);
+    voter->SetPersonName(100000, -1, 0);
+    EXPECT_EQ(voter->GetDisplayName(), " ");
+}
+
+}  // namespace

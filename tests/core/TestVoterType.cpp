@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "VoterTestWorld.h"
+#include "politics/PressureGroupHooks.h"
+#include "sim/NeuralEffect.h"
+
+namespace {
+
+const char* kSmallFile =
+    "Voter groups for the tests.\n"
+    "#,_All_,Everyone,All of us,Everyone,1,0,1.0,all.dds,#\n"
+    "#,Poor,Low Earners,\"Poor, and worried\",LowEarners,1,-0.2,0.3,poor.dds,#,\"Wealthy,-2\",NoComma,\"Motorist,0.25\",\"Motorist,0.9\"\n"
+    "not a record line\n"
+    "#,MiddleIncome,Middle,Mid,Mid,1,0,0.5,mid.dds,#\n"
+    "#,Wealthy,High,Rich,Rich,1,0.1,0.2,rich.dds,#,\"Poor,-2\"\n"
+    "#,Motorist,Drivers,Cars,Cars,0,0,0.6,car.dds,#\n";
+
+using VoterTypeTest = VoterTest;
+
+TEST_F(VoterTypeTest, LoadsRecordsWithTheirAffinitiesAndEmbeddedNeurons)
+{
+    auto& manager = SIM_VoterManager::Get();
+    manager.LoadVoterTypes(WriteFile("groups.csv", kSmallFile));
+    ASSERT_EQ(manager.VoterTypes().size(), 5u);
+    EXPECT_EQ(manager.PopulationSize(), 2000);
+
+    SIM_VoterType* poor = manager.GetVoterType(1);
+    EXPECT_EQ(poor->GetName(), "Poor");
+    EXPECT_EQ(poor->GetDisplayName(), "Low Earners");
+    EXPECT_EQ(poor->Description, "Poor, and worried");
+    EXPECT_EQ(poor->EncyclopediaPage, "LowEarners");
+    EXPECT_TRUE(poor->ExemptFromMembershipTest);
+    EXPECT_FLOAT_EQ(poor->GetBaseValue(), -0.2f);
+    EXPECT_FLOAT_EQ(poor->ShareNeuron().GetBaseValue(), 0.3f);
+    EXPECT_EQ(poor->IconImage, "poor.dds");
+    EXPECT_EQ(poor->GetType(), NEURON_VOTERTYPE);
+    EXPECT_FALSE(manager.GetVoterType(4)->ExemptFromMembershipTest);
+    EXPECT_EQ(manager.GetVoterType(5), nullptr);
+
+    // The affinity without a comma is skipped; the first of two wins.
+    ASSERT_EQ(poor->Affinities.size(), 3u);
+    SIM_VoterType* motorist = manager.FindVoterType("Motorist");
+    EXPECT_FLOAT_EQ(poor->AffinityFor(motorist), 0.25f);
+    EXPECT_FLOAT_EQ(poor->AffinityFor(manager.WealthyGroup()), -2.0f);
+    EXPECT_FLOAT_EQ(poor->AffinityFor(poor), 0.0f);
+    EXPECT_FLOAT_EQ(motorist->AffinityFor(poor), 0.0f);
+
+    EXPECT_EQ(manager.PoorGroup(), poor);
+    EXPECT_EQ(Neuron::FindNeuronQuietly("Poor_freq"), &poor->FrequencyNeuron());
+    EXPECT_EQ(poor->FrequencyNeuron().GetType(), NEURON_VOTERTYPE_FREQUENCY);
+    EXPECT_EQ(Neuron::FindNeuronQuietly("Poor_perc"), &poor->ShareNeuron());
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
+}
+
+TEST_F(VoterTypeTest, ACorruptRecordStopsWithItsMessageAndLogsWhere)
+{
+    LogCapture log;
+    std::string path = WriteFile("bad.csv", "#,_All_,Everyone,All,All,1,0,1.0,all.dds,#\n#,Broken,Broken,x,x,0,0,0.5,b.dds,oops\n");
+    try {
+        SIM_VoterManager::Get().LoadVoterTypes(path);
+        FAIL() << "no fatal error";
+    } catch (const FatalErrorRaised& e) {
+        EXPECT_EQ(e.message, "VoterType data corrupted");
+    }
+    EXPECT_TRUE(log.Contains(path + " line 2"));
+}
+
+TEST_F(VoterTypeTest, MissingIncomeGroupsAndBadSharesAreReported)
+{
+    SIM_VoterManager::Get().LoadVoterTypes(WriteFile("few.csv", "#,_All_,Everyone,All,All,1,0,1.5,all.dds,#\n"));
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 2);  // the share, the income groups
+    EXPECT_EQ(SIM_VoterManager::Get().PoorGroup(), nullptr);
+}
+
+TEST_F(VoterTypeTest, AMissingFileLoadsNothing)
+{
+    SIM_VoterManager::Get().LoadVoterTypes(dir.Path() + "/absent.csv");
+    EXPECT_TRUE(SIM_VoterManager::Get().VoterTypes().empty());
+}
+
+TEST_F(VoterTypeTest, TheShippedGroupsAreConsistent)
+{
+    auto& manager = SIM_VoterManager::Get();
+    manager.LoadVoterTypes();
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
+    ASSERT_GE(manager.VoterTypes().size(), 10u);
+    EXPECT_EQ(manager.GetVoterType(0)->GetName(), "_All_");
+    EXPECT_NE(manager.PoorGroup(), nullptr);
+    EXPECT_NE(manager.MiddleIncomeGroup(), nullptr);
+    EXPECT_NE(manager.WealthyGroup(), nullptr);
+    std::set<std::string> names;
+    for (SIM_VoterType* group : manager.VoterTypes()) {
+        EXPECT_TRUE(names.insert(group->GetName()).second) << group->GetName();
+        float share = group->ShareNeuron().GetBaseValue();
+        EXPECT_GT(share, 0.0f) << group->GetName();
+        EXPECT_LE(share, 1.0f) << group->GetName();
+    }
+    // Every affinity names a group, and the income groups exclude each other.
+    for (SIM_VoterType* group : manager.VoterTypes())
+        for (const auto& [name, value] : group->Affinities)
+            EXPECT_NE(manager.FindVoterType(name), nullptr) << group->GetName() << " -> " << name;
+    float incomeShares = manager.PoorGroup()->ShareNeuron().GetBaseValue() +
+                         manager.MiddleIncomeGroup()->ShareNeuron().GetBaseValue() +
+                         manager.WealthyGroup()->ShareNeuron().GetBaseValue();
+    EXPECT_NEAR(incomeShares, 1.0f, 1e-5f);
+}
+
+// --- initial memberships
+
+class MembershipLinks : public VoterTest {
+protected:
+    void MakeVoters(int count)
+    {
+        SIM_VoterManager::Get().SetPopulationSize(count);
+        for (int i = 0; i < count; ++i)
+            NewVoter();
+    }
+};
+
+TEST_F(MembershipLinks, EverybodyJoinsAllAndSmallSharesMakeNoMembers)
+{
+    SIM_VoterType* all = AddGroup("_All_", 1.0f);
+    SIM_VoterType* tiny = AddGroup("Tiny", 0.009f);
+    MakeVoters(100);
+    all->AddMembershipLinks();
+    tiny->AddMembershipLinks();  // 0.009 * 100 rounds down to 0
+    EXPECT_EQ(all->MemberCount(), 100u);
+    EXPECT_EQ(tiny->MemberCount(), 0u);
+    for (SIM_Voter* voter : SIM_Voter::Population())
+        EXPECT_FLOAT_EQ(voter->GetMembershipWeight(all), 1.0f);
+}
+
+TEST_F(MembershipLinks, AffinitiesSteerWhoJoinsLaterGroups)
+{
+    SIM_VoterType* first = AddGroup("First", 0.5f);
+    SIM_VoterType* friendly = AddGroup("Friendly", 0.5f);
+    SIM_VoterType* hostile = AddGroup("Hostile", 0.5f);
+    first->Affinities = {{"Friendly", 2.0f}, {"Hostile", -2.0f}};
+    MakeVoters(200);
+    first->AddMembershipLinks();
+    friendly->AddMembershipLinks();
+    hostile->AddMembershipLinks();
+    EXPECT_GE(first->MemberCount(), 100u);
+    for (SIM_Voter* voter : SIM_Voter::Population()) {
+        if (voter->IsMemberOf(first)) {
+            EXPECT_TRUE(voter->IsMemberOf(friendly));
+            EXPECT_FALSE(voter->IsMemberOf(hostile));
+        }
+        float weight = voter->GetMembershipWeight(friendly);
+        if (voter->IsMemberOf(friendly))
+            EXPECT_GT(weight, 0.5f);
+        else
+            EXPECT_LE(weight, 0.5f);
+    }
+}
+
+// --- the group's turn
+
+TEST_F(VoterTypeTest, TheShareNeuronCarriesTheCurrentShareThroughRecalculation)
+{
+    SIM_VoterManager::Get().SetPopulationSize(4);
+    SIM_VoterType* group = AddGroup("Group", 0.75f);
+    Neuron* listener = Plain("Listener");
+    new NeuralEffect(&group->ShareNeuron(), listener, "0+(1.0*x)", 1.0f, 0.0f);
+    auto* voter = new SIM_Voter();
+    group->SetMembership(voter, 0.9f, 0.5f);
+    group->UpdateTurn();
+    EXPECT_FLOAT_EQ(group->ShareNeuron().GetValue(), 0.25f);
+    EXPECT_FLOAT_EQ(group->ShareNeuron().History(0), 0.25f);
+    Neuron::RecalculateAll();
+    EXPECT_FLOAT_EQ(group->ShareNeuron().GetValue(), 0.25f);  // not the initial 0.75
+    EXPECT_FLOAT_EQ(listener->GetValue(), 0.25f);
+}
+
+TEST_F(VoterTypeTest, TrendAndChangeFollowTheMemberCount)
+{
+    SIM_VoterManager::Get().SetPopulationSize(10);
+    SIM_VoterType* group = AddGroup("Group");
+    std::vector<SIM_Voter*> voters;
+    for (int i = 0; i < 3; ++i) {
+        voters.push_back(new SIM_Voter());
+        group->AddMember(voters.back());
+    }
+    group->UpdateTurn();
+    EXPECT_EQ(group->Trend, SIM_VoterType::TREND_UNCHANGED);  // nothing to compare with
+    EXPECT_EQ(group->Change, 0);
+    EXPECT_EQ(group->LastCount, 3u);
+    group->RemoveMember(voters[0]);
+    group->RemoveMember(voters[1]);
+    group->UpdateTurn();
+    EXPECT_EQ(group->Trend, SIM_VoterType::TREND_DECREASING);
+    EXPECT_EQ(group->Change, -2);
+    group->AddMember(voters[0]);
+    group->UpdateTurn();
+    EXPECT_EQ(group->Trend, SIM_VoterType::TREND_INCREASING);
+    EXPECT_EQ(group->Change, 1);
+    group->UpdateTurn();
+    EXPECT_EQ(group->Trend, SIM_VoterType::TREND_UNCHANGED);
+    EXPECT_EQ(group->Change, 0);
+}
+
+TEST_F(VoterTypeTest, TheGrudgeCheckRunsInTheGroupsTurn)
+{
+    struct CountingGrudges : PressureGroupHooks {
+        void CheckGrudges(SIM_VoterType&) override { ++checks; }
+        int checks = 0;
+    } hooks;
+    PressureGroupHooks::Install(&hooks);
+    AddGroup("A");
+    AddGroup("B");
+    SIM_VoterManager::Get().UpdateVoterTypes();
+    EXPECT_EQ(hooks.checks, 2);
+    PressureGroupHooks::Install(nullptr);
+}
+
+TEST_F(VoterTypeTest, PollsCountVotesOfMembers)
+{
+    SIM_VoterType* group = AddGroup("Group");
+    group->Poll();
+    EXPECT_FLOAT_EQ(group->PollShareForPlayer, 0.0f);  // nobody: no division by zero
+    EXPECT_FLOAT_EQ(group->PollTurnout, 0.0f);
+    const int votes[] = {SIM_Voter::VOTE_PLAYER, SIM_Voter::VOTE_PLAYER, SIM_Voter::VOTE_OPPOSITION,
+                         SIM_Voter::VOTE_ABSTAIN};
+    for (int vote : votes) {
+        auto* voter = new SIM_Voter();
+        voter->LastVote = vote;
+        group->AddMember(voter);
+    }
+    auto* outsider = new SIM_Voter();
+    outsider->LastVote = SIM_Voter::VOTE_PLAYER;
+    SIM_VoterManager::Get().PollVoterTypes();
+    EXPECT_FLOAT_EQ(group->PollShareForPlayer, 2.0f / 3.0f);
+    EXPECT_FLOAT_EQ(group->PollTurnout, 0.75f);
+}
+
+TEST_F(VoterTypeTest, MemberCountsStayTrueThroughChanges)
+{
+    // Policy popularity weighs each group by MemberCount.
+    SIM_VoterManager::Get().SetPopulationSize(50);
+    SIM_VoterType* group = AddGroup("Group");
+    std::vector<SIM_Voter*> voters;
+    for (int i = 0; i < 50; ++i) {
+        voters.push_back(new SIM_Voter());
+        group->SetMembership(voters.back(), 0.45f + 0.002f * static_cast<float>(i), 0.5f);
+    }
+    for (int turn = 0; turn < 4; ++turn) {
+        group->FrequencyNeuron().SetValue(0.02f * static_cast<float>(turn) - 0.03f);
+        SIM_VoterManager::Get().UpdateVoters();
+        unsigned counted = 0;
+        for (SIM_Voter* voter : voters)
+            counted += voter->IsMemberOf(group) ? 1u : 0u;
+        EXPECT_EQ(group->MemberCount(), counted);
+        EXPECT_EQ(group->Members().size(), counted);
+    }
+    delete voters[49];
+    EXPECT_EQ(group->Members().size(), group->MemberCount());
+    EXPECT_FLOAT_EQ(group->MembershipShare(), static_cast<float>(group->MemberCount()) / 50.0f);
+}
+
+TEST_F(VoterTypeTest, RandomPicks)
+{
+    SIM_VoterType* all = AddGroup("_All_");
+    EXPECT_EQ(all->RandomMember(), nullptr);
+    try {
+        SIM_VoterManager::Get().RandomVoterType();
+        FAIL() << "no fatal error";
+    } catch (const FatalErrorRaised& e) {
+        EXPECT_EQ(e.message, "No voter group other than _All_ to choose from");
+    }
+    SIM_VoterType* other = AddGroup("Other");
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(SIM_VoterManager::Get().RandomVoterType(), other);
+    auto* voter = new SIM_Voter();
+    all->AddMember(voter);
+    EXPECT_EQ(all->RandomMember(), voter);
+}
+
+TEST_F(VoterTypeTest, NoGroupsAtAllIsAClearError)
+{
+    EXPECT_THROW(SIM_VoterManager::Get().RandomVoterType(), FatalErrorRaised);
+}
+
+TEST_F(VoterTypeTest, NullVotersAreReported)
+{
+    SIM_VoterType* group = AddGroup("Group");
+    group->AddMember(nullptr);
+    group->RemoveMember(nullptr);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 2);
+    EXPECT_EQ(group->MemberCount(), 0u);
+}
+
+}  // namespace

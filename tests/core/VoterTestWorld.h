@@ -1,0 +1,192 @@
+#pragma once
+// A clean population model for the voter and mission tests: no voters or
+// groups, neutral hooks, an empty mission and chosen tuning numbers.
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "gamedata/NamePool.h"
+#include "gamedata/SIM_Mission.h"
+#include "gamedata/SetupSection.h"
+#include "politics/OpinionInputs.h"
+#include "politics/PressureGroupHooks.h"
+#include "politics/ProgressHooks.h"
+#include "politics/SIM_Voter.h"
+#include "politics/SIM_VoterManager.h"
+#include "politics/SIM_VoterType.h"
+#include "politics/TurnoutWeights.h"
+#include "politics/VoterPartyHooks.h"
+#include "sim/SimRandom.h"
+#include "sim/SlotList.h"
+
+// Two parties with real member lists, as the party code keeps them.
+class TestParties : public VoterPartyHooks {
+public:
+    bool HasParty(PartyID party) const override { return party != PARTY_NONE; }
+    void AddMember(PartyID party, SIM_Voter* voter) override { List(party).Add(voter); }
+    void RemoveMember(PartyID party, SIM_Voter* voter) override { List(party).Remove(voter); }
+    float TurnoutPull(PartyID party) const override { return party == PARTY_PLAYER ? playerPull : oppositionPull; }
+    size_t Count(PartyID party) { return List(party).Size(); }
+
+    float playerPull = 0.0f;
+    float oppositionPull = 0.0f;
+
+private:
+    SlotList<SIM_Voter, SIM_Voter::PartySlotOf>& List(PartyID party) { return party == PARTY_PLAYER ? player : opposition; }
+    SlotList<SIM_Voter, SIM_Voter::PartySlotOf> player;
+    SlotList<SIM_Voter, SIM_Voter::PartySlotOf> opposition;
+};
+
+class RecordingProgress : public ProgressHooks {
+public:
+    void ShowProgressText(const std::string& text) override { texts.push_back(text); }
+    void PumpMessages() override { ++pumps; }
+    bool Showed(const std::string& text) const
+    {
+        for (const auto& t : texts)
+            if (t == text)
+                return true;
+        return false;
+    }
+    std::vector<std::string> texts;
+    int pumps = 0;
+};
+
+// The tuning numbers the tests start from (the shipped file's shape).
+inline std::map<std::string, std::string> StandardTuning()
+{
+    return {
+        {"voters", "data/simulation/votertypes.csv"},
+        {"AIENTITIES", "2000"},
+        {"POOR_INCOME_THRESHOLD", "0.3"},
+        {"WEALTHY_INCOME_THRESHOLD", "0.7"},
+        {"WEALTHY_INCOME_MAX", "1.0"},
+        {"VOTER_GROUP_MEMBERSHIP_THRESHHOLD", "0.5"},
+        {"VOTER_OPPOSITION_INCREASE_SYMPATHY_BELOW", "0.35"},
+        {"VOTER_OPPOSITON_SYMPATHY_GAIN", "0.03"},
+        {"VOTER_OPPOSITION_DECREASE_SYMPATHY_ABOVE", "0.5"},
+        {"VOTER_OPPOSITON_SYMPATHY_DECAY", "0.02"},
+        {"VOTER_PLAYER_INCREASE_SYMPATHY_ABOVE", "0.65"},
+        {"VOTER_PLAYER_SYMPATHY_GAIN", "0.03"},
+        {"VOTER_PLAYER_DECREASE_SYMPATHY_BELOW", "0.5"},
+        {"VOTER_PLAYER_SYMPATHY_DECAY", "0.02"},
+        {"VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.6"},
+        {"VOTER_PLAYER_JOIN_THRESHHOLD", "0.6"},
+        {"VOTER_OPPOSITION_LEAVE_THRESHHOLD", "0.2"},
+        {"VOTER_PLAYER_LEAVE_THRESHHOLD", "0.2"},
+        {"VOTING_OPINION_EFFECT_MULTIPLIER", "0.5"},
+        {"VOTING_TENDENCY_EFFECT_MULTIPLIER", "0.4"},
+        {"VOTING_PARTY_EFFECT_MULTIPLIER", "0.3"},
+    };
+}
+
+class VoterTest : public NetworkTest {
+protected:
+    void SetUp() override
+    {
+        ResetModel();
+        NetworkTest::SetUp();
+        SimRandom::Seed(12345);
+        Diagnostics::ResetAssertionFailures();
+        SetTuning(StandardTuning());
+        NamePool::Get().LoadNames(RULECRAFT_SOURCE_DIR "/data/simulation/names.txt");
+    }
+
+    void TearDown() override
+    {
+        ResetModel();
+        NetworkTest::TearDown();
+        SetupSection::Load(RULECRAFT_SOURCE_DIR "/data/data.ini");
+    }
+
+    static void ResetModel()
+    {
+        SIM_VoterManager::Get().Release();
+        SIM_VoterManager::Get().SetPopulationSize(0);
+        VoterPartyHooks::Install(nullptr);
+        PressureGroupHooks::Install(nullptr);
+        ProgressHooks::Install(nullptr);
+        OpinionInputs::Reset();
+        TurnoutWeights::Current() = TurnoutWeights();
+        SIM_Mission::Get().Clear();
+    }
+
+    // Writes the keys as a setup section and loads it.
+    void SetTuning(const std::map<std::string, std::string>& keys)
+    {
+        tuning = keys;
+        std::string path = dir.Path() + "/data.ini";
+        std::ofstream out(path);
+        out << "[setup]\n";
+        for (const auto& [key, value] : keys)
+            out << key << "=" << value << "\n";
+        out.close();
+        SetupSection::Load(path);
+    }
+    void SetTuningValue(const std::string& key, const std::string& value)
+    {
+        auto keys = tuning;
+        keys[key] = value;
+        SetTuning(keys);
+    }
+
+    std::string WriteFile(const std::string& name, const std::string& text)
+    {
+        std::string path = dir.Path() + "/" + name;
+        std::ofstream out(path, std::ios::binary);
+        out << text;
+        return path;
+    }
+
+    // A group of the manager, named, with an initial share.
+    SIM_VoterType* AddGroup(const std::string& name, float share = 0.0f, bool exempt = false)
+    {
+        auto* group = new SIM_VoterType();
+        group->SetNames(name, name);
+        group->SetInitialShare(share);
+        group->ExemptFromMembershipTest = exempt;
+        SIM_VoterManager::Get().AdoptVoterType(group);
+        return group;
+    }
+
+    // Poor, MiddleIncome, Wealthy and the three income values.
+    void AddIncomeModel()
+    {
+        poor = AddGroup("Poor", 0.3f, true);
+        middle = AddGroup("MiddleIncome", 0.5f, true);
+        wealthy = AddGroup("Wealthy", 0.2f, true);
+        SIM_VoterManager::Get().FindIncomeGroups();
+        lowIncome = Plain("_LowIncome");
+        middleIncome = Plain("_MiddleIncome");
+        highIncome = Plain("_HighIncome");
+    }
+
+    static Neuron* Plain(const std::string& name, float value = 0.0f)
+    {
+        auto* neuron = new Neuron();
+        neuron->SetName(name);
+        neuron->SetValue(value);
+        return neuron;
+    }
+
+    // A voter linked to every group of the manager at weight 0 (no member).
+    SIM_Voter* NewVoter()
+    {
+        auto* voter = new SIM_Voter();
+        for (SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes())
+            group->SetMembership(voter, 0.0f, 0.5f);
+        return voter;
+    }
+
+    TempDir dir;
+    std::map<std::string, std::string> tuning;
+    FatalCatcher fatal;
+    SIM_VoterType* poor = nullptr;
+    SIM_VoterType* middle = nullptr;
+    SIM_VoterType* wealthy = nullptr;
+    Neuron* lowIncome = nullptr;
+    Neuron* middleIncome = nullptr;
+    Neuron* highIncome = nullptr;
+};
