@@ -7,6 +7,10 @@
 #include "gamedata/Options.h"
 #include "gamedata/SpecialNeurons.h"
 #include "sim/Neuron.h"
+#include "sim/SIM_Policy.h"
+#include "sim/SIM_PolicyManager.h"
+#include "sim/SIM_Situation.h"
+#include "sim/SIM_SituationManager.h"
 #include "sim/SimRandom.h"
 #include "sim/TurnSteps.h"
 
@@ -41,8 +45,21 @@ void CFinances::SetLedger(Ledger ledger) { InstalledLedger() = std::move(ledger)
 
 void CFinances::ListItems(const std::function<void(const Item&)>& add)
 {
-    if (InstalledLedger())
+    if (InstalledLedger()) {
         InstalledLedger()(add);
+        return;
+    }
+    // The game's own accounts: the active policies, then the active situations.
+    for (SIM_Policy* policy : SIM_PolicyManager::ActivePolicies()) {
+        if (policy && policy->IsActive())
+            add(Item{policy->GetName(), policy->CurrentCost(), policy->CurrentIncome()});
+    }
+    for (SIM_Situation* situation : GetSituationManager().Situations()) {
+        if (situation && situation->IsActive()) {
+            float x = situation->GetValue();
+            add(Item{situation->GetName(), situation->Cost(x), situation->Income(x)});
+        }
+    }
 }
 
 void CFinances::InitFromMission(float startingDebt, float debtCeiling)

@@ -4,13 +4,16 @@
 #include "engine/GameSubsystem.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/CGlobalEconomy.h"
+#include "gamedata/NamePool.h"
 #include "gamedata/Options.h"
+#include "gamedata/SIM_Mission.h"
 #include "gamedata/SpecialNeurons.h"
 #include "politics/ElectionManager.h"
 #include "politics/SIM_Party.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
 #include "sim/CSimulation.h"
+#include "sim/GameConnections.h"
 #include "sim/Calendar.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
@@ -40,10 +43,6 @@ int MoodFromVoteShare(float voteShare)
         return 0;
     return 1;
 }
-void ApplyMissionSettings() {}
-float MissionStartingDebt() { return 0.0f; }
-float MissionDebtCeiling() { return 0.0f; }
-float MissionEconomicCycleStart() { return 0.0f; }
 }  // namespace
 
 TurnProcessor& TurnProcessor::Get()
@@ -178,6 +177,8 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     TurnSteps& steps = TurnSteps::Current();
     SimulationState& state = SimulationState::Get();
     SIM_VoterManager& voters = SIM_VoterManager::Get();
+    const SIM_Mission& mission = SIM_Mission::Get();
+    GameConnections::Install();
 
     voters.DeleteAllVoters();
     voters.DeleteAllVoterTypes();
@@ -205,9 +206,10 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
 
     SpecialNeurons::Create();
     SIM_Party::CreateParties();
-    SIM_Party::NameParties(mPlayerPartyName, mOppositionPartyName);
+    // The names typed on the new-game screen, kept by the mission.
+    SIM_Party::NameParties(mission.PlayerPartyName(), mission.OppositionPartyName());
     steps.ReleaseReports();
-    steps.LoadPersonNames();
+    NamePool::Get().LoadNames();
 
     ShowProgress("Initialising voters", 0.05f);
     voters.LoadVoterTypes();
@@ -222,13 +224,13 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     steps.LoadEvents();
 
     ShowProgress("Loading mission", 0.05f);
-    GetPolicyManager().IntroduceUncancellablePolicies();
-    ApplyMissionSettings();
+    // The uncancellable policies first, then the mission's own settings.
+    mission.ApplySettings();
     steps.LoadAchievements();
     steps.LoadDilemmas();
-    CFinances::Get().InitFromMission(MissionStartingDebt(), MissionDebtCeiling());
+    CFinances::Get().InitFromMission(mission.StartingDebt(), mission.DebtCeiling());
     if (CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy())
-        economy->SetUp(MissionEconomicCycleStart(), Options::Get().GetFloat("GLOBALECONOMY"));
+        economy->SetUp(mission.EconomicCycleStart(), Options::Get().GetFloat("GLOBALECONOMY"));
     ElectionManager::LoadTurnoutWeights();
     GetSimulation().CreatePendingEffects();
     Neuron::OrderNetwork();

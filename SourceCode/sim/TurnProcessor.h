@@ -13,18 +13,12 @@ public:
 
     // The player's next turn. Ignored while a modal window is open.
     void NextTurn();
-    // A new game from "data/missions/<missionName>.txt", ending at turn 2.
+    // A new game, ending at turn 2. The mission itself has been chosen and
+    // loaded (SIM_Mission), the term length set; the name is what a save records.
     void SetUpGame(const std::string& missionName);
     // One progress step: logged, shown with one frame drawn, then the value
     // grows by the increment (above 1 it starts again from 0).
     void ShowProgress(const std::string& text, float increment);
-
-    // The party names typed on the new-game screen (empty: a random name).
-    void SetPartyNames(const std::string& player, const std::string& opposition)
-    {
-        mPlayerPartyName = player;
-        mOppositionPartyName = opposition;
-    }
 
     float Progress() const { return mProgress; }
     const std::string& ProgressText() const { return mProgressText; }
@@ -35,8 +29,6 @@ private:
     void TakePoll();
     void EndOfTurnWindows();
 
-    std::string mPlayerPartyName;
-    std::string mOppositionPartyName;
     float mProgress = 0.0f;
     std::string mProgressText;
 };

@@ -33,7 +33,6 @@ public:
     // --- game setup, in setup order
     virtual void ClearGrudgeList() {}
     virtual void ReleaseReports() {}
-    virtual void LoadPersonNames() {}
     virtual void LoadEvents() {}
     virtual void LoadAchievements() {}
     virtual void LoadDilemmas() {}

@@ -1,0 +1,148 @@
+#include "ActionScript.h"
+
+#include <sstream>
+
+#include "SimArguments.h"
+#include "platform/NumberText.h"
+#include "platform/PlatformFiles.h"
+#include "sim/SIM_Policy.h"
+#include "sim/SIM_PolicyManager.h"
+
+namespace {
+
+std::string CheckLevel(const std::string& text)
+{
+    float level = 0.0f;
+    if (!ParseWholeFloat(text, level) || level < 0.0f || level > 1.0f)
+        return "level must be a number from 0 to 1: " + text;
+    return "";
+}
+
+float Level(const std::string& text) { return NumberText::ParseFloat(text); }
+
+SIM_Policy* Policy(const std::string& name) { return GetPolicyManager().FindPolicy(name); }
+
+std::string CheckPolicy(const ActionScript::Action& action)
+{
+    if (!Policy(action.args[0]))
+        return "unknown policy: " + action.args[0];
+    return "";
+}
+
+std::string CheckOptionalLevel(const ActionScript::Action& action)
+{
+    return action.args.size() > 1 ? CheckLevel(action.args[1]) : "";
+}
+
+std::map<std::string, ActionScript::Verb> MakeVerbs()
+{
+    std::map<std::string, ActionScript::Verb> verbs;
+
+    verbs["introduce"] = {1, 2, CheckOptionalLevel, CheckPolicy, [](const ActionScript::Action& action) {
+                              SIM_Policy* policy = Policy(action.args[0]);
+                              policy->Introduce();
+                              if (action.args.size() > 1)
+                                  policy->SetPlayerSetting(Level(action.args[1]));
+                          }};
+
+    verbs["set"] = {2, 2, CheckOptionalLevel, CheckPolicy, [](const ActionScript::Action& action) {
+                        Policy(action.args[0])->SetPlayerSetting(Level(action.args[1]));
+                    }};
+
+    verbs["cancel"] = {1, 1, nullptr,
+                       [](const ActionScript::Action& action) {
+                           std::string error = CheckPolicy(action);
+                           if (error.empty() && !Policy(action.args[0])->IsCancellable())
+                               error = "policy cannot be cancelled: " + action.args[0];
+                           return error;
+                       },
+                       [](const ActionScript::Action& action) {
+                           SIM_Policy* policy = Policy(action.args[0]);
+                           if (policy->IsActive())
+                               policy->Cancel();
+                       }};
+    return verbs;
+}
+
+}  // namespace
+
+const std::map<std::string, ActionScript::Verb>& ActionScript::Verbs()
+{
+    static const std::map<std::string, Verb> verbs = MakeVerbs();
+    return verbs;
+}
+
+bool ActionScript::Load(const std::string& path, std::string& error)
+{
+    mPath = path;
+    mActions.clear();
+    std::vector<std::string> lines;
+    if (!PlatformFiles::ReadLines(path, lines)) {
+        error = path + ": cannot read the actions file";
+        return false;
+    }
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string where = path + ":" + std::to_string(i + 1) + ": ";
+        std::istringstream words(lines[i]);
+        std::vector<std::string> tokens;
+        std::string token;
+        while (words >> token)
+            tokens.push_back(token);
+        if (tokens.empty() || tokens[0][0] == '#')
+            continue;
+        Action action;
+        action.line = static_cast<int>(i + 1);
+        long long turn = 0;
+        if (!ParseWholeInt(tokens[0], turn) || turn < 3 || turn > 1000000) {
+            error = where + "the turn must be a whole number from 3 on: " + tokens[0];
+            return false;
+        }
+        action.turn = static_cast<int>(turn);
+        if (tokens.size() < 2) {
+            error = where + "missing verb";
+            return false;
+        }
+        action.verb = tokens[1];
+        auto verb = Verbs().find(action.verb);
+        if (verb == Verbs().end()) {
+            error = where + "unknown verb: " + action.verb;
+            return false;
+        }
+        action.args.assign(tokens.begin() + 2, tokens.end());
+        if (action.args.size() < verb->second.minArgs || action.args.size() > verb->second.maxArgs) {
+            error = where + "wrong number of arguments for " + action.verb;
+            return false;
+        }
+        if (verb->second.checkSyntax) {
+            std::string reason = verb->second.checkSyntax(action);
+            if (!reason.empty()) {
+                error = where + reason;
+                return false;
+            }
+        }
+        mActions.push_back(std::move(action));
+    }
+    return true;
+}
+
+bool ActionScript::CheckNames(std::string& error) const
+{
+    for (const Action& action : mActions) {
+        const Verb& verb = Verbs().at(action.verb);
+        if (!verb.checkNames)
+            continue;
+        std::string reason = verb.checkNames(action);
+        if (!reason.empty()) {
+            error = mPath + ":" + std::to_string(action.line) + ": " + reason;
+            return false;
+        }
+    }
+    return true;
+}
+
+void ActionScript::ApplyTurn(int turn) const
+{
+    for (const Action& action : mActions)
+        if (action.turn == turn)
+            Verbs().at(action.verb).apply(action);
+}

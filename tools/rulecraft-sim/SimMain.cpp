@@ -1,0 +1,292 @@
+// rulecraft-sim: plays a game without a window and prints how the country
+// fares turn by turn. See SimArguments.h for the command line.
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "ActionScript.h"
+#include "SimArguments.h"
+#include "engine/Diagnostics.h"
+#include "gamedata/CFinances.h"
+#include "gamedata/MissionList.h"
+#include "gamedata/Options.h"
+#include "gamedata/SIM_Mission.h"
+#include "gamedata/SetupSection.h"
+#include "gamedata/UserFolders.h"
+#include "platform/Clock.h"
+#include "platform/NumberText.h"
+#include "platform/PlatformFiles.h"
+#include "politics/ElectionManager.h"
+#include "sim/Calendar.h"
+#include "sim/NeuralEffect.h"
+#include "sim/Neuron.h"
+#include "sim/OpinionPoll.h"
+#include "sim/SimRandom.h"
+#include "sim/SimulationState.h"
+#include "sim/TurnProcessor.h"
+
+namespace {
+
+constexpr int kExitBadArguments = 2;
+
+std::string gTemporaryUserFolder;
+
+void RemoveTemporaryUserFolder()
+{
+    if (gTemporaryUserFolder.empty())
+        return;
+    std::error_code ec;
+    std::filesystem::remove_all(gTemporaryUserFolder, ec);
+    gTemporaryUserFolder.clear();
+}
+
+int BadArguments(const std::string& message)
+{
+    std::cerr << "rulecraft-sim: " << message << "\n";
+    RemoveTemporaryUserFolder();
+    return kExitBadArguments;
+}
+
+bool HasData(const std::string& folder) { return !folder.empty() && PlatformFiles::IsDirectory(folder + "/data"); }
+
+// The folder that holds data/: the executable's own, or the source tree when
+// the runner was started from the build tree.
+std::string DefaultGameFolder()
+{
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec && HasData(exe.parent_path().string()))
+        return exe.parent_path().string();
+#ifdef RULECRAFT_SOURCE_DIR
+    return RULECRAFT_SOURCE_DIR;
+#else
+    return ".";
+#endif
+}
+
+std::string MakeTemporaryFolder()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "rulecraft-sim-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (!mkdtemp(buffer.data()))
+        return "";
+    return buffer.data();
+}
+
+std::string StemOf(const std::string& path)
+{
+    std::string name = PlatformFiles::FileNameOf(path);
+    size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string Fixed(double value) { return NumberText::FormatFixed(value, 6); }
+
+std::string JsonString(const std::string& text)
+{
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20) {
+            static const char* hex = "0123456789abcdef";
+            out += "\\u00";
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+// One line of figures: the state of the game now.
+class TurnReport {
+public:
+    TurnReport(const SimArguments& args, std::vector<Neuron*> watched) : mArgs(args), mWatched(std::move(watched)) {}
+
+    void Header() const
+    {
+        if (mArgs.quiet || mArgs.format == SimArguments::FORMAT_JSON)
+            return;
+        std::string line = "turn,year,month,approval,vote_share,debt,gdp";
+        for (const std::string& name : mArgs.watched)
+            line += "," + name;
+        std::cout << line << "\n";
+    }
+
+    void Line() const
+    {
+        if (mArgs.quiet)
+            return;
+        Neuron* gdp = Neuron::FindNeuronQuietly("GDP");
+        struct Column {
+            std::string name;
+            std::string value;  // "" when there is none
+            bool number;
+        };
+        std::vector<Column> columns = {
+            {"turn", NumberText::FormatInt(SimulationState::Get().TurnNumber()), true},
+            {"year", NumberText::FormatInt(Calendar::Get().Year()), true},
+            {"month", NumberText::FormatInt(Calendar::Get().Month()), true},
+            {"approval", Fixed(OpinionPoll::Get().Approval()), true},
+            {"vote_share", Fixed(OpinionPoll::Get().VoteShare()), true},
+            {"debt", Fixed(CFinances::Get().NationalDebt()), true},
+            {"gdp", gdp ? Fixed(gdp->GetValue()) : "", true},
+        };
+        for (size_t i = 0; i < mWatched.size(); ++i)
+            columns.push_back({mArgs.watched[i], Fixed(mWatched[i]->GetValue()), true});
+
+        std::string line;
+        if (mArgs.format == SimArguments::FORMAT_JSON) {
+            line = "{";
+            for (size_t i = 0; i < columns.size(); ++i) {
+                if (i)
+                    line += ",";
+                line += JsonString(columns[i].name) + ":" + (columns[i].value.empty() ? "null" : columns[i].value);
+            }
+            line += "}";
+        } else {
+            for (size_t i = 0; i < columns.size(); ++i)
+                line += (i ? "," : "") + columns[i].value;
+        }
+        std::cout << line << "\n";
+    }
+
+private:
+    const SimArguments& mArgs;
+    std::vector<Neuron*> mWatched;
+};
+
+void ReportElection(const ElectionResult& result)
+{
+    std::cout.flush();
+    std::cerr << "election " << result.year << "-" << result.month << ": player " << result.playerVotes
+              << " opposition " << result.oppositionVotes << " abstained " << result.abstentions << " share "
+              << NumberText::FormatFixed(result.share, 4) << " " << (result.won ? "won" : "lost") << "\n";
+    std::cerr.flush();
+}
+
+int Run(const SimArguments& args)
+{
+    // Game folder: everything in data/ is opened relative to it.
+    std::string game = args.gameFolder.empty() ? DefaultGameFolder() : args.gameFolder;
+    if (!HasData(game))
+        return BadArguments("no data folder in " + game);
+    if (chdir(game.c_str()) != 0)
+        return BadArguments("cannot enter the game folder " + game);
+
+    ActionScript actions;
+    std::string error;
+    if (!args.actionsFile.empty()) {
+        std::string path = args.actionsFile;
+        std::error_code ec;
+        // A relative path is meant from where the runner was started.
+        if (!path.empty() && path[0] != '/')
+            path = (std::filesystem::path(args.startFolder) / path).string();
+        if (!actions.Load(path, error))
+            return BadArguments(error);
+    }
+
+    std::string user = args.userFolder;
+    if (user.empty()) {
+        user = gTemporaryUserFolder = MakeTemporaryFolder();
+        if (user.empty())
+            return BadArguments("cannot make a temporary user folder");
+    } else if (user[0] != '/') {
+        user = (std::filesystem::path(args.startFolder) / user).string();
+    }
+    UserFolders::Get().SetBaseFolder(user);
+    UserFolders::Get().Create();
+    SetupSection::Load();
+    Options::Get().Load();
+    SetRunning(true);
+
+    // The mission chooser's work: pick, load, and take its term length.
+    std::vector<MissionChoice> missions = MissionList::List(UserFolders::Get().UserFolder());
+    if (missions.empty())
+        return BadArguments("no missions in " + game + "/data/missions");
+    const MissionChoice* chosen = &missions[0];
+    if (!args.missionName.empty()) {
+        chosen = nullptr;
+        for (const MissionChoice& mission : missions)
+            if (StemOf(mission.path) == args.missionName)
+                chosen = &mission;
+        if (!chosen) {
+            std::string known;
+            for (const MissionChoice& mission : missions)
+                known += " " + StemOf(mission.path);
+            return BadArguments("unknown mission " + args.missionName + " (missions:" + known + ")");
+        }
+    }
+    SIM_Mission& mission = SIM_Mission::Get();
+    mission.Clear();
+    mission.SetFile(chosen->path);
+    mission.Load();
+    ElectionManager::SetTermLengthYears(mission.TermLength());
+
+    SimRandom::Seed(args.seeded ? args.seed : Clock::System().Milliseconds());
+    SetUpGame(StemOf(chosen->path));
+
+    std::vector<Neuron*> watched;
+    for (const std::string& name : args.watched) {
+        Neuron* neuron = Neuron::FindNeuronQuietly(name);
+        if (!neuron)
+            return BadArguments("--watch names no neuron: " + name);
+        watched.push_back(neuron);
+    }
+    if (!actions.CheckNames(error))
+        return BadArguments(error);
+
+    TurnReport report(args, watched);
+    report.Header();
+    report.Line();
+    int electionsHeld = ElectionManager::Get().ElectionsHeld();
+    for (int i = 0; i < args.turns && !SimulationState::Get().IsGameOver(); ++i) {
+        actions.ApplyTurn(SimulationState::Get().TurnNumber() + 1);
+        NextTurn();
+        report.Line();
+        if (ElectionManager::Get().ElectionsHeld() != electionsHeld) {
+            electionsHeld = ElectionManager::Get().ElectionsHeld();
+            ReportElection(ElectionManager::Get().LastResult());
+        }
+    }
+    std::cout.flush();
+    RemoveTemporaryUserFolder();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Diagnostics::SetFatalHandler([](const std::string&, const std::string&) {
+        // The message is already on stderr.
+        std::cout.flush();
+        RemoveTemporaryUserFolder();
+        std::exit(Diagnostics::kFatalExitCode);
+    });
+
+    std::vector<std::string> list(argv + 1, argv + argc);
+    SimArguments args;
+    std::string error;
+    if (!SimArguments::Parse(list, args, error)) {
+        std::cerr << "rulecraft-sim: " << error << "\n" << SimArguments::Usage();
+        return kExitBadArguments;
+    }
+    if (args.help) {
+        std::cout << SimArguments::Usage();
+        return 0;
+    }
+    std::error_code ec;
+    args.startFolder = std::filesystem::current_path(ec).string();
+    return Run(args);
+}
