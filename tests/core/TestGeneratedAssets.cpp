@@ -3,6 +3,7 @@
 // under data/bitmaps is a well-formed 32-bit texture whose name is unique.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -161,6 +162,45 @@ TEST(GeneratedAssets, EveryListedIconIsGeneratedAndPolicyIconsAreNamedForLookup)
         }
     }
     EXPECT_GE(icons, 40);
+}
+
+namespace {
+
+// Length in seconds of an Ogg Vorbis file: the last page's granule position
+// over the sample rate of the identification header; negative when malformed.
+double OggVorbisSeconds(const fs::path& path)
+{
+    std::vector<uint8_t> b = ReadBytes(path);
+    const std::string ident = "\x01vorbis";
+    if (b.size() < 58 || std::string(b.begin(), b.begin() + 4) != "OggS") return -1;
+    auto at = std::search(b.begin(), b.end(), ident.begin(), ident.end());
+    if (at == b.end() || size_t(at - b.begin()) + 16 > b.size()) return -1;
+    uint32_t rate = U32(b, size_t(at - b.begin()) + 12);
+    if (rate == 0) return -1;
+    uint64_t granule = 0;
+    for (size_t i = b.size() - 27; i > 0; --i)
+        if (b[i] == 'O' && b[i + 1] == 'g' && b[i + 2] == 'g' && b[i + 3] == 'S') {
+            granule = uint64_t(U32(b, i + 6)) | uint64_t(U32(b, i + 10)) << 32;
+            break;
+        }
+    return double(granule) / double(rate);
+}
+
+}  // namespace
+
+TEST(GeneratedAssets, MusicLoopsAndEffectsHaveSensibleLengths)
+{
+    for (const char* mood : {"neutral", "great", "poorly", "theme", "electionwin"}) {
+        double seconds = OggVorbisSeconds(kRoot / "data" / "sounds" / "music" / (std::string(mood) + ".ogg"));
+        EXPECT_GE(seconds, 30.0) << mood;
+        EXPECT_LE(seconds, 60.0) << mood;
+    }
+    for (const char* effect : {"menuclick", "click", "crowd_angry", "crowd_clap", "crowd_cheer", "firework1",
+                               "firework2", "firework3"}) {
+        double seconds = OggVorbisSeconds(kRoot / "data" / "sounds" / (std::string(effect) + ".ogg"));
+        EXPECT_GT(seconds, 0.02) << effect;
+        EXPECT_LE(seconds, 6.0) << effect;
+    }
 }
 
 TEST(GeneratedAssets, EveryTextureIsWellFormedAndUniquelyNamed)
