@@ -167,6 +167,20 @@ void TurnProcessor::TakePoll()
     OpinionPoll::Get().Take();
 }
 
+void TurnProcessor::ReleaseGame()
+{
+    SIM_VoterManager::Get().DeleteAllVoters();
+    SIM_VoterManager::Get().DeleteAllVoterTypes();
+    for (SIM_Party* party : SIM_Party::AllParties())
+        party->ForgetMembers();
+    SIM_Party::DeleteParties();
+    SetRunning(false);
+    GameSubsystem::ReleaseAll();
+    Neuron::ClearNetwork();
+    NeuralEffect::ClearEffects();
+    SetRunning(true);
+}
+
 void NextTurn() { TurnProcessor::Get().NextTurn(); }
 void SetUpGame(const std::string& missionName) { TurnProcessor::Get().SetUpGame(missionName); }
 void ShowProgress(const std::string& text, float increment) { TurnProcessor::Get().ShowProgress(text, increment); }

@@ -20,6 +20,10 @@ public:
     // grows by the increment (above 1 it starts again from 0).
     void ShowProgress(const std::string& text, float increment);
 
+    // Ends the game in memory: the population, the parties, every game
+    // subsystem's data and the whole network (shutdown, tests).
+    void ReleaseGame();
+
     float Progress() const { return mProgress; }
     const std::string& ProgressText() const { return mProgressText; }
 
