@@ -587,6 +587,14 @@ void D3DEngine::DrawQuad(const TLVertex corners[4], bool untextured)
         ApplyFilter(bound_);
         texture = bound_->texture;
     }
+    if (GetSdlVideo().IsSoftware() && !IsBlittable(corners)) {
+        if (!texture && corners[0].diffuse == corners[1].diffuse && corners[0].diffuse == corners[2].diffuse &&
+            corners[0].diffuse == corners[3].diffuse)
+            FillSpans(corners);
+        else
+            DrawSubdivided(corners, texture);
+        return;
+    }
     SDL_Vertex v[4];
     for (int i = 0; i < 4; ++i)
         v[i] = ToSdlVertex(corners[i]);
@@ -595,6 +603,126 @@ void D3DEngine::DrawQuad(const TLVertex corners[4], bool untextured)
     // and blits it instead of rasterising two triangles.
     static const int kIndices[6] = {0, 1, 3, 0, 3, 2};
     if (SDL_RenderGeometry(GetSdlVideo().Renderer(), texture, v, 4, kIndices, 6) != 0)
+        ReportError(0, "DrawPrimitive");
+}
+
+namespace {
+
+constexpr float kPieceSide = 16.0f;
+constexpr int kMaxPieces = 48;
+
+float Length(const TLVertex& a, const TLVertex& b)
+{
+    return std::sqrt((b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y));
+}
+
+TLVertex Lerp(const TLVertex& a, const TLVertex& b, float t)
+{
+    auto mix = [t](uint32_t p, uint32_t q, int shift) {
+        const float x = static_cast<float>((p >> shift) & 0xFF), y = static_cast<float>((q >> shift) & 0xFF);
+        return static_cast<uint32_t>(std::lround(x + (y - x) * t)) << shift;
+    };
+    TLVertex out = a;
+    out.x = a.x + (b.x - a.x) * t;
+    out.y = a.y + (b.y - a.y) * t;
+    out.u = a.u + (b.u - a.u) * t;
+    out.v = a.v + (b.v - a.v) * t;
+    out.diffuse = mix(a.diffuse, b.diffuse, 24) | mix(a.diffuse, b.diffuse, 16) | mix(a.diffuse, b.diffuse, 8) |
+                  mix(a.diffuse, b.diffuse, 0);
+    return out;
+}
+
+}  // namespace
+
+// A slanted quad of one colour, filled row by row as one-pixel-high
+// rectangles: the software renderer fills rectangles at the cost of their
+// area, where its triangles cost their whole bounding box. A pixel is inside
+// when its centre is, left and top edges included, right and bottom excluded.
+void D3DEngine::FillSpans(const TLVertex corners[4])
+{
+    float xs[4], ys[4];
+    const int order[4] = {0, 1, 3, 2};  // around the quad
+    for (int i = 0; i < 4; ++i) {
+        xs[i] = corners[order[i]].x + kPixelCentreShift;
+        ys[i] = corners[order[i]].y + kPixelCentreShift;
+    }
+    const float minY = std::min({ys[0], ys[1], ys[2], ys[3]});
+    const float maxY = std::max({ys[0], ys[1], ys[2], ys[3]});
+    const int firstRow = std::max(0, static_cast<int>(std::ceil(minY - 0.5f)));
+    const int endRow = std::min(height_, static_cast<int>(std::ceil(maxY - 0.5f)));
+    std::vector<SDL_Rect>& rects = spanRects_;
+    rects.clear();
+    for (int row = firstRow; row < endRow; ++row) {
+        const float cy = static_cast<float>(row) + 0.5f;
+        float left = 0.0f, right = 0.0f;
+        bool any = false;
+        for (int i = 0; i < 4; ++i) {
+            const float x0 = xs[i], y0 = ys[i], x1 = xs[(i + 1) % 4], y1 = ys[(i + 1) % 4];
+            if (y0 == y1 || cy < std::min(y0, y1) || cy >= std::max(y0, y1))
+                continue;
+            const float x = x0 + (cy - y0) * (x1 - x0) / (y1 - y0);
+            left = any ? std::min(left, x) : x;
+            right = any ? std::max(right, x) : x;
+            any = true;
+        }
+        if (!any)
+            continue;
+        const int firstColumn = std::max(0, static_cast<int>(std::ceil(left - 0.5f)));
+        const int endColumn = std::min(width_, static_cast<int>(std::ceil(right - 0.5f)));
+        if (endColumn > firstColumn)
+            rects.push_back(SDL_Rect{firstColumn, row, endColumn - firstColumn, 1});
+    }
+    if (rects.empty())
+        return;
+    SDL_Renderer* renderer = GetSdlVideo().Renderer();
+    const SDL_Color c = ToSdlColour(corners[0].diffuse);
+    SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
+    if (SDL_RenderFillRects(renderer, rects.data(), static_cast<int>(rects.size())) != 0)
+        ReportError(0, "DrawPrimitive");
+}
+
+// The software renderer blits a quad that is an upright rectangle in one colour.
+bool D3DEngine::IsBlittable(const TLVertex corners[4])
+{
+    const bool oneColour = corners[0].diffuse == corners[1].diffuse && corners[0].diffuse == corners[2].diffuse &&
+                           corners[0].diffuse == corners[3].diffuse;
+    const bool upright = corners[0].y == corners[1].y && corners[2].y == corners[3].y && corners[0].x == corners[2].x &&
+                         corners[1].x == corners[3].x;
+    return oneColour && upright;
+}
+
+// The software renderer fills a triangle by testing every pixel of its
+// bounding box, which makes long slanted bands (influence lines, rotated
+// labels) many times dearer than their area; very large triangles over tall
+// textures have also been seen to crash it. Cutting the quad into pieces of at
+// most 16 pixels a side, sharing their vertices so no seam shows, keeps both
+// in check. Rotated sprites are parallelograms, for which this is exact.
+void D3DEngine::DrawSubdivided(const TLVertex corners[4], SDL_Texture* texture)
+{
+    const float across = std::max(Length(corners[0], corners[1]), Length(corners[2], corners[3]));
+    const float down = std::max(Length(corners[0], corners[2]), Length(corners[1], corners[3]));
+    const int nu = std::clamp(static_cast<int>(std::ceil(across / kPieceSide)), 1, kMaxPieces);
+    const int nv = std::clamp(static_cast<int>(std::ceil(down / kPieceSide)), 1, kMaxPieces);
+    std::vector<SDL_Vertex> grid;
+    grid.reserve(static_cast<size_t>(nu + 1) * (nv + 1));
+    for (int j = 0; j <= nv; ++j) {
+        const float t = static_cast<float>(j) / static_cast<float>(nv);
+        const TLVertex left = Lerp(corners[0], corners[2], t);
+        const TLVertex right = Lerp(corners[1], corners[3], t);
+        for (int i = 0; i <= nu; ++i)
+            grid.push_back(ToSdlVertex(Lerp(left, right, static_cast<float>(i) / static_cast<float>(nu))));
+    }
+    std::vector<int> indices;
+    indices.reserve(static_cast<size_t>(nu) * nv * 6);
+    for (int j = 0; j < nv; ++j) {
+        for (int i = 0; i < nu; ++i) {
+            const int tl = j * (nu + 1) + i, tr = tl + 1, bl = tl + nu + 1, br = bl + 1;
+            for (int index : {tl, tr, br, tl, br, bl})
+                indices.push_back(index);
+        }
+    }
+    if (SDL_RenderGeometry(GetSdlVideo().Renderer(), texture, grid.data(), static_cast<int>(grid.size()),
+                           indices.data(), static_cast<int>(indices.size())) != 0)
         ReportError(0, "DrawPrimitive");
 }
 

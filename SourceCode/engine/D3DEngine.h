@@ -13,6 +13,8 @@
 #include "engine/TextureRecord.h"
 
 struct SDL_Window;
+struct SDL_Texture;
+struct SDL_Rect;
 class BaseSprite;
 class SmartTexture;
 
@@ -118,7 +120,9 @@ private:
     std::unique_ptr<TextureRecord> MakePlaceholder(const std::string& name);
     void ApplyFilter(TextureRecord* texture);
     void DrawLineSegment(float x1, float y1, float x2, float y2, uint32_t colour);
-    void ClearPlaceholderNotes();
+    static bool IsBlittable(const TLVertex corners[4]);
+    void DrawSubdivided(const TLVertex corners[4], SDL_Texture* texture);
+    void FillSpans(const TLVertex corners[4]);
 
     bool initialised_ = false;
     bool windowed_ = true;
@@ -141,6 +145,7 @@ private:
     std::string logPath_ = "debugdata/drawdebug.txt";
     FILE* logFile_ = nullptr;
     bool logTried_ = false;
+    std::vector<SDL_Rect> spanRects_;  // reused by FillSpans
 };
 
 // The renderer singleton.

@@ -1,5 +1,7 @@
 #include "RenderTestSupport.h"
 
+#include <map>
+
 #include "engine/BaseSprite.h"
 #include "engine/CTexturedSprite.h"
 #include "engine/GVertexBuffer.h"
@@ -300,6 +302,54 @@ TEST_F(RendererTest, BackgroundFillsTheScreenFromATallTexture)
     Grab();
     EXPECT_TRUE(Near(At(0, 0), 0x3060C0));
     EXPECT_TRUE(Near(At(kWidth - 1, kHeight - 1), 0x3060C0));
+}
+
+TEST_F(RendererTest, SlantedHalfTransparentQuadsShowNoSeams)
+{
+    // Slanted quads are drawn in pieces (textured) or rows (plain); a pixel
+    // covered twice would show up darker or lighter than its neighbours.
+    WriteSolidImage(bitmaps + "/white.png", 16, 16, 0xFFFFFFFF);
+    Engine().FillRect(GRect{0, 0, kWidth, kHeight}, 0xFF000000);
+    CTexturedSprite band("white.png");
+    band.SetSize(80, 16);
+    band.SetRotation(30.0f);
+    band.SetColour(0x80FFFFFF);
+    band.SetPosition(45, 30);
+    band.Draw();
+    BaseSprite plain;
+    plain.SetSize(80, 16);
+    plain.SetRotation(-30.0f);
+    plain.SetColour(0x80FFFFFF);
+    plain.SetPosition(115, 90);
+    Engine().SetTexture(static_cast<TextureRecord*>(nullptr));
+    plain.Draw();
+    Grab();
+    std::map<uint32_t, int> shades;
+    for (uint32_t p : frame)
+        ++shades[p & 0xFFFFFF];
+    for (const auto& [shade, count] : shades)
+        EXPECT_TRUE(shade == 0 || Near(shade, 0x808080, 1)) << Hex(shade) << " x" << count;
+    // The area of the two bands, each 80 x 16.
+    const int lit = static_cast<int>(frame.size()) - shades[0];
+    EXPECT_NEAR(lit, 2 * 80 * 16, 2 * 80 * 16 / 25);
+}
+
+TEST_F(RendererTest, ScreenSizedQuadOverATallTextureWithCornerColours)
+{
+    WriteSolidImage(bitmaps + "/tall.png", 512, 1024, 0xFFFFFFFF);
+    TLVertex corners[4];
+    const float right = kWidth - 0.5f, bottom = kHeight - 0.5f;
+    corners[0].x = -0.5f, corners[0].y = -0.5f, corners[0].diffuse = 0xFFFF0000;
+    corners[1].x = right, corners[1].y = -0.5f, corners[1].u = 1, corners[1].diffuse = 0xFF00FF00;
+    corners[2].x = -0.5f, corners[2].y = bottom, corners[2].v = 1, corners[2].diffuse = 0xFF0000FF;
+    corners[3].x = right, corners[3].y = bottom, corners[3].u = 1, corners[3].v = 1, corners[3].diffuse = 0xFFFFFFFF;
+    Engine().SetTexture("tall.png");
+    Engine().DrawQuad(corners);
+    Grab();
+    EXPECT_TRUE(Near(At(0, 0), 0xFF0000, 8)) << Hex(At(0, 0));
+    EXPECT_TRUE(Near(At(kWidth - 1, 0), 0x00FF00, 8)) << Hex(At(kWidth - 1, 0));
+    EXPECT_TRUE(Near(At(0, kHeight - 1), 0x0000FF, 8)) << Hex(At(0, kHeight - 1));
+    EXPECT_TRUE(Near(At(kWidth - 1, kHeight - 1), 0xFFFFFF, 8));
 }
 
 TEST_F(RendererTest, VertexBufferDrawsItsIndexedTriangles)

@@ -113,6 +113,10 @@ bool SdlVideo::CreateRenderer(int logicalWidth, int logicalHeight, bool fullscre
     Uint32 flags = SDL_RENDERER_TARGETTEXTURE;
     if (software_) {
         flags |= SDL_RENDERER_SOFTWARE;
+        // Show the software picture through the window's own framebuffer, not
+        // through a hidden GL texture (on the offscreen driver that GL is itself
+        // emulated in software and costs more than the drawing).
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     } else {
         flags |= SDL_RENDERER_PRESENTVSYNC;
     }
@@ -120,6 +124,7 @@ bool SdlVideo::CreateRenderer(int logicalWidth, int logicalHeight, bool fullscre
     if (!renderer_ && !software_) {
         DebugLog::Write(std::string("Accelerated renderer unavailable, using software: ") + SDL_GetError());
         software_ = true;
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
         renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
     }
     if (!renderer_) {
