@@ -132,14 +132,15 @@ void NetworkPainter::PaintPeopleStrip()
     c.Fill([](float x, float y) { return Sdf::Ring(Sdf::RoundRect(x, y, 1, 1, 99, 30, 5.5f), 0.6f); },
            kSlateLight.WithAlpha(0.9f));
     c.SetClip(0, 32, 128, 64);
-    // The share bar: warm, translucent, with a row of small figures.
+    // The share bar: a lighter slate band with a row of small figures, so the
+    // group's size reads as "how many people" without fighting the meter's colours.
     c.Fill([](float x, float y) { return Sdf::RoundRect(x, y, -10, 33.5f, 138, 62.5f, 5); },
-           [](float, float y) { return kAmber.WithAlpha(0.30f + 0.12f * (1.0f - (y - 32) / 31.0f)); });
+           [](float, float y) { return kSlateLight.Mix(kSlate, (y - 33) / 29.0f).WithAlpha(0.55f); });
     for (int i = 0; i < 13; ++i) {
         float cx = 5 + float(i) * 9.6f;
         c.Fill([=](float x, float y) {
-            return Sdf::Union(Sdf::Circle(x, y, cx, 47, 2.2f), Sdf::RoundRect(x, y, cx - 3.5f, 50, cx + 3.5f, 60, 2.5f));
-        }, kAmberLight.WithAlpha(0.28f));
+            return Sdf::Union(Sdf::Circle(x, y, cx, 46, 2.0f), Sdf::RoundRect(x, y, cx - 3.2f, 49, cx + 3.2f, 58, 2.5f));
+        }, kPaper.WithAlpha(0.16f));
     }
     c.ClearClip();
     writer_.Save(c, "network/peoplestrip.dds");

@@ -1,6 +1,7 @@
 // texturegen: paints every texture the game loads by a fixed name, and the
 // policy and value icons listed in icons.csv, into data/bitmaps.
-//   texturegen [repository root] [--icons icons.csv] [--only-icons]
+//   texturegen [repository root] [--icons icons.csv] [--only-icons] [--mockup out.png]
+// --mockup only composes a sample screen from the files already generated.
 #include <FreeImage.h>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "GlyphPainter.h"
 #include "IconPainter.h"
 #include "IconTable.h"
+#include "MockupPainter.h"
 #include "NetworkPainter.h"
 #include "PanelPainter.h"
 #include "PortraitPainter.h"
@@ -45,10 +47,13 @@ int main(int argc, char** argv)
     std::filesystem::path root = ".";
     std::string iconTable;
     bool onlyIcons = false;
+    std::string mockup;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--icons" && i + 1 < argc)
             iconTable = argv[++i];
+        else if (arg == "--mockup" && i + 1 < argc)
+            mockup = argv[++i];
         else if (arg == "--only-icons")
             onlyIcons = true;
         else
@@ -57,6 +62,11 @@ int main(int argc, char** argv)
     if (iconTable.empty()) iconTable = (root / "tools" / "texturegen" / "icons.csv").string();
 
     FreeImage_Initialise(FALSE);
+    if (!mockup.empty()) {
+        bool ok = MockupPainter(root.string()).Paint(mockup);
+        FreeImage_DeInitialise();
+        return ok ? 0 : 1;
+    }
     ArtWriter writer((root / "data" / "bitmaps").string());
     GlyphPainter glyphs(kIconFont);
     if (!glyphs.Ok()) {
