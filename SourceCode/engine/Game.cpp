@@ -10,6 +10,7 @@
 #include "engine/DebugLog.h"
 #include "engine/Diagnostics.h"
 #include "engine/GameSubsystem.h"
+#include "engine/GameTurnScreens.h"
 #include "engine/ScreenFader.h"
 #include "engine/ShellHooks.h"
 #include "gamedata/Localisation.h"
@@ -24,6 +25,9 @@
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlVideo.h"
 #include "sim/NeuralEffect.h"
+#include "sim/OpinionPoll.h"
+#include "sim/TurnProcessor.h"
+#include "sim/TurnScreens.h"
 #include "sound/GUI_Sounds.h"
 
 namespace {
@@ -106,6 +110,7 @@ bool Game::Initialise()
         sounds.StartMusic();
 
     ProgressFrameDrawer::Install(this);
+    TurnScreens::Install(&GetGameTurnScreens());
     return true;
 }
 
@@ -281,7 +286,7 @@ void Game::SetState(int state)
     if (previous == STATE_MAIN && (state == STATE_MENU || state == STATE_OPTIONS))
         GetSounds().SetMood(GUI_Sounds::kMoodTitle);
     if (previous != STATE_MAIN && state == STATE_MAIN)
-        GetSounds().SetMood(GUI_Sounds::MoodFromPopularity(Popularity ? Popularity() : 0.5f));
+        GetSounds().SetMood(GUI_Sounds::MoodFromPopularity(OpinionPoll::Get().VoteShare()));
     CurrentScreen = ScreenFor(state);
     if (CurrentScreen)
         CurrentScreen->Activate();
@@ -299,10 +304,10 @@ void Game::ShowProcessing()
     DrawProgressFrame();
 }
 
-void Game::StartNewGame()
+void Game::StartNewGame(const std::string& missionName)
 {
     InGame = true;
-    ShellHooks::SetUpNewGame();
+    SetUpGame(missionName);
 }
 
 // ---------------------------------------------------------------------------
@@ -380,5 +385,6 @@ void Game::Shutdown()
     GetD3DEngine().Release();
     Localisation::Reset();
     ProgressFrameDrawer::Install(nullptr);
+    TurnScreens::Install(nullptr);
     DebugLog::Close();
 }

@@ -48,7 +48,8 @@ public:
     void SetState(int state);
     void EnterMainScreen();
     void ShowProcessing();
-    void StartNewGame();
+    // Sets the in-game flag and sets the model up for the chosen mission.
+    void StartNewGame(const std::string& missionName);
     // Runs the shutdown sequence and posts the quit message (exit code 0).
     void Quit();
     void Shutdown();
@@ -71,10 +72,6 @@ public:
     bool IsActive() const { return active_; }
     bool IsInitialised() const { return initialised_; }
     bool IsShutDown() const { return shutDown_; }
-
-    // The government's popularity for the music mood (the latest poll; 0.5
-    // before any). The turn processing installs the real source.
-    std::function<float()> Popularity;
 
     // Called with each frame's number after it is drawn (automation, tests).
     std::function<void(long frame)> AfterFrame;

@@ -75,8 +75,6 @@ float TextWidth(const std::string& font, const std::string& text)
     return static_cast<float>(GetFontManager().TextWidth(text));
 }
 
-void SetUpNewGame() {}
-
 void DeleteGameLists() {}
 
 void ClosePolicyDetails() {}

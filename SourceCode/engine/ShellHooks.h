@@ -30,9 +30,6 @@ void DrawMousePointer();
 void DrawText(const std::string& font, const std::string& text, float x, float y, uint32_t colour);
 float TextWidth(const std::string& font, const std::string& text);
 
-// A new game: the setup of the model for the chosen mission.
-void SetUpNewGame();
-
 // Shutdown: delete the lists that outlive games (pressure groups, icons,
 // parties, achievements), then the policy details window if open.
 void DeleteGameLists();

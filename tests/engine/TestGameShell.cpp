@@ -25,6 +25,7 @@
 #include "platform/sdl/SdlInput.h"
 #include "platform/sdl/SdlVideo.h"
 #include "sim/NeuralEffect.h"
+#include "sim/OpinionPoll.h"
 #include "sound/GUI_Sounds.h"
 
 namespace {
@@ -89,7 +90,11 @@ void PushKey(Uint32 type, SDL_Scancode scancode, bool repeat = false)
 
 class SdlEventsOnly : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError(); }
+    void SetUp() override
+    {
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0) << SDL_GetError();
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);  // e.g. audio devices seen by other tests
+    }
     void TearDown() override
     {
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
@@ -167,8 +172,8 @@ TEST(GameStates, MusicMoodFollowsTheScreens)
     ProbeScreens probes({STATE_MENU, STATE_OPTIONS, STATE_SAVEGAME, STATE_MAIN});
     Game& game = GetGame();
     GUI_Sounds& sounds = GetSounds();
-    float popularity = 0.2f;
-    game.Popularity = [&popularity] { return popularity; };
+    OpinionPoll& poll = OpinionPoll::Get();
+    poll.SetCurrent(0.5f, 0.2f);
     game.SetState(STATE_MENU);
     sounds.SetMood(GUI_Sounds::kMoodTitle);
 
@@ -176,16 +181,16 @@ TEST(GameStates, MusicMoodFollowsTheScreens)
     EXPECT_EQ(sounds.RequestedMood, GUI_Sounds::kMoodPoorly);
     game.SetState(STATE_SAVEGAME);  // the save screen keeps the game's music
     EXPECT_EQ(sounds.RequestedMood, GUI_Sounds::kMoodPoorly);
-    popularity = 0.8f;
+    poll.SetCurrent(0.5f, 0.8f);
     game.SetState(STATE_MAIN);
     EXPECT_EQ(sounds.RequestedMood, GUI_Sounds::kMoodGreat);
     game.SetState(STATE_MAIN);  // staying on the main screen changes nothing
-    popularity = 0.5f;
+    poll.SetCurrent(0.5f, 0.5f);
     game.SetState(STATE_MAIN);
     EXPECT_EQ(sounds.RequestedMood, GUI_Sounds::kMoodGreat);
     game.SetState(STATE_MENU);
     EXPECT_EQ(sounds.RequestedMood, GUI_Sounds::kMoodTitle);
-    game.Popularity = nullptr;
+    poll.Reset();
 }
 
 TEST(GameDisplay, LayoutForTheDesktopSize)

@@ -117,17 +117,50 @@ TEST_F(SoundsTest, AMissingEffectIsLoggedOnceAndStaysSilent)
 {
     LogCapture log;
     GUI_Sounds sounds(audio);
-    sounds.PlayClick();
-    sounds.PlayClick();
-    sounds.PlayClick(true);
-    EXPECT_EQ(audio.EffectRequests(),
-              (std::vector<std::string>{"data/sounds/menuclick.ogg", "data/sounds/menuclick.ogg"}));
+    const std::string missing = "data/sounds/no-such-sound.ogg";
+    EXPECT_EQ(sounds.PlaySound(missing, false), -1);
+    EXPECT_EQ(sounds.PlaySound(missing, 0.5f, 0.0f, true), -1);
+    EXPECT_EQ(audio.EffectRequests(), (std::vector<std::string>{missing, missing}));
     int reports = 0;
     for (const std::string& line : log.Lines())
-        if (line.find("Failed create sound! (data/sounds/menuclick.ogg)") != std::string::npos)
+        if (line.find("Failed create sound! (" + missing + ")") != std::string::npos)
             ++reports;
     EXPECT_EQ(reports, 1);
     EXPECT_EQ(sounds.CachedSoundCount(), 0u);
+}
+
+TEST_F(SoundsTest, TheButtonClickUnlessSilent)
+{
+    GUI_Sounds sounds(audio);
+    sounds.PlayClick();
+    sounds.PlayClick(true);
+    EXPECT_EQ(audio.EffectRequests(), std::vector<std::string>{"data/sounds/menuclick.ogg"});
+}
+
+TEST_F(SoundsTest, ShippedTracksAndEffectsDecode)
+{
+    GUI_Sounds sounds(audio);
+    Wire(sounds);
+    int tried = 0;
+    // The title first: the neutral mood is the starting one and would not restart.
+    for (int mood : {GUI_Sounds::kMoodTitle, GUI_Sounds::kMoodNeutral, GUI_Sounds::kMoodGreat,
+                     GUI_Sounds::kMoodPoorly, GUI_Sounds::kMoodElectionWin}) {
+        std::string track = GUI_Sounds::MusicTrack(mood);
+        if (!std::filesystem::exists(track))
+            continue;
+        ++tried;
+        sounds.SetMood(mood);
+        EXPECT_TRUE(sounds.HasMusicChannel()) << track << ": " << audio.LastError();
+        EXPECT_TRUE(audio.IsMusicPlaying()) << track;
+    }
+    for (const char* effect : {"data/sounds/menuclick.ogg", "data/sounds/click.ogg", "data/sounds/crowd_cheer.ogg"}) {
+        if (!std::filesystem::exists(effect))
+            continue;
+        ++tried;
+        EXPECT_GE(sounds.PlaySound(effect, false), 0) << effect << ": " << audio.LastError();
+    }
+    if (tried == 0)
+        GTEST_SKIP() << "no sound files shipped yet";
 }
 
 TEST(SoundMood, PopularityThresholds)
