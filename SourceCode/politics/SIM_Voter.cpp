@@ -321,16 +321,17 @@ void SIM_Voter::UpdateIncomeGroup(const VoterTuning& t)
     else
         driver = manager.IncomeDriverValue(SIM_VoterManager::INCOME_MIDDLE);
 
-    // 2. Out of all three.
-    for (SIM_VoterType* group : {poor, middle, wealthy})
-        if (group)
-            group->RemoveMember(this);
-
     // 3.-4. The new group by income.
     float income = Income * (1.0f + driver);
     if (!std::isfinite(income))
         income = std::isfinite(Income) ? Income : 0.0f;
     SIM_VoterType* next = income < P ? poor : (income < W ? middle : wealthy);
+
+    // 2. Out of the other income groups. A voter that stays keeps its place
+    // in its group's list (leaving and rejoining would end in the same group).
+    for (SIM_VoterType* group : {poor, middle, wealthy})
+        if (group && group != next)
+            group->RemoveMember(this);
 
     // 5. Weights: bumps over each group's range.
     float poorWeight = Bump(-1.2f * P, 1.2f * P, income);
@@ -338,7 +339,7 @@ void SIM_Voter::UpdateIncomeGroup(const VoterTuning& t)
     float wealthyWeight = Bump(0.8f * W, W + M, income);
 
     // 6. Into the new group (a group missing from the data is skipped).
-    if (next)
+    if (next && !IsMemberOf(next))
         next->AddMember(this);
 
     // 7. The link weights.

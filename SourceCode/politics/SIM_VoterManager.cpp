@@ -13,6 +13,7 @@
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterType.h"
 #include "politics/VoterTuning.h"
+#include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
 
 #include <cmath>
@@ -277,6 +278,10 @@ void SIM_VoterManager::DeleteAllVoters()
     std::vector<SIM_Voter*> voters(SIM_Voter::Population());
     for (SIM_Voter* voter : voters)
         delete voter;
+    // Without the links maintained the voters could not leave their groups.
+    if (!IsRunning())
+        for (SIM_VoterType* group : mVoterTypes)
+            group->ForgetAllMembers();
 }
 
 void SIM_VoterManager::DeleteAllVoterTypes()

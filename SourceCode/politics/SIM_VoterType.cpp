@@ -6,6 +6,7 @@
 #include "politics/RandomDraws.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
+#include "gamedata/SetupSection.h"
 #include "politics/VoterTuning.h"
 #include "sim/NeuralEffect.h"
 
@@ -165,6 +166,13 @@ void SIM_VoterType::CompactMembers() const
     mHoles = 0;
 }
 
+void SIM_VoterType::ForgetAllMembers()
+{
+    mMembers.clear();
+    mHoles = 0;
+    mMemberCount = 0;
+}
+
 const std::vector<SIM_Voter*>& SIM_VoterType::Members() const
 {
     CompactMembers();
@@ -173,7 +181,7 @@ const std::vector<SIM_Voter*>& SIM_VoterType::Members() const
 
 void SIM_VoterType::SetMembership(SIM_Voter* voter, float weight)
 {
-    SetMembership(voter, weight, VoterTuning::Read().membershipThreshold);
+    SetMembership(voter, weight, GetTuningValue("VOTER_GROUP_MEMBERSHIP_THRESHHOLD", 0.0f));
 }
 
 void SIM_VoterType::SetMembership(SIM_Voter* voter, float weight, float threshold)

@@ -49,6 +49,9 @@ public:
     void AddMember(SIM_Voter* voter);
     void RemoveMember(SIM_Voter* voter);
     bool HasMember(const SIM_Voter* voter) const;
+    // Empties the member list without touching the voters (they are being
+    // deleted without their links).
+    void ForgetAllMembers();
     // Links the voter to the group with this weight (making the link when
     // missing); the voter is a member when the weight is above the threshold.
     void SetMembership(SIM_Voter* voter, float weight);

@@ -102,6 +102,37 @@ TEST_F(PopulationTest, DeletingThePopulationLeavesTheGroupsClean)
     EXPECT_EQ(manager.GetVoterType(0)->MemberCount(), 2000u);
 }
 
+TEST_F(PopulationTest, GameSetupTearsThePopulationDownWithoutLinks)
+{
+    TestParties parties;
+    VoterPartyHooks::Install(&parties);
+    auto& manager = SIM_VoterManager::Get();
+    manager.CreatePopulation();
+    SIM_Voter* member = SIM_Voter::Population().front();
+    member->PlaySymp = 1.0f;
+    member->SetValue(0.5f);
+    member->UpdateSympathies(0);
+    ASSERT_EQ(member->Party, PARTY_PLAYER);
+    VoterPartyHooks::Install(nullptr);  // the parties go first at setup
+
+    // As game setup does it: links off, release, clear, links on.
+    SetRunning(false);
+    manager.DeleteAllVoters();
+    for (SIM_VoterType* group : manager.VoterTypes())
+        EXPECT_EQ(group->MemberCount(), 0u);
+    manager.Release();
+    Neuron::ClearNetwork();
+    NeuralEffect::ClearEffects();
+    SetRunning(true);
+    EXPECT_EQ(SIM_Voter::PopulationCount(), 0u);
+    EXPECT_EQ(NeuralEffect::Count(), 0u);
+
+    // And a new game on top.
+    manager.LoadVoterTypes();
+    manager.CreatePopulation();
+    EXPECT_EQ(manager.GetVoterType(0)->MemberCount(), 2000u);
+}
+
 TEST_F(PopulationTest, WarmUpIsTenTurnsOfSympathy)
 {
     auto& manager = SIM_VoterManager::Get();
