@@ -8,7 +8,12 @@ HintsFile& HintsFile::Get()
     return hints;
 }
 
-std::string HintsFile::Path() const { return UserFolders::Get().UserFolder() + "/hints.txt"; }
+std::string HintsFile::Path() const
+{
+    // Before the user folders exist there is no place for the file (never the file-system root).
+    const std::string& folder = UserFolders::Get().UserFolder();
+    return folder.empty() ? std::string() : folder + "/hints.txt";
+}
 
 void HintsFile::Load() { section_.Load(kSection, Path()); }
 

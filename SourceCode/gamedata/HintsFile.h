@@ -19,7 +19,7 @@ public:
     // Writes the file atomically; on failure the old file stays and it is logged.
     bool Save() const;
 
-    std::string Path() const;  // "<user folder>/hints.txt"
+    std::string Path() const;  // "<user folder>/hints.txt"; "" before the user folders exist
     IniSection& Section() { return section_; }
 
 private:

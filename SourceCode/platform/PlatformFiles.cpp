@@ -201,7 +201,7 @@ std::vector<std::string> FindFiles(const std::string& pattern)
 
 std::vector<std::string> FindFilePaths(const std::string& pattern)
 {
-    std::string folder = FolderOf(pattern);
+    std::string folder = ResolvePath(FolderOf(pattern));
     std::vector<std::string> paths;
     for (const std::string& name : FindFiles(pattern))
         paths.push_back(Join(folder, name));
@@ -224,6 +224,12 @@ bool ReadFile(const std::string& path, std::string& contents)
         return false;
     contents = buffer.str();
     return true;
+}
+
+std::FILE* Open(const std::string& path, const char* mode)
+{
+    std::string resolved = ResolvePath(path);
+    return resolved.empty() ? nullptr : std::fopen(resolved.c_str(), mode);
 }
 
 std::vector<std::string> SplitLines(const std::string& text)

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -27,7 +28,7 @@ bool IsDirectory(const std::string& path);  // folder (after ResolvePath)
 // sorted without regard to case (exact bytes break ties) so that the order is
 // the same on every disk. A missing folder gives an empty list.
 std::vector<std::string> FindFiles(const std::string& pattern);
-// The same files as full paths: the pattern's folder, '/', the name.
+// The same files as full paths: the pattern's folder (resolved), '/', the name.
 std::vector<std::string> FindFilePaths(const std::string& pattern);
 // The folder part of a pattern or path ("data/missions/*.txt" -> "data/missions"; "x.txt" -> ".").
 std::string FolderOf(const std::string& path);
@@ -36,6 +37,8 @@ std::string FileNameOf(const std::string& path);
 // True when a name matches a wildcard pattern ('*', '?'), without regard to case.
 bool MatchesWildcard(const std::string& name, const std::string& pattern);
 
+// fopen of the resolved path (backslashes and case do not matter). Null on failure.
+std::FILE* Open(const std::string& path, const char* mode);
 // The whole file, bytes as stored. False (and empty text) when it cannot be read.
 bool ReadFile(const std::string& path, std::string& contents);
 // The lines of a text file without their line breaks ("\n", "\r\n" or a lone "\r"

@@ -97,6 +97,21 @@ TEST(PlatformFiles, WildcardSearchIsSortedAndIgnoresCase)
     EXPECT_TRUE(PlatformFiles::FindFiles(dir.Path() + "/missing/*.txt").empty());
 }
 
+TEST(PlatformFiles, FoundPathsAndOpenUseTheNamesOnDisk)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.Path() + "/Missions");
+    WriteText(dir.Path() + "/Missions/Start.txt", "mission");
+    std::vector<std::string> paths = PlatformFiles::FindFilePaths(dir.Path() + "\\missions\\*.txt");
+    ASSERT_EQ(paths, std::vector<std::string>{dir.Path() + "/Missions/Start.txt"});
+    std::FILE* file = PlatformFiles::Open(dir.Path() + "\\MISSIONS\\start.TXT", "rb");
+    ASSERT_NE(file, nullptr);
+    char text[8] = {};
+    EXPECT_EQ(std::fread(text, 1, 7, file), 7u);
+    std::fclose(file);
+    EXPECT_STREQ(text, "mission");
+}
+
 TEST(PlatformFiles, WildcardMatching)
 {
     EXPECT_TRUE(PlatformFiles::MatchesWildcard("Mission One.txt", "*.TXT"));
