@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -201,6 +202,41 @@ TEST(GeneratedAssets, MusicLoopsAndEffectsHaveSensibleLengths)
         EXPECT_GT(seconds, 0.02) << effect;
         EXPECT_LE(seconds, 6.0) << effect;
     }
+}
+
+TEST(GeneratedAssets, EveryPictureNamedInTheDataFilesExists)
+{
+    // Data files name textures by bare file name; the renderer finds them anywhere
+    // under data/bitmaps. A name with no file would stop the game with an error box.
+    std::map<std::string, bool> available;
+    for (const auto& entry : fs::recursive_directory_iterator(kRoot / "data" / "bitmaps"))
+        if (entry.is_regular_file()) available[entry.path().filename().string()] = true;
+    int checked = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(kRoot / "data")) {
+        if (!entry.is_regular_file()) continue;
+        std::string ext = entry.path().extension().string();
+        if (ext != ".csv" && ext != ".txt" && ext != ".ini") continue;
+        std::ifstream in(entry.path());
+        std::string line;
+        int lineNumber = 0;
+        while (std::getline(in, line)) {
+            ++lineNumber;
+            for (const std::string suffix : {".dds", ".jpg", ".bmp"}) {
+                for (size_t at = line.find(suffix); at != std::string::npos; at = line.find(suffix, at + 1)) {
+                    size_t begin = at;
+                    while (begin > 0 && (std::isalnum(static_cast<unsigned char>(line[begin - 1])) || line[begin - 1] == '_'))
+                        --begin;
+                    std::string name = line.substr(begin, at + suffix.size() - begin);
+                    if (name.size() == suffix.size()) continue;
+                    ++checked;
+                    EXPECT_TRUE(available.count(name))
+                        << name << " named in " << entry.path().lexically_relative(kRoot).string() << ":" << lineNumber
+                        << " is not under data/bitmaps (add it to tools/texturegen/icons.csv and run tools/make-assets.sh)";
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 0);
 }
 
 TEST(GeneratedAssets, EveryTextureIsWellFormedAndUniquelyNamed)

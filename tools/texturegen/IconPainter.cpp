@@ -33,3 +33,14 @@ bool IconPainter::Paint(Canvas& out, uint32_t glyph, const Colour& disc, const C
     out = c;
     return true;
 }
+
+bool IconPainter::PaintBare(Canvas& out, uint32_t glyph, const Colour& symbol, float symbolSize) const
+{
+    Canvas mark(64, 64);
+    if (!glyphs_.DrawCentred(mark, glyph, 32, 32, symbolSize, symbol)) return false;
+    Canvas c(64, 64);
+    c.Composite(mark.Glow(2.5f, Colour{0, 0, 0, 0.7f}), 1, 2);
+    c.Composite(mark, 0, 0);
+    out = c;
+    return true;
+}

@@ -73,8 +73,9 @@ bool IconTable::Load(const std::string& path)
             fail("bad glyph code point \"" + fields[1] + "\"");
             continue;
         }
-        if (fields[2].size() != 6 || !ParseHex(fields[2], e.colour)) {
-            fail("bad colour \"" + fields[2] + "\" (RRGGBB)");
+        e.bare = fields[2] == "none";
+        if (!e.bare && (fields[2].size() != 6 || !ParseHex(fields[2], e.colour))) {
+            fail("bad colour \"" + fields[2] + "\" (RRGGBB or none)");
             continue;
         }
         entries_.push_back(e);

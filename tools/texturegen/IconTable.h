@@ -1,6 +1,8 @@
 #pragma once
 // The icon list (icons.csv): one icon per line as
-//   file below data/bitmaps, symbol code point (hex), disc colour (RRGGBB)[, note]
+//   file below data/bitmaps, symbol code point (hex), disc colour (RRGGBB or "none")[, note]
+// "none" paints the bare symbol with a soft shadow and no disc, for icons that
+// sit on circles the game colours itself (values and situations).
 // Blank lines and lines starting with "#" are skipped. A policy's icon is
 // "policies/icons_" + the policy name in lower case + ".dds".
 #include <cstdint>
@@ -11,6 +13,7 @@ struct IconEntry {
     std::string file;
     uint32_t glyph = 0;
     uint32_t colour = 0;
+    bool bare = false;  // symbol only, no disc
     int line = 0;
 };
 

@@ -165,21 +165,22 @@ bool MockupPainter::Paint(const std::string& outPath)
     Sprite(s, "backgrounds/7lines.jpg", 0, 0, W, H);
 
     // The policy ring: policies, values and situations around the centre.
-    const char* icons[] = {"icon_tax", "icon_police", "icon_school", "icon_hospital", "icon_train", "icon_factory",
-                           "icon_globe", "icon_family", "icon_money", "icon_road", "icon_crime", "icon_gdp"};
     for (int i = 0; i < 24; ++i) {
         float a = float(i) * 15.0f * 3.14159265f / 180.0f, r = (i % 2) ? 300.0f : 255.0f;
         float cx = W / 2 + std::sin(a) * r * 1.15f, cy = H / 2 - std::cos(a) * r;
         if (i % 4 == 0) {
             Sprite(s, "network/blank_circicon.dds", cx - 25, cy - 25, cx + 25, cy + 25);
-            Sprite(s, std::string("icons/") + icons[(i / 4) % 12] + ".dds", cx - 17, cy - 17, cx + 17, cy + 17);
+            const char* policies[] = {"incometax", "policeforce", "stateschools", "statehealthservice", "railsubsidies", "foreignaid"};
+            Sprite(s, std::string("policies/icons_") + policies[(i / 4) % 6] + ".dds", cx - 17, cy - 17, cx + 17, cy + 17);
         } else if (i % 4 == 2) {
             Sprite(s, i % 8 == 2 ? "network/circle_grass.dds" : "network/circle_fire.dds", cx - 19, cy - 19, cx + 19, cy + 19);
-            Sprite(s, std::string("icons/") + icons[(i / 2) % 12] + ".dds", cx - 13, cy - 13, cx + 13, cy + 13);
+            const char* situations[] = {"boom", "crimewave", "gridlock", "smog", "recession", "skills"};
+            Sprite(s, std::string("situations/situation_") + situations[(i / 4) % 6] + ".dds", cx - 16, cy - 16, cx + 16, cy + 16);
         } else {
             const uint32_t tints[] = {0x2F6C93, 0xA00E06, 0xA0A00E, 0x0EA00E};
             Sprite(s, "network/blue_circicon.dds", cx - 19, cy - 19, cx + 19, cy + 19, Colour::Hex(tints[(i / 2) % 4]));
-            Sprite(s, std::string("icons/") + icons[(i + 5) % 12] + ".dds", cx - 12, cy - 12, cx + 12, cy + 12);
+            const char* values[] = {"gdp", "crime", "health", "education", "pollution", "trade", "housing", "tourism"};
+            Sprite(s, std::string("values/simval_") + values[(i / 2) % 8] + ".dds", cx - 16, cy - 16, cx + 16, cy + 16);
         }
         if (i == 8) Sprite(s, "network/circ_highlight.dds", cx - 25, cy - 25, cx + 25, cy + 25);
         Text(s, "tahoma12.dds", 12, 12, 1, i % 4 == 0 ? "Income Tax" : "GDP", cx - 20, cy + 22, white);

@@ -14,6 +14,7 @@
 #include "GlyphPainter.h"
 #include "IconPainter.h"
 #include "IconTable.h"
+#include "MissionArtPainter.h"
 #include "MockupPainter.h"
 #include "NetworkPainter.h"
 #include "PanelPainter.h"
@@ -30,7 +31,11 @@ void PaintIconTable(ArtWriter& writer, const IconPainter& icons, const GlyphPain
     for (const auto& error : table.Errors()) writer.Fail(error);
     for (const auto& entry : table.Entries()) {
         Canvas icon(64, 64);
-        if (!glyphs.HasGlyph(entry.glyph) || !icons.Paint(icon, entry.glyph, Colour::Hex(entry.colour), Colour::Hex(0xF7F9FC))) {
+        const Colour symbol = Colour::Hex(0xF7F9FC);
+        bool painted = glyphs.HasGlyph(entry.glyph) &&
+                       (entry.bare ? icons.PaintBare(icon, entry.glyph, symbol)
+                                   : icons.Paint(icon, entry.glyph, Colour::Hex(entry.colour), symbol));
+        if (!painted) {
             char code[16];
             std::snprintf(code, sizeof code, "%x", unsigned(entry.glyph));
             writer.Fail(path + ":" + std::to_string(entry.line) + ": the icon font has no symbol " + code);
@@ -82,6 +87,7 @@ int main(int argc, char** argv)
         ControlIconPainter(writer, icons).PaintAll();
         BackgroundPainter(writer).PaintAll();
         PortraitPainter(writer).PaintAll();
+        MissionArtPainter(writer).PaintAll();
     }
     PaintIconTable(writer, icons, glyphs, iconTable);
     FreeImage_DeInitialise();
