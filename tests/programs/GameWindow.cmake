@@ -9,7 +9,9 @@ if(RULECRAFT_ENGINE AND XVFB_RUN_PROGRAM AND TARGET rulecraft)
             $<TARGET_FILE:rulecraft> --autoplay ${PROJECT_SOURCE_DIR}/tests/programs/quit-from-menu.autoplay
     WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
   # The player's files go to a folder of the build, not the tester's documents.
+  # Leak checking is left to the in-process tests: the X11 and GL libraries that
+  # SDL loads and unloads at run time leave blocks no report can name.
   set_tests_properties(program.game_window_quits_from_menu PROPERTIES
     TIMEOUT 180
-    ENVIRONMENT "SDL_AUDIODRIVER=dummy;XDG_DOCUMENTS_DIR=${GAME_WINDOW_DOCUMENTS}")
+    ENVIRONMENT "SDL_AUDIODRIVER=dummy;XDG_DOCUMENTS_DIR=${GAME_WINDOW_DOCUMENTS};ASAN_OPTIONS=detect_leaks=0")
 endif()
