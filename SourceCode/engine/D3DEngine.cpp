@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 
 #include "engine/BaseSprite.h"
 #include "engine/CTexturedSprite.h"
 #include "engine/DebugLog.h"
 #include "engine/GVertexBuffer.h"
 #include "engine/SmartTexture.h"
+#include "platform/IniFile.h"
 #include "platform/NumberText.h"
 #include "platform/sdl/SdlVideo.h"
 
@@ -53,43 +53,6 @@ SDL_Vertex ToSdlVertex(const TLVertex& v)
     return out;
 }
 
-// Reads one integer key of one section the way GetPrivateProfileInt does:
-// section and key names without regard to case, missing keys give 0.
-int ReadConfigInt(const std::string& path, const std::string& section, const std::string& key)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return 0;
-    const std::string wantedSection = Lower(section);
-    const std::string wantedKey = Lower(key);
-    bool inSection = false;
-    std::string line;
-    auto trim = [](std::string s) {
-        const char* space = " \t\r\n";
-        const size_t first = s.find_first_not_of(space);
-        if (first == std::string::npos)
-            return std::string();
-        return s.substr(first, s.find_last_not_of(space) - first + 1);
-    };
-    while (std::getline(in, line)) {
-        line = trim(line);
-        if (line.empty() || line[0] == ';')
-            continue;
-        if (line[0] == '[') {
-            const size_t close = line.find(']');
-            inSection = Lower(line.substr(1, close == std::string::npos ? std::string::npos : close - 1)) ==
-                        wantedSection;
-            continue;
-        }
-        if (!inSection)
-            continue;
-        const size_t equals = line.find('=');
-        if (equals != std::string::npos && Lower(trim(line.substr(0, equals))) == wantedKey)
-            return NumberText::ParseInt(trim(line.substr(equals + 1)));
-    }
-    return 0;
-}
-
 }  // namespace
 
 D3DEngine& GetD3DEngine()
@@ -118,14 +81,14 @@ bool D3DEngine::IsSoftware() const
 
 void D3DEngine::ReadConfig(bool& windowed, bool ignoreSafeMode, bool forceWindowed, bool& forceFallback)
 {
-    windowed = forceWindowed || ReadConfigInt(configPath_, "config", "IsWindowed") != 0;
-    if (ReadConfigInt(configPath_, "config", "UseRGB") != 0)
+    windowed = forceWindowed || IniFile::ReadInt(configPath_, "config", "IsWindowed", 0) != 0;
+    if (IniFile::ReadInt(configPath_, "config", "UseRGB", 0) != 0)
         Log("Using RGB renderer");
-    if (!ignoreSafeMode && ReadConfigInt(configPath_, "config", "SafeMode") != 0) {
+    if (!ignoreSafeMode && IniFile::ReadInt(configPath_, "config", "SafeMode", 0) != 0) {
         windowed = true;
         Log("Forcing to safe mode, fullscreen not stable");
     }
-    forceFallback = ReadConfigInt(configPath_, "config", "ForceFallback") != 0;
+    forceFallback = IniFile::ReadInt(configPath_, "config", "ForceFallback", 0) != 0;
 }
 
 bool D3DEngine::Init(SDL_Window* window, int width, int height, int colourDepth, bool ignoreSafeMode,

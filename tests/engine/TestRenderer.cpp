@@ -414,6 +414,39 @@ TEST_F(RendererTest, AWiderWindowShowsTheFrameLetterboxed)
     SDL_SetWindowSize(video.Window(), kWidth, kHeight);
 }
 
+TEST_F(RendererTest, DisplaySwitchesComeFromTheConfigFile)
+{
+    SdlVideo& video = GetSdlVideo();
+    EXPECT_TRUE(Engine().IsWindowed());
+    EXPECT_FALSE(video.IsFullscreen());
+
+    auto reinit = [&](const std::string& config) {
+        Engine().EndScene();
+        Engine().Release();
+        WriteText(dir.Path() + "/config.muf", config);
+        EXPECT_TRUE(Engine().Init(video.Window(), kWidth, kHeight, 32, false, false));
+    };
+    reinit("[config]\nIsWindowed=0\n");
+    EXPECT_FALSE(Engine().IsWindowed());
+    EXPECT_TRUE(video.IsFullscreen());
+    EXPECT_EQ(video.LogicalWidth(), kWidth);
+    EXPECT_EQ(g_ScreenWidth, static_cast<float>(kWidth));
+
+    reinit("[config]\nIsWindowed=0\nSafeMode=1\n");
+    EXPECT_TRUE(Engine().IsWindowed());
+    EXPECT_FALSE(video.IsFullscreen());
+    EXPECT_NE(EngineLog().find("Forcing to safe mode, fullscreen not stable"), std::string::npos);
+
+    reinit("[config]\nIsWindowed=1\nForceFallback=1\n");
+    EXPECT_TRUE(Engine().IsSoftware());
+    EXPECT_NE(EngineLog().find("Forcing Fallback Init"), std::string::npos);
+
+    video.ToggleFullscreen();
+    EXPECT_TRUE(video.IsFullscreen());
+    video.ToggleFullscreen();
+    EXPECT_FALSE(video.IsFullscreen());
+}
+
 TEST_F(RendererTest, RotatedSpriteCornersAndContains)
 {
     BaseSprite sprite(10, 20, 30, 60);
