@@ -24,6 +24,7 @@
 #include "platform/sdl/SdlEvents.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlVideo.h"
+#include "politics/PartyNames.h"
 #include "sim/NeuralEffect.h"
 #include "sim/OpinionPoll.h"
 #include "sim/TurnProcessor.h"
@@ -108,6 +109,9 @@ bool Game::Initialise()
     sounds.SetMood(GUI_Sounds::kMoodTitle);
     if (!sounds.HasMusicChannel())
         sounds.StartMusic();
+
+    // Achievements and tutorial hints follow here once they exist.
+    PartyNames::Get().Load();
 
     ProgressFrameDrawer::Install(this);
     TurnScreens::Install(&GetGameTurnScreens());

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/AutoplayScript.h"
+#include "engine/D3DEngine.h"
 #include "engine/Game.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlVideo.h"
@@ -26,8 +27,12 @@ int main(int argc, char** argv)
         }
     }
     // Nobody would be there to close a box during an automated run.
-    if (!autoplay)
+    if (!autoplay) {
         SdlMessageBox::InstallFatalErrorBox();
+        GetD3DEngine().SetErrorBoxHandler([](const std::string& caption, const std::string& text) {
+            SdlMessageBox::Show(caption, text, SdlMessageBox::Icon::Warning);
+        });
+    }
 
     Game& game = GetGame();
     if (autoplay)
