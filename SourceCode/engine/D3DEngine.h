@@ -26,7 +26,20 @@ class SmartTexture;
 // on first use, in the registered texture folders (data/bitmaps with its
 // subfolders, then data/mods/bitmaps), matching names without regard to case.
 // A texture that is nowhere to be found is logged once and drawn as a
-// magenta and black checker.
+// magenta and black checker (GetTexture returns that stand-in, marked
+// placeholder, rather than null, so nothing searches the disk every frame).
+//
+// Every image is uploaded as 32-bit ARGB whatever its file holds (greyscale
+// and paletted images are expanded, images without alpha are opaque). The
+// display always runs at 32 bits; only when "ColorDepth" asks for 16 bits (or
+// the desktop has 16) are JPEG pictures cut down to 5-6-5 colour first, which
+// is where the lower depth showed: banding in photographs and backdrops.
+//
+// Vertices follow the pre-transformed layout with pixel centres on whole
+// numbers; SDL samples at half-integers, so every vertex is moved by half a
+// pixel on its way down. In the software renderer, quads that are upright
+// rectangles of one colour are blitted, slanted plain quads are filled row by
+// row and slanted textured quads are drawn in small pieces (see DrawQuad).
 class D3DEngine {
 public:
     D3DEngine();

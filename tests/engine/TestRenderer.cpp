@@ -397,7 +397,10 @@ TEST_F(RendererTest, AWiderWindowShowsTheFrameLetterboxed)
     EXPECT_TRUE(Near(at(5, h / 2), 0x000000));
     EXPECT_TRUE(Near(at(w - 5, h / 2), 0x000000));
     EXPECT_TRUE(Near(at(w / 2, h / 2), 0xFFFFFF));
-    EXPECT_TRUE(Near(at(25, 5), 0xFF0000, 40)) << Hex(at(25, 5));
+    // Twice the size exactly: every logical pixel becomes a sharp 2 x 2 block.
+    EXPECT_TRUE(Near(at(20, 0), 0xFF0000)) << Hex(at(20, 0));
+    EXPECT_TRUE(Near(at(39, 19), 0xFF0000)) << Hex(at(39, 19));
+    EXPECT_TRUE(Near(at(40, 19), 0xFFFFFF)) << Hex(at(40, 19));
     EXPECT_TRUE(Near(at(w - 25, h - 5), 0xFFFFFF, 10));
 
     float lx = 0, ly = 0;

@@ -240,6 +240,10 @@ void SdlVideo::ComposeWindow()
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     const Box box = LetterboxInOutput();
+    // Whole-number scales keep their pixels sharp; any other scale is smoothed.
+    const bool wholeScale = logicalWidth_ > 0 && logicalHeight_ > 0 && box.w % logicalWidth_ == 0 &&
+                            box.h % logicalHeight_ == 0;
+    SDL_SetTextureScaleMode(target_, wholeScale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     const SDL_Rect dst{box.x, box.y, box.w, box.h};
     SDL_RenderCopy(renderer_, target_, nullptr, &dst);
 }
