@@ -26,6 +26,9 @@ GUI_Sounds::~GUI_Sounds() { Release(); }
 
 void GUI_Sounds::Report(const std::string& operation)
 {
+    // Without a device, the one line saying so is enough.
+    if (!audio_.IsOpen() && !reported_.empty())
+        return;
     std::string text = "Sound error! (-1) (" + operation + ") " + audio_.LastError();
     // A missing file or device would otherwise repeat the same line every click.
     if (!reported_.insert(text).second)

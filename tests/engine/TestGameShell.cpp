@@ -12,9 +12,11 @@
 #include "../core/TestSupport.h"
 #include "FakeClock.h"
 #include "Screenshot.h"
+#include "engine/AutoplayScript.h"
 #include "engine/BaseGUIScreen.h"
 #include "engine/CInput.h"
 #include "engine/D3DEngine.h"
+#include "engine/Diagnostics.h"
 #include "engine/Game.h"
 #include "engine/ScanCodes.h"
 #include "engine/ScreenFader.h"
@@ -23,6 +25,7 @@
 #include "platform/IniFile.h"
 #include "platform/sdl/SdlEvents.h"
 #include "platform/sdl/SdlInput.h"
+#include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlVideo.h"
 #include "sim/NeuralEffect.h"
 #include "sim/OpinionPoll.h"
@@ -381,6 +384,45 @@ TEST(WholeGame, ClosingTheWindowDuringLongWorkWaitsForTheWork)
 {
     ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
     EXPECT_EXIT(RunWholeGame(true), ::testing::ExitedWithCode(0), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FatalErrorBox, NeverShownWithoutADesktopAndTheGameStillEnds)
+{
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    EXPECT_EXIT(
+        {
+            SDL_InitSubSystem(SDL_INIT_VIDEO);  // the offscreen driver of the tests
+            if (SdlMessageBox::CanShow())
+                std::exit(20);
+            if (SdlMessageBox::Show("ERROR", "nobody sees this", SdlMessageBox::Icon::Error))
+                std::exit(21);
+            SdlMessageBox::InstallFatalErrorBox();
+            FATAL_ERROR("missing comma");
+        },
+        ::testing::ExitedWithCode(Diagnostics::kFatalExitCode), "ERROR: missing comma:TestGameShell [0-9]+");
+}
+
+TEST(Autoplay, ScriptsAreReadWholeOrRejectedWithFileAndLine)
+{
+    AutoplayScript script;
+    std::string error;
+    EXPECT_TRUE(script.Parse("# comment\n\nwait 5\nclick 512 608\r\nkey 1\nexpect-state 0\ntimeout 90\n",
+                             "ok.autoplay", &error));
+    ASSERT_EQ(script.Commands().size(), 4u);
+    EXPECT_EQ(script.Commands()[1].name, "click");
+    EXPECT_EQ(script.Commands()[1].b, 608);
+    EXPECT_EQ(script.Commands()[3].line, 6);
+
+    EXPECT_FALSE(script.Parse("wait 5\nclick 512\n", "bad.autoplay", &error));
+    EXPECT_EQ(error, "bad.autoplay line 2: cannot read \"click 512\"");
+    EXPECT_TRUE(script.Commands().empty());
+    EXPECT_FALSE(script.Parse("jump 3\n", "bad.autoplay", &error));
+    EXPECT_FALSE(script.Parse("wait 3 4\n", "bad.autoplay", &error));
+    EXPECT_FALSE(script.Load("/nonexistent/x.autoplay", &error));
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
+
+#include <SDL.h>
 
 #include "../core/TestSupport.h"
 #include "sound/GUI_Sounds.h"
@@ -161,6 +165,42 @@ TEST_F(SoundsTest, ShippedTracksAndEffectsDecode)
     }
     if (tried == 0)
         GTEST_SKIP() << "no sound files shipped yet";
+}
+
+// In a child process: the device is process-wide, and other tests keep it open.
+void PlayWithoutDevice()
+{
+    auto check = [](bool ok, const char* what) {
+        if (!ok) {
+            std::fprintf(stderr, "CHECK FAILED: %s\n", what);
+            std::exit(10);
+        }
+    };
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "no-such-driver", SDL_HINT_OVERRIDE);
+    LogCapture log;
+    SdlAudio audio;
+    {
+        GUI_Sounds sounds(audio);
+        check(!sounds.HasDevice(), "no device");
+        sounds.SetMood(GUI_Sounds::kMoodTitle);
+        sounds.PlayClick();
+        sounds.PlaySound("data/sounds/click.ogg", 1.0f, 0.5f, true);
+        sounds.RefreshMusicVolume();
+        sounds.SetMasterVolume();
+        check(!sounds.HasMusicChannel(), "no music channel");
+    }
+    // What was wanted is still known.
+    check(audio.MusicRequests() == std::vector<std::string>{"data/sounds/music/theme.ogg"}, "music asked for");
+    check(audio.EffectRequests().size() == 2u, "effects asked for");
+    check(log.Lines().size() == 1u, "one line in the log");
+    check(log.Lines()[0].find("Failed to init sound, running silent") != std::string::npos, "says so");
+    std::exit(0);
+}
+
+TEST(SoundsWithoutDevice, RunSilentAndSayItOnce)
+{
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    EXPECT_EXIT(PlayWithoutDevice(), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(SoundMood, PopularityThresholds)
