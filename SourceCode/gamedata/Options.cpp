@@ -10,8 +10,16 @@ Options& Options::Get()
 
 void Options::Load()
 {
-    loadedFrom_ = UserSettingsFile(kShippedFile).ReadPath();
-    section_.Load(kSection, loadedFrom_);
+    UserSettingsFile file(kShippedFile);
+    loadedFrom_ = file.ReadPath();
+    section_.Load(kSection, file.ShippedPath());
+    if (loadedFrom_ == file.ShippedPath())
+        return;
+    IniSection players;
+    players.Load(kSection, loadedFrom_);
+    for (const IniEntry& entry : section_.Entries())
+        if (players.Has(entry.key))
+            section_.SetFloat(entry.key, players.GetFloat(entry.key, 0.0f));
 }
 
 bool Options::Save() const { return section_.Save(UserSettingsFile(kShippedFile).WritePath()); }

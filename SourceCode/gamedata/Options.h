@@ -5,7 +5,9 @@
 
 // The player's options: section "options" of the options file. The shipped
 // "data\\options.txt" holds the defaults and lists every option; the player's
-// copy in the user folder is read instead when it exists and is the one saved.
+// copy in the user folder, when it exists, overrides the defaults it mentions
+// and is the one saved. An option added in a newer release is taken from the
+// shipped file, and one that was dropped is forgotten.
 // Values are fractions written "%.2f"; only options listed in the file can be set.
 class Options {
 public:

@@ -147,6 +147,23 @@ TEST_F(UserFolderTest, OptionsStartFromTheShippedDefaultsAndSaveToThePlayersCopy
     EXPECT_FLOAT_EQ(options.GetFloat("NOT_AN_OPTION"), 0.0f);
 }
 
+TEST_F(UserFolderTest, OptionsMissingFromAnOlderCopyComeFromTheDefaults)
+{
+    std::string path = UserFolders::Get().UserFolder() + "/options.txt";
+    WriteText(path, "[options]\nMUSIC = 0.40\nOBSOLETE = 1.00\n");
+    Options& options = Options::Get();
+    options.Load();
+    EXPECT_FLOAT_EQ(options.GetFloat("MUSIC"), 0.40f);
+    IniSection shipped;
+    shipped.Load(Options::kSection, Options::kShippedFile);
+    EXPECT_FLOAT_EQ(options.GetFloat("AUTOSAVE"), shipped.GetFloat("AUTOSAVE", -1.0f));
+    EXPECT_FALSE(options.Section().Has("OBSOLETE"));
+    ASSERT_TRUE(options.Save());
+    std::string saved = ReadText(path);
+    EXPECT_NE(saved.find("AUTOSAVE = "), std::string::npos);
+    EXPECT_EQ(saved.find("OBSOLETE"), std::string::npos);
+}
+
 TEST_F(UserFolderTest, FailedOptionsSaveKeepsThePlayersCopyAndIsLogged)
 {
     Options& options = Options::Get();
