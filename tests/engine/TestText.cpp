@@ -322,4 +322,41 @@ TEST_F(TextTest, FormattedTextDrawsSegmentsDownwards)
     EXPECT_TRUE(Near(At(10, 32), 0x0000FF));
 }
 
+TEST_F(TextTest, RandomMarkupAndBytesAlwaysFinish)
+{
+    // Markup pieces and raw bytes thrown together: parsing, wrapping and
+    // drawing must end and stay within bounds whatever comes in.
+    const char* pieces[] = {"<",      ">",     "=",        "BR",         "<BR>",          "<SIZE=",  "<WRAP=",
+                            "<COLOR=", "0",     "255,",     "-7",         "<FONTNAME=",    "testfont.png>", " ",
+                            "\n",     "\t",   "word",     "\x80\xA3", "\xE9\xEA\x01", "1e9",    "99999999999"};
+    uint32_t seed = 12345;
+    auto next = [&seed]() {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7FFF;
+    };
+    for (int round = 0; round < 300; ++round) {
+        std::string markup;
+        const int count = static_cast<int>(next() % 40);
+        for (int i = 0; i < count; ++i) {
+            if (next() % 4 == 0)
+                markup += static_cast<char>(next() % 256);
+            else
+                markup += pieces[next() % (sizeof pieces / sizeof pieces[0])];
+        }
+        FormattedText text;
+        text.Parse(markup);
+        EXPECT_LE(text.Segments().size(), markup.size());
+        text.Draw(static_cast<float>(next() % 100), static_cast<float>(next() % 100));
+        const float wrap = static_cast<float>(static_cast<int>(next() % 120) - 10);
+        std::string rest;
+        const std::string first = Fonts().SplitLine(wrap, markup, rest);
+        EXPECT_LE(first.size() + rest.size(), markup.size());
+        EXPECT_EQ(markup.compare(markup.size() - rest.size(), rest.size(), rest), 0);
+        Fonts().SelectFont("testfont.png", static_cast<float>(kCell));
+        Fonts().MeasureWrapped(markup, wrap);
+        Fonts().DrawWrapped(markup, 0, 0, wrap, 0xFFFFFFFF);
+        Fonts().Flush();
+    }
+}
+
 }  // namespace
