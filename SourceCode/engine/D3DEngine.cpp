@@ -42,6 +42,21 @@ SDL_Color ToSdlColour(uint32_t argb)
                      static_cast<Uint8>(argb >> 24)};
 }
 
+// Untextured drawing in opaque colours needs no blending; the software
+// renderer fills such areas several times faster without it.
+void SetPlainBlend(SDL_Renderer* renderer, bool opaque)
+{
+    SDL_SetRenderDrawBlendMode(renderer, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+}
+
+bool AllOpaque(const TLVertex* corners, int count)
+{
+    for (int i = 0; i < count; ++i)
+        if ((corners[i].diffuse >> 24) != 0xFF)
+            return false;
+    return true;
+}
+
 SDL_Vertex ToSdlVertex(const TLVertex& v)
 {
     SDL_Vertex out;
@@ -565,13 +580,20 @@ void D3DEngine::DrawQuad(const TLVertex corners[4], bool untextured)
     // renderer recognises this shape as a rectangle when the four colours agree
     // and blits it instead of rasterising two triangles.
     static const int kIndices[6] = {0, 1, 3, 0, 3, 2};
-    if (SDL_RenderGeometry(GetSdlVideo().Renderer(), texture, v, 4, kIndices, 6) != 0)
+    SDL_Renderer* renderer = GetSdlVideo().Renderer();
+    const bool plainOpaque = !texture && AllOpaque(corners, 4);
+    if (plainOpaque)
+        SetPlainBlend(renderer, true);
+    if (SDL_RenderGeometry(renderer, texture, v, 4, kIndices, 6) != 0)
         ReportError(0, "DrawPrimitive");
+    if (plainOpaque)
+        SetPlainBlend(renderer, false);
 }
 
 namespace {
 
-constexpr float kPieceSide = 16.0f;
+constexpr float kSlantedPieceSide = 16.0f;
+constexpr float kUprightPieceSide = 128.0f;
 constexpr int kMaxPieces = 48;
 
 float Length(const TLVertex& a, const TLVertex& b)
@@ -640,8 +662,10 @@ void D3DEngine::FillSpans(const TLVertex corners[4])
     SDL_Renderer* renderer = GetSdlVideo().Renderer();
     const SDL_Color c = ToSdlColour(corners[0].diffuse);
     SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
+    SetPlainBlend(renderer, c.a == 0xFF);
     if (SDL_RenderFillRects(renderer, rects.data(), static_cast<int>(rects.size())) != 0)
         ReportError(0, "DrawPrimitive");
+    SetPlainBlend(renderer, false);
 }
 
 // The software renderer blits a quad that is an upright rectangle in one colour.
@@ -657,15 +681,20 @@ bool D3DEngine::IsBlittable(const TLVertex corners[4])
 // The software renderer fills a triangle by testing every pixel of its
 // bounding box, which makes long slanted bands (influence lines, rotated
 // labels) many times dearer than their area; very large triangles over tall
-// textures have also been seen to crash it. Cutting the quad into pieces of at
-// most 16 pixels a side, sharing their vertices so no seam shows, keeps both
-// in check. Rotated sprites are parallelograms, for which this is exact.
+// textures have also been seen to crash it. Cutting a slanted quad into pieces
+// of at most 16 pixels a side (an upright one into pieces of 128), sharing
+// their vertices so no seam shows, keeps both in check. Rotated sprites are
+// parallelograms, for which this is exact.
 void D3DEngine::DrawSubdivided(const TLVertex corners[4], SDL_Texture* texture)
 {
     const float across = std::max(Length(corners[0], corners[1]), Length(corners[2], corners[3]));
     const float down = std::max(Length(corners[0], corners[2]), Length(corners[1], corners[3]));
-    const int nu = std::clamp(static_cast<int>(std::ceil(across / kPieceSide)), 1, kMaxPieces);
-    const int nv = std::clamp(static_cast<int>(std::ceil(down / kPieceSide)), 1, kMaxPieces);
+    // An upright quad (a gradient, a tinted panel) fills its bounding box
+    // anyway and is only cut to keep each triangle moderate.
+    const bool upright = corners[0].y == corners[1].y && corners[0].x == corners[2].x;
+    const float side = upright ? kUprightPieceSide : kSlantedPieceSide;
+    const int nu = std::clamp(static_cast<int>(std::ceil(across / side)), 1, kMaxPieces);
+    const int nv = std::clamp(static_cast<int>(std::ceil(down / side)), 1, kMaxPieces);
     std::vector<SDL_Vertex> grid;
     grid.reserve(static_cast<size_t>(nu + 1) * (nv + 1));
     for (int j = 0; j <= nv; ++j) {
@@ -712,6 +741,29 @@ void D3DEngine::FillRect(const GRect& rect, uint32_t colour)
 
 void D3DEngine::GradientRect(const GRect& rect, uint32_t leftColour, uint32_t rightColour)
 {
+    if (initialised_ && GetSdlVideo().IsSoftware() && leftColour != rightColour && rect.right > rect.left) {
+        // Columns of one colour each: the software renderer fills rectangles
+        // far faster than it shades triangles.
+        BeginRender();
+        SDL_Renderer* renderer = GetSdlVideo().Renderer();
+        SetPlainBlend(renderer, (leftColour >> 24) == 0xFF && (rightColour >> 24) == 0xFF);
+        const float span = static_cast<float>(rect.right - rect.left);
+        for (int x = std::max(rect.left, 0); x < std::min(rect.right, width_); ++x) {
+            const float t = (static_cast<float>(x - rect.left) + 0.5f) / span;
+            uint32_t colour = 0;
+            for (int shift = 0; shift < 32; shift += 8) {
+                const float a = static_cast<float>((leftColour >> shift) & 0xFF);
+                const float b = static_cast<float>((rightColour >> shift) & 0xFF);
+                colour |= static_cast<uint32_t>(std::lround(a + (b - a) * t)) << shift;
+            }
+            const SDL_Color c = ToSdlColour(colour);
+            SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, c.a);
+            const SDL_Rect column{x, rect.top, 1, rect.bottom - rect.top};
+            SDL_RenderFillRect(renderer, &column);
+        }
+        SetPlainBlend(renderer, false);
+        return;
+    }
     TLVertex corners[4];
     SetCorners(corners, rect.left - 0.5f, rect.top - 0.5f, rect.right - 0.5f, rect.bottom - 0.5f);
     corners[0].diffuse = corners[2].diffuse = leftColour;
