@@ -330,6 +330,21 @@ void RunWholeGame(bool closeDuringWork)
     game.RunLoopOnce();
     check(game.State == STATE_MENU, "a click on a placeholder returns to the menu");
 
+    // A wide window letterboxes the picture; clicks still land on the right entry.
+    SDL_SetWindowSize(GetSdlVideo().Window(), 1400, 700);
+    game.RunLoopOnce();
+    SdlVideo::Box box = GetSdlVideo().LetterboxInWindow();
+    check(box.x > 0 && box.h == 700, "bars left and right of the picture");
+    check(SaveWindowScreenshot(std::string(RULECRAFT_BINARY_DIR) + "/screenshots/menu-wide-window.png"),
+          "wide window screenshot");
+    ClickMenuEntry("Load game");
+    game.RunLoopOnce();
+    check(game.State == STATE_LOADGAME, "the Load game entry, clicked in a wide window");
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_ESCAPE);
+    game.RunLoopOnce();
+    check(game.State == STATE_MENU, "Escape on a placeholder returns to the menu");
+
     // Alt+Return toggles the display mode; Return still reaches the screen.
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_LALT);
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_RETURN);
