@@ -25,6 +25,14 @@ float AngleOf(int index)
 
 SIM_PolicyGroup::SIM_PolicyGroup(int index) : mIndex(index), mName(kNames[index]), mAngle(AngleOf(index)) {}
 
+void SIM_PolicyGroup::Reset()
+{
+    mPolicies.clear();
+    mMinister = nullptr;
+    mPopularity = 0.5f;
+    mPopularityKnown = false;
+}
+
 std::string SIM_PolicyGroup::Caption() const { return translate("POLICY_NAME_" + mName); }
 
 std::string SIM_PolicyGroup::CabinetPost() const { return translate("GUI_CABINET_" + mName); }

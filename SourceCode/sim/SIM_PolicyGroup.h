@@ -15,6 +15,9 @@ public:
 
     SIM_PolicyGroup(int index);
 
+    // Back to the state of a new game: no policies, no minister.
+    void Reset();
+
     int Index() const { return mIndex; }
     const std::string& Name() const { return mName; }
     // Where the group sits on the ring of the main screen, in degrees.

@@ -49,8 +49,16 @@ void SIM_PolicyManager::Init(const std::string& table, const std::string& modPat
 
 void SIM_PolicyManager::CreateGroups()
 {
-    for (int i = 0; i < SIM_PolicyGroup::kGroupCount; ++i)
-        mGroups[static_cast<size_t>(i)] = std::make_unique<SIM_PolicyGroup>(i);
+    // The groups live as long as the program, so that whoever points at one
+    // (a value, a situation, the cabinet, the main screen) never dangles;
+    // a new game only empties them.
+    for (int i = 0; i < SIM_PolicyGroup::kGroupCount; ++i) {
+        auto& group = mGroups[static_cast<size_t>(i)];
+        if (group)
+            group->Reset();
+        else
+            group = std::make_unique<SIM_PolicyGroup>(i);
+    }
 }
 
 void SIM_PolicyManager::LoadPolicies(const std::string& table, const std::string& modPattern)
@@ -128,7 +136,8 @@ void SIM_PolicyManager::Release()
         delete AllList().back();
     ActiveList().clear();
     for (auto& group : mGroups)
-        group.reset();
+        if (group)
+            group->Reset();
 }
 
 SIM_PolicyManager& GetPolicyManager()

@@ -36,13 +36,13 @@ public:
     void AdvanceImplementation();
     void ComputePopularity();
 
-    // Exact name; null when no group has it (or the groups do not exist yet).
+    // Exact name; null when no group has it (or before the groups are first made).
     SIM_PolicyGroup* FindGroup(const std::string& name) const;
     SIM_PolicyGroup* Group(int index) const;
     SIM_Policy* FindPolicy(const std::string& name) const;
     SliderDefinitions& Sliders() { return mSliders; }
 
-    // Deletes every policy and the groups.
+    // Deletes every policy and empties the groups (they stay in place).
     void Release() override;
 
     // All policies in load order; the active ones in introduction order.

@@ -357,6 +357,22 @@ TEST_F(PolicyTest, ReleaseAndClearingTheNetworkEmptyTheLists)
     EXPECT_EQ(Neuron::Count(), 0u);
 }
 
+TEST_F(PolicyTest, GroupsOutliveANewGame)
+{
+    Load(PolicyRecord("Tariffs"));
+    SIM_PolicyGroup* tax = GetPolicyManager().FindGroup("TAX");
+    FakeMinister minister(1.0f, 1.0f);
+    tax->SetMinister(&minister);
+    Find("Tariffs")->Introduce();
+    GetPolicyManager().Release();
+    EXPECT_EQ(GetPolicyManager().FindGroup("TAX"), tax);
+    EXPECT_TRUE(tax->Policies().empty());
+    EXPECT_EQ(tax->Minister(), nullptr);
+    Load(PolicyRecord("Tariffs"));
+    EXPECT_EQ(Find("Tariffs")->Group(), tax);
+    EXPECT_FLOAT_EQ(Find("Tariffs")->MinisterialFactor(), 0.5f);
+}
+
 TEST_F(PolicyTest, IconIsFoundWithoutRegardToCase)
 {
     auto previous = std::filesystem::current_path();
