@@ -269,10 +269,12 @@ int Run(const SimArguments& args)
 int main(int argc, char** argv)
 {
     Diagnostics::SetFatalHandler([](const std::string&, const std::string&) {
-        // The message is already on stderr.
+        // The message is already on stderr. The game is half loaded: leave at
+        // once, without running the exit handlers over it.
         std::cout.flush();
+        std::cerr.flush();
         RemoveTemporaryUserFolder();
-        std::exit(Diagnostics::kFatalExitCode);
+        _exit(Diagnostics::kFatalExitCode);
     });
 
     std::vector<std::string> list(argv + 1, argv + argc);
@@ -288,5 +290,7 @@ int main(int argc, char** argv)
     }
     std::error_code ec;
     args.startFolder = std::filesystem::current_path(ec).string();
-    return Run(args);
+    int status = Run(args);
+    TurnProcessor::Get().ReleaseGame();
+    return status;
 }
