@@ -1,7 +1,11 @@
 #include "sim/RecordLine.h"
 
 #include "engine/Diagnostics.h"
+#include "gamedata/RecordTokenizer.h"
+#include "platform/NumberText.h"
 #include "platform/PlatformFiles.h"
+#include "sim/EffectFormula.h"
+#include "sim/NeuralEffect.h"
 
 std::string RecordLine::Where() const { return file + " line " + std::to_string(lineNumber); }
 
@@ -35,4 +39,26 @@ bool RecordLine::ReadFirstRecord(const std::string& path, size_t minLength, Reco
 void LogRecordProblem(const RecordLine& record, const std::string& problem)
 {
     TRACE_MESSAGE(record.Where() + ": " + problem);
+}
+
+void NoteEffectProblems(const RecordLine& record, const std::string& owner, const std::string& effect)
+{
+    if (effect.size() < 3)
+        return;
+    if (effect.find(',') == std::string::npos) {
+        LogRecordProblem(record, owner + ": \"" + effect + "\" has no comma");
+        return;
+    }
+    RecordTokenizer parts(effect);
+    std::string source = parts.NextTrimmedText();
+    if (source == "_random_" || source == "_default_")
+        return;
+    std::string formula = parts.NextTrimmedText();
+    if (formula.size() > EffectFormula::kMaxLength)
+        LogRecordProblem(record, owner + ": formula \"" + formula + "\" is longer than 31 characters");
+    if (!parts.AtEnd()) {
+        int drag = NumberText::ParseInt(parts.NextTrimmedText());
+        if (drag < 0 || drag > static_cast<int>(NeuralEffect::kMaxInertialDrag))
+            LogRecordProblem(record, owner + ": inertial drag " + std::to_string(drag) + " is outside 0 to 32");
+    }
 }

@@ -24,3 +24,9 @@ struct RecordLine {
 
 // Logs a problem with a record, naming its file and line, and goes on.
 void LogRecordProblem(const RecordLine& record, const std::string& problem);
+
+// Looks at one effect text of a record ("name,formula[,drag]") before the
+// network reads it, and logs the record's file and line when the network is
+// about to refuse it (no comma, a formula over 31 characters, a drag outside
+// 0..32), so that the fatal error that follows can be traced to its line.
+void NoteEffectProblems(const RecordLine& record, const std::string& owner, const std::string& effect);

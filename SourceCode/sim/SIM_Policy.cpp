@@ -145,8 +145,7 @@ void SIM_Policy::ReadMultiplierLines(Neuron& neuron, const std::string& field)
         return;
     neuron.SetBaseValue(0.0f);
     for (const std::string& line : SplitAt(field, ';')) {
-        if (line.size() >= 3 && line.find(',') == std::string::npos)
-            LogRecordProblem(mRecord, "policy " + GetName() + ": influence \"" + line + "\" has no comma");
+        NoteEffectProblems(mRecord, "policy " + GetName(), line);
         neuron.ParseInfluenceLine(line);
     }
 }
@@ -211,8 +210,11 @@ void SIM_Policy::CreateEffects()
     std::vector<std::string> effects;
     if (!EffectFields(mRecord.text, effects))
         Corrupted();
-    for (const std::string& line : effects)
+    for (const std::string& line : effects) {
+        if (line.find(',') != std::string::npos)
+            NoteEffectProblems(mRecord, "policy " + GetName(), line);
         ParseEffectLine(line);
+    }
     mEffectsCreated = true;
 }
 

@@ -58,6 +58,7 @@ void SIM_SimVal::CreatePendingEffects()
         bool hasDrag = !parts.AtEnd();
         int drag = hasDrag ? parts.NextInt() : 0;
 
+        NoteEffectProblems(pending.source, GetName(), pending.text);
         Neuron* to = Neuron::FindNeuronQuietly(target);
         if (!to) {
             LogRecordProblem(pending.source, GetName() + " acts on " + target + ", which does not exist");

@@ -61,11 +61,12 @@ void SIM_Situation::ReadEffectFields(RecordTokenizer& fields)
             continue;
         }
         if (outgoing) {
+            if (line.find(',') != std::string::npos)
+                NoteEffectProblems(mRecord, "situation " + GetName(), line);
             ParseEffectLine(line);
             continue;
         }
-        if (line.size() >= 3 && line.find(',') == std::string::npos)
-            LogRecordProblem(mRecord, "situation " + GetName() + ": influence \"" + line + "\" has no comma");
+        NoteEffectProblems(mRecord, "situation " + GetName(), line);
         ParseInfluenceLine(line);
     }
 }

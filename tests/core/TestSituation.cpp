@@ -162,6 +162,29 @@ TEST_F(SituationTest, InfluenceWithoutCommaIsFatalAndNamesTheLine)
     EXPECT_TRUE(GetSituationManager().Situations().empty());
 }
 
+TEST_F(SituationTest, RefusedDragAndFormulaAreTracedToTheirLine)
+{
+    FatalCatcher catcher;
+    Plain("Driver");
+    const std::string records[] = {
+        "#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Driver,0+(1.0*x),40\"\n",
+        "#,Fog,Fog,d,WELFARE,i,,r,0,0,0,#,\"Driver,0.0000000001+(1.0000000000001*x)\"\n",
+    };
+    const char* messages[] = {"Invalid Inertial drag for neural effect", ""};
+    for (int i = 0; i < 2; ++i) {
+        LogCapture log;
+        std::string table = Write("situations.csv", "comment\n" + records[i]);
+        try {
+            GetSituationManager().LoadSituations(table, "");
+            FAIL() << "no fatal error";
+        } catch (const FatalErrorRaised& error) {
+            if (*messages[i])
+                EXPECT_EQ(error.message, messages[i]);
+        }
+        EXPECT_TRUE(log.Contains("situations.csv line 2")) << i;
+    }
+}
+
 TEST_F(SituationTest, MissingSourcesAreSkippedAndReleaseEmptiesTheList)
 {
     LogCapture log;
