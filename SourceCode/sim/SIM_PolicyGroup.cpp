@@ -5,6 +5,7 @@
 #include "gamedata/Localisation.h"
 #include "sim/PolicyGroupMinister.h"
 #include "sim/SIM_Policy.h"
+#include "sim/SimulationState.h"
 
 const char* const SIM_PolicyGroup::kNames[kGroupCount] = {
     "FOREIGNPOLICY", "WELFARE", "ECONOMY", "TAX", "PUBLICSERVICES", "LAWANDORDER", "TRANSPORT",
@@ -69,3 +70,5 @@ float SIM_PolicyGroup::Popularity(int turnNumber)
     mPopularityKnown = true;
     return mPopularity;
 }
+
+float SIM_PolicyGroup::Popularity() { return Popularity(SimulationState::Get().TurnNumber()); }

@@ -43,6 +43,8 @@ public:
     // weighted by their members: 0.5 neutral, 0 to 1. Computed at most once
     // per turn number.
     float Popularity(int turnNumber);
+    // The same for the game's current turn.
+    float Popularity();
 
 private:
     int mIndex;

@@ -5,6 +5,7 @@
 #include "SimTestWorld.h"
 #include "sim/PolicyGroupMinister.h"
 #include "sim/SIM_PlayerNeuron.h"
+#include "sim/SimulationState.h"
 
 namespace {
 
@@ -332,6 +333,10 @@ TEST_F(PolicyTest, PopularityIsWeightedByMemberCount)
     policy->SetImplementation(0.0f);  // cached for the same turn
     EXPECT_FLOAT_EQ(policy->Group()->Popularity(7), 0.475f);
     EXPECT_FLOAT_EQ(policy->Group()->Popularity(8), 0.5f);
+    policy->SetImplementation(1.0f);
+    SimulationState::Get().SetTurnNumber(9);
+    EXPECT_FLOAT_EQ(policy->Group()->Popularity(), 0.475f);
+    SimulationState::Get().Reset();
     policy->Group()->SetMinister(nullptr);
 }
 
