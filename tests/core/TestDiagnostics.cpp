@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
 #include <vector>
 
 #include "engine/DebugLog.h"
@@ -12,13 +8,6 @@
 
 namespace {
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 TEST(Diagnostics, SourceFileNameDropsFolderAndExtension)
 {
@@ -34,7 +23,7 @@ TEST(Diagnostics, LogFileFramesEveryLineAndTraceNamesFileAndLine)
     DebugLog::Open(path);
     TraceMessage("Failed to find neuron", "src/sim/Neuron.cpp", 42);
     DebugLog::Close();
-    EXPECT_EQ(ReadFile(path), "----DEBUG FILE----\nFailed to find neuron:Neuron 42\nEND DEBUG---\n");
+    EXPECT_EQ(ReadText(path), "----DEBUG FILE----\nFailed to find neuron:Neuron 42\nEND DEBUG---\n");
 }
 
 TEST(Diagnostics, MissingFolderKeepsTheLogSilent)

@@ -9,11 +9,6 @@
 namespace {
 using Strings = std::vector<std::string>;
 
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-}
 }  // namespace
 
 TEST(IniFile, SectionStringsFollowTheProfileReader)

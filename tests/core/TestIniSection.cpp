@@ -7,18 +7,6 @@
 #include "platform/PlatformFiles.h"
 
 namespace {
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-}
-
-std::string ReadText(const std::string& path)
-{
-    std::string text;
-    PlatformFiles::ReadFile(path, text);
-    return text;
-}
 
 IniSection Parse(const std::string& text, const std::string& section = "s")
 {

@@ -9,41 +9,13 @@
 
 namespace {
 
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-}
-
-std::string ReadText(const std::string& path)
+// Reads through the platform layer, which resolves backslashes and case.
+std::string ReadThroughPlatform(const std::string& path)
 {
     std::string text;
     PlatformFiles::ReadFile(path, text);
     return text;
 }
-
-// Limits the size of files this process may write, so that a write fails
-// like on a full disk (root ignores permissions, but not this limit).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 }  // namespace
 
@@ -53,7 +25,7 @@ TEST(PlatformFiles, BackslashPathsOpenTheSameFile)
     std::filesystem::create_directories(dir.Path() + "/data/sub");
     WriteText(dir.Path() + "/data/sub/options.txt", "x");
     EXPECT_EQ(PlatformFiles::NormalizeSlashes("data\\sub\\options.txt"), "data/sub/options.txt");
-    EXPECT_EQ(ReadText(dir.Path() + "\\data\\sub\\options.txt"), "x");
+    EXPECT_EQ(ReadThroughPlatform(dir.Path() + "\\data\\sub\\options.txt"), "x");
 }
 
 TEST(PlatformFiles, ResolvePathMatchesEveryComponentWithoutCase)
@@ -65,7 +37,7 @@ TEST(PlatformFiles, ResolvePathMatchesEveryComponentWithoutCase)
               dir.Path() + "/Data/Simulation/Policies.CSV");
     EXPECT_TRUE(PlatformFiles::IsFile(dir.Path() + "/DATA/simulation/POLICIES.csv"));
     EXPECT_TRUE(PlatformFiles::IsDirectory(dir.Path() + "/data/simulation"));
-    EXPECT_EQ(ReadText(dir.Path() + "/data/simulation/policies.csv"), "p");
+    EXPECT_EQ(ReadThroughPlatform(dir.Path() + "/data/simulation/policies.csv"), "p");
 }
 
 TEST(PlatformFiles, ResolvePathPrefersTheExactNameAndKeepsMissingParts)
@@ -142,7 +114,7 @@ TEST(PlatformFiles, AtomicWriteReplacesTheFileAndLeavesNoTemporary)
     std::string path = dir.Path() + "/Options.txt";
     WriteText(path, "old");
     ASSERT_TRUE(PlatformFiles::WriteFileAtomically(dir.Path() + "/options.txt", "new text"));
-    EXPECT_EQ(ReadText(path), "new text");  // the existing file, whatever the case of its name
+    EXPECT_EQ(ReadThroughPlatform(path), "new text");  // the existing file, whatever the case of its name
     EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "/*"), std::vector<std::string>{"Options.txt"});
 }
 
@@ -157,7 +129,7 @@ TEST(PlatformFiles, FailedAtomicWriteKeepsTheOldFile)
         EXPECT_FALSE(PlatformFiles::WriteFileAtomically(path, std::string(10000, 'n'), &error));
     }
     EXPECT_FALSE(error.empty());
-    EXPECT_EQ(ReadText(path), "old contents");
+    EXPECT_EQ(ReadThroughPlatform(path), "old contents");
     EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "/*"), std::vector<std::string>{"options.txt"});
 }
 
@@ -168,7 +140,7 @@ TEST(PlatformFiles, AtomicWriteUnderARegularFileFails)
     std::string error;
     EXPECT_FALSE(PlatformFiles::WriteFileAtomically(dir.Path() + "/plain/options.txt", "x", &error));
     EXPECT_NE(error.find("options.txt"), std::string::npos);
-    EXPECT_EQ(ReadText(dir.Path() + "/plain"), "file");
+    EXPECT_EQ(ReadThroughPlatform(dir.Path() + "/plain"), "file");
 }
 
 TEST(PlatformFiles, CreateFolderReportsFailure)

@@ -7,11 +7,6 @@
 #include "gamedata/Spreadsheet.h"
 
 namespace {
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-}
 }  // namespace
 
 TEST(RecordTokenizer, AdjacentSeparatorsGiveAnEmptyField)

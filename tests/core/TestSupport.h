@@ -1,7 +1,11 @@
 #pragma once
 // Helpers shared by the model's tests.
+#include <csignal>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 #include <string>
 #include <vector>
 
@@ -69,6 +73,44 @@ public:
 
 private:
     std::string path_;
+};
+
+// Whole-file helpers for tests that write data files of their own.
+inline void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream file(path, std::ios::binary);
+    file << text;
+}
+
+inline std::string ReadText(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// Limits the size of files this process may write, so that a write fails
+// like on a full disk (root ignores permissions, but not this limit).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limit = previous_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
 };
 
 // Starts and ends every test with an empty network, links maintained.

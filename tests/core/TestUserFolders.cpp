@@ -14,42 +14,6 @@
 
 namespace {
 
-void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream file(path, std::ios::binary);
-    file << text;
-}
-
-std::string ReadText(const std::string& path)
-{
-    std::string text;
-    PlatformFiles::ReadFile(path, text);
-    return text;
-}
-
-// Makes writes beyond a size fail as on a full disk (tests run as root, so
-// permissions cannot make a write fail).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limit = previous_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
-
 // Points the process-wide user folders at a fresh temporary base.
 class UserFolderTest : public ::testing::Test {
 protected:
