@@ -348,8 +348,13 @@ TEST_F(NeuronTest, FindNeuronAndTheIdCounter)
 
 TEST_F(NeuronTest, ClearNetworkDeletesEverythingAndTellsListeners)
 {
-    int cleared = 0;
-    Neuron::AddClearListener([&cleared] { ++cleared; });
+    // Listeners stay for the whole run, so this one counts into a static.
+    static int cleared = 0;
+    cleared = 0;
+    static bool added = false;
+    if (!added)
+        Neuron::AddClearListener([] { ++cleared; });
+    added = true;
     Neuron* a = Named("Alpha");
     new NeuralEffect(a, Named("Beta"), "0+(1.0*x)", 1.0f, 0.0f);
     Neuron::ClearNetwork();
