@@ -58,3 +58,15 @@ void Install()
 }
 
 }  // namespace GameConnections
+
+namespace GameConnections {
+
+void Uninstall()
+{
+    MissionPolicyHooks::Install(nullptr);
+    CFinanceObject::SetWealthSource(nullptr);
+    CFinanceObject::SetDifficultySource(nullptr);
+    SIM_Policy::SetVoterGroupSource(nullptr);
+}
+
+}  // namespace GameConnections

@@ -7,6 +7,8 @@
 namespace GameConnections {
 
 void Install();
+// Puts every hook back to its neutral default (tests, tools).
+void Uninstall();
 
 // The difficulty of the finances and of cynicism: the option DIFFICULTY,
 // within [0, 1].

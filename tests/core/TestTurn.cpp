@@ -19,6 +19,7 @@
 #include "politics/SIM_Party.h"
 #include "politics/SIM_Voter.h"
 #include "sim/Calendar.h"
+#include "sim/GameConnections.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
 #include "sim/OpinionPoll.h"
@@ -342,6 +343,7 @@ protected:
     void TearDown() override
     {
         TurnProcessor::Get().ReleaseGame();
+        GameConnections::Uninstall();
         SetupSection::Load();
         SimulationState::Get().Reset();
     }
