@@ -67,12 +67,6 @@ inline void WriteSolidImage(const std::string& path, int width, int height, uint
     WriteImage(path, width, height, std::vector<uint32_t>(static_cast<size_t>(width) * height, argb));
 }
 
-inline void WriteText(const std::string& path, const std::string& text)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-}
-
 // An offscreen window and the engine on SDL's software renderer at a small
 // logical size, with a fresh texture folder. Every test starts from a black frame.
 class RenderFixture : public ::testing::Test {
