@@ -14,14 +14,14 @@ cmake --build build -j "$JOBS"
 ctest --test-dir build -j "$JOBS" --timeout 600
 
 echo "== sanitizer build (address, undefined)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRULECRAFT_SANITIZE=ON -DRULECRAFT_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DRULECRAFT_SANITIZE=ON -DRULECRAFT_BENCH=OFF -DRULECRAFT_ART_TOOLS=OFF >/dev/null
 cmake --build build-asan -j "$JOBS"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j "$JOBS" --timeout 900
 
 echo "== fuzzers (clang, libFuzzer)"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRULECRAFT_FUZZ=ON \
-  -DRULECRAFT_ENGINE=OFF -DRULECRAFT_TESTS=OFF -DRULECRAFT_BENCH=OFF >/dev/null
+  -DRULECRAFT_ENGINE=OFF -DRULECRAFT_TESTS=OFF -DRULECRAFT_BENCH=OFF -DRULECRAFT_ART_TOOLS=OFF >/dev/null
 cmake --build build-fuzz -j "$JOBS"
 FUZZ_SECONDS=${FUZZ_SECONDS:-20}
 fuzz_passed=0

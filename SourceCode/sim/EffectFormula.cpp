@@ -1,6 +1,8 @@
 #include "sim/EffectFormula.h"
 
 #include <cstdlib>
+#include <memory>
+#include <unordered_map>
 
 #include "engine/Diagnostics.h"
 #include "platform/NumberText.h"
@@ -78,6 +80,19 @@ float EffectFormula::Evaluate(float x) const
 }
 
 float EffectFormula::Evaluate(std::string_view text, float x) { return EffectFormula(text).Evaluate(x); }
+
+const EffectFormula* EffectFormula::Intern(std::string_view text)
+{
+    static std::unordered_map<std::string, std::unique_ptr<EffectFormula>> formulas;
+    std::string key(text);
+    auto found = formulas.find(key);
+    if (found != formulas.end())
+        return found->second.get();
+    auto formula = std::make_unique<EffectFormula>(text);
+    const EffectFormula* shared = formula.get();
+    formulas.emplace(std::move(key), std::move(formula));
+    return shared;
+}
 
 float EffectFormula::ApplyOperator(float a, char op, float b)
 {

@@ -28,6 +28,11 @@ public:
     // Scans and evaluates in one go, without keeping anything.
     static float Evaluate(std::string_view text, float x);
 
+    // The one shared parsed copy of a formula text. Effects hold these: a
+    // population of voters has hundreds of thousands of links but only a
+    // handful of distinct formulas. The copies live as long as the process.
+    static const EffectFormula* Intern(std::string_view text);
+
 private:
     struct Operand {
         bool isVariable = false;

@@ -31,7 +31,7 @@ NeuralEffect::NeuralEffect(Neuron* source, Neuron* target, const std::string& fo
 {
     if (formula.size() > EffectFormula::kMaxLength)
         FATAL_ERROR("Effect formula longer than 31 characters: " + formula);
-    mFormula = EffectFormula(formula);
+    mFormula = EffectFormula::Intern(formula);
     ASSERT_CHECK(source != nullptr && target != nullptr);
     Registry().Add(this);
     if (source)
@@ -64,14 +64,14 @@ void NeuralEffect::SetInertialDrag(unsigned turns)
 void NeuralEffect::SetInput(float value)
 {
     mInput = value;
-    mOutput = mFormula.Evaluate(mInput) * mMultiplier;
+    mOutput = mFormula->Evaluate(mInput) * mMultiplier;
 }
 
 float NeuralEffect::ComputeOutput()
 {
     if (gInitialising || mSteps == 1)
         mInput = mTargetInput;
-    mOutput = mFormula.Evaluate(mInput) * mMultiplier;
+    mOutput = mFormula->Evaluate(mInput) * mMultiplier;
     return mOutput;
 }
 
@@ -85,13 +85,13 @@ float NeuralEffect::GetEffectiveOutput()
 
 float NeuralEffect::EvaluateAt(float x) const
 {
-    float result = mFormula.Evaluate(x) * mMultiplier;
+    float result = mFormula->Evaluate(x) * mMultiplier;
     if (mSource && mSource->GetType() == NEURON_POLICY)
         result *= mSource->MinisterialFactor();
     return result;
 }
 
-float NeuralEffect::EvaluateAtTarget() const { return mFormula.Evaluate(mTargetInput); }
+float NeuralEffect::EvaluateAtTarget() const { return mFormula->Evaluate(mTargetInput); }
 
 bool NeuralEffect::SourceIsActive() const
 {

@@ -33,7 +33,7 @@ public:
     void SetSteps(int steps) { mSteps = steps < 1 ? 1 : steps; }
     int GetSteps() const { return mSteps; }
     float GetLastChange() const { return mLastChange; }
-    const std::string& GetFormula() const { return mFormula.Text(); }
+    const std::string& GetFormula() const { return mFormula->Text(); }
 
     // The stored output, as last computed.
     float GetOutput() const { return mOutput; }
@@ -82,7 +82,7 @@ private:
     bool mFirstUpdatePending = true;
     float mLastChange = 0.0f;
     int mSteps = 1;
-    EffectFormula mFormula;
+    const EffectFormula* mFormula = nullptr;  // shared, see EffectFormula::Intern
     unsigned mInertialDrag = 0;
 };
 
