@@ -88,3 +88,49 @@ TEST_F(GameFontsTest, EachFontDrawsItsGlyphsWithinTheMeasuredWidth)
 }
 
 }  // namespace
+
+namespace {
+
+// At its nominal size a glyph is its atlas cell copied one to one: every pixel
+// of the cell lands on the screen pixel it belongs to, blended over black.
+class GameGlyphCellsTest : public GameFontsTest {};
+
+TEST_F(GameGlyphCellsTest, EveryFontDrawsItsAtlasCellPixelForPixel)
+{
+    FontManager& fonts = GetFontManager();
+    constexpr int kLeft = 20, kTop = 10;
+    for (const auto& font : fonts.Fonts()) {
+        int atlasWidth = 0, atlasHeight = 0;
+        const std::vector<uint32_t> atlas = Engine().ReadTexturePixels(font->textureName, atlasWidth, atlasHeight);
+        ASSERT_GE(atlasWidth, font->cellSize * 10) << font->textureName;
+        for (unsigned char c : std::string("Ag%5")) {
+            const int glyph = FontManager::GlyphOf(c);
+            Engine().Clear(0xFF000000);
+            fonts.SelectFont(font->textureName, static_cast<float>(font->nominalSize));
+            fonts.DrawText(std::string(1, static_cast<char>(c)), kLeft, kTop, 0xFFFFFFFF);
+            fonts.Flush();
+            Grab();
+            int ink = 0, mismatches = 0;
+            for (int y = 0; y < font->cellSize; ++y) {
+                for (int x = 0; x < font->cellSize; ++x) {
+                    const int u = (glyph % 10) * font->cellSize + x;
+                    const int v = (glyph / 10) * font->cellSize + y;
+                    const Rgba texel = Split(atlas[static_cast<size_t>(v) * atlasWidth + u]);
+                    const uint32_t expected = (static_cast<uint32_t>(texel.r * texel.a / 255) << 16) |
+                                              (static_cast<uint32_t>(texel.g * texel.a / 255) << 8) |
+                                              static_cast<uint32_t>(texel.b * texel.a / 255);
+                    if (texel.a > 0)
+                        ++ink;
+                    if (!Near(At(kLeft + x, kTop + y), expected, 4) && ++mismatches <= 3)
+                        ADD_FAILURE() << font->textureName << " '" << c << "' cell pixel " << x << "," << y
+                                      << ": drawn " << Hex(At(kLeft + x, kTop + y)) << ", atlas gives "
+                                      << Hex(expected);
+                }
+            }
+            EXPECT_GT(ink, 0) << font->textureName << " has an empty cell for '" << c << "'";
+            EXPECT_EQ(mismatches, 0) << font->textureName << " '" << c << "'";
+        }
+    }
+}
+
+}  // namespace
