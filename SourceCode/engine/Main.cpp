@@ -27,6 +27,7 @@ int main(int argc, char** argv)
         }
     }
     // Nobody would be there to close a box during an automated run.
+    SdlMessageBox::SetEnabled(!autoplay);
     if (!autoplay) {
         SdlMessageBox::InstallFatalErrorBox();
         GetD3DEngine().SetErrorBoxHandler([](const std::string& caption, const std::string& text) {

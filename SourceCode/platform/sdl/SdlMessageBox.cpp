@@ -8,9 +8,15 @@
 
 namespace SdlMessageBox {
 
+namespace {
+bool g_enabled = true;
+}  // namespace
+
+void SetEnabled(bool enabled) { g_enabled = enabled; }
+
 bool CanShow()
 {
-    if (!SDL_WasInit(SDL_INIT_VIDEO))
+    if (!g_enabled || !SDL_WasInit(SDL_INIT_VIDEO))
         return false;
     const char* driver = SDL_GetCurrentVideoDriver();
     return driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);

@@ -11,6 +11,10 @@ enum class Icon { Error, Warning, Information };
 // True when a box would be seen by someone.
 bool CanShow();
 
+// Automated runs switch boxes off altogether: under a bare X server (a virtual
+// display with no window manager) a box would wait for a click forever.
+void SetEnabled(bool enabled);
+
 // Shows a modal box over the game window; false when none was shown.
 bool Show(const std::string& caption, const std::string& text, Icon icon);
 
