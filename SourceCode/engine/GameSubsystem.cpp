@@ -22,8 +22,12 @@ const std::vector<GameSubsystem*>& GameSubsystem::Registry() { return Subsystems
 
 void GameSubsystem::ReleaseAll()
 {
-    // Copy: a Release may in principle create or destroy subsystems.
+    // Walk a copy, since a Release may create or destroy subsystems; one that
+    // was destroyed by an earlier Release is passed over, never called.
     std::vector<GameSubsystem*> list = Subsystems();
-    for (GameSubsystem* subsystem : list)
-        subsystem->Release();
+    for (GameSubsystem* subsystem : list) {
+        const auto& live = Subsystems();
+        if (std::find(live.begin(), live.end(), subsystem) != live.end())
+            subsystem->Release();
+    }
 }

@@ -134,6 +134,20 @@ bool IniSection::NextRawPair(std::string& key, std::string& value)
     return true;
 }
 
+bool IniSection::CanWriteKey(const std::string& key)
+{
+    // A key must read back as itself: not empty, no '=' or line break inside,
+    // not starting like a comment or a section header, no white space at
+    // either end (the reader trims it).
+    if (key.empty() || key.find_first_of("=\r\n") != std::string::npos)
+        return false;
+    const char first = key.front(), last = key.back();
+    if (first == ';' || first == '[' || first == '/')
+        return false;
+    auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\x1a'; };
+    return !isSpace(first) && !isSpace(last);
+}
+
 std::string IniSection::ToText() const
 {
     auto clean = [](const std::string& text, bool escape) {
@@ -149,12 +163,19 @@ std::string IniSection::ToText() const
     };
     std::string text = "[" + clean(sectionName_, false) + "]\n";
     for (const IniEntry& entry : entries_)
-        text += clean(entry.key, false) + " = " + clean(entry.value, true) + "\n";
+        if (CanWriteKey(entry.key))
+            text += entry.key + " = " + clean(entry.value, true) + "\n";
     return text;
 }
 
 bool IniSection::Save(const std::string& file) const
 {
+    // A key that would read back as something else (or start a new section
+    // and swallow the entries after it) is left out, and said so.
+    for (const IniEntry& entry : entries_)
+        if (!CanWriteKey(entry.key))
+            TRACE_MESSAGE("Key \"" + entry.key + "\" of section " + sectionName_ + " cannot be written to " + file +
+                          "; left out");
     std::string error;
     if (PlatformFiles::WriteFileAtomically(file, ToText(), &error))
         return true;

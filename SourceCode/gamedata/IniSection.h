@@ -49,8 +49,10 @@ public:
     // file atomically. A value's '"' and '=' are written escaped so that they
     // read back unchanged. On failure the old file stays and the reason is logged.
     bool Save(const std::string& file) const;
-    // The text Save writes.
+    // The text Save writes. Keys that could not be read back as themselves
+    // (see CanWriteKey) are left out; Save logs each of them.
     std::string ToText() const;
+    static bool CanWriteKey(const std::string& key);
 
     // The names of all sections of a file in file order: lines beginning with
     // '[', trailing spaces and line breaks removed, less their first and last

@@ -1,5 +1,6 @@
 #include "gamedata/Options.h"
 
+#include "engine/Diagnostics.h"
 #include "gamedata/UserSettingsFile.h"
 
 Options& Options::Get()
@@ -17,6 +18,13 @@ void Options::Load()
         return;
     IniSection players;
     players.Load(kSection, loadedFrom_);
+    if (section_.Count() == 0) {
+        // No shipped defaults (a damaged install): the player's own options
+        // are all there is, and saving must not throw them away.
+        TRACE_MESSAGE("No options in " + file.ShippedPath() + ", using " + loadedFrom_);
+        section_ = players;
+        return;
+    }
     for (const IniEntry& entry : section_.Entries())
         if (players.Has(entry.key))
             section_.SetFloat(entry.key, players.GetFloat(entry.key, 0.0f));

@@ -9,6 +9,14 @@
 
 namespace {
 bool IsOperator(char c) { return c == '*' || c == '+' || c == '-' || c == '/' || c == '^'; }
+
+// Index of the first operator at or after 'from'; the text's size when there is none.
+size_t FindOperator(std::string_view text, size_t from)
+{
+    while (from < text.size() && !IsOperator(text[from]))
+        ++from;
+    return from < text.size() ? from : text.size();
+}
 }  // namespace
 
 EffectFormula::Operand EffectFormula::ReadOperand(std::string_view text, bool& tooLong)
@@ -30,9 +38,7 @@ EffectFormula::EffectFormula(std::string_view text) : mText(text)
 {
     const size_t n = text.size();
     // Operand A runs to the first operator at index 1 or later, so A may carry a sign.
-    size_t op1At = 1;
-    while (op1At < n && !IsOperator(text[op1At]))
-        ++op1At;
+    size_t op1At = FindOperator(text, 1);
     if (op1At >= n) {
         TRACE_MESSAGE("malformed effect formula (no operator): " + mText);
         ASSERT_CHECK(false);
@@ -40,9 +46,7 @@ EffectFormula::EffectFormula(std::string_view text) : mText(text)
     }
     // The character after op1 is skipped unseen: it should be the '('.
     size_t bStart = op1At + 2;
-    size_t op2At = bStart;
-    while (op2At < n && !IsOperator(text[op2At]))
-        ++op2At;
+    size_t op2At = FindOperator(text, bStart);
     if (op2At >= n) {
         TRACE_MESSAGE("malformed effect formula (no inner operator): " + mText);
         ASSERT_CHECK(false);

@@ -64,14 +64,14 @@ void NeuralEffect::SetInertialDrag(unsigned turns)
 void NeuralEffect::SetInput(float value)
 {
     mInput = value;
-    mOutput = mFormula->Evaluate(mInput) * mMultiplier;
+    mOutput = EvaluateAtInput() * mMultiplier;
 }
 
 float NeuralEffect::ComputeOutput()
 {
     if (gInitialising || mSteps == 1)
         mInput = mTargetInput;
-    mOutput = mFormula->Evaluate(mInput) * mMultiplier;
+    mOutput = EvaluateAtInput() * mMultiplier;
     return mOutput;
 }
 

@@ -44,6 +44,8 @@ public:
     // The output computed anew, without the source's weights.
     float ComputeOutput();
 
+    // The formula at the current input, without multiplier or weights.
+    float EvaluateAtInput() const { return mFormula->Evaluate(mInput); }
     // The formula at any x, times the multiplier and the source's ministerial
     // factor; the effect itself is left unchanged (for response curves).
     float EvaluateAt(float x) const;

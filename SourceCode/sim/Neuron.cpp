@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/Diagnostics.h"
+#include "gamedata/RecordTokenizer.h"
 #include "platform/NumberText.h"
 #include "sim/NeuralEffect.h"
 #include "sim/SIM_RandomNeuron.h"
@@ -34,31 +35,6 @@ float Clamp(float value, float low, float high)
     if (value > high)
         return high;
     return value;  // NaN passes unchanged
-}
-
-// Splits an effect line into fields at commas; double quotes group a field
-// and are dropped. Trailing blanks and line breaks are trimmed from each field.
-std::vector<std::string> SplitFields(const std::string& line)
-{
-    std::vector<std::string> fields;
-    std::string field;
-    bool quoted = false;
-    for (char c : line) {
-        if (c == '"') {
-            quoted = !quoted;
-        } else if (c == ',' && !quoted) {
-            fields.push_back(field);
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    fields.push_back(field);
-    for (auto& f : fields) {
-        while (!f.empty() && (f.back() == ' ' || f.back() == '\r' || f.back() == '\n'))
-            f.pop_back();
-    }
-    return fields;
 }
 
 }  // namespace
@@ -167,17 +143,18 @@ void Neuron::ParseInfluenceLine(const std::string& line)
         return;
     if (line.find(',') == std::string::npos)
         FATAL_ERROR("missing comma");
-    std::vector<std::string> fields = SplitFields(line);
-    auto field = [&](size_t i) { return i < fields.size() ? fields[i] : std::string(); };
-    const std::string& source = fields[0];
+    // Effect lines are cut like every record line of the data files.
+    RecordTokenizer fields(line);
+    const std::string source = fields.NextTrimmedText();
 
     if (source == "_random_") {
-        auto* random = new SIM_RandomNeuron(NumberText::ParseFloat(field(1)), NumberText::ParseFloat(field(2)));
-        new NeuralEffect(random, this, "0+(1.0*x)", 1.0f, 1.0f);
+        float lower = fields.NextFloat();
+        float upper = fields.NextFloat();
+        new NeuralEffect(new SIM_RandomNeuron(lower, upper), this, "0+(1.0*x)", 1.0f, 1.0f);
         return;
     }
     if (source == "_default_") {
-        mBaseValue = NumberText::ParseFloat(field(1));
+        mBaseValue = fields.NextFloat();
         return;
     }
     Neuron* from = FindNeuron(source);
@@ -185,30 +162,33 @@ void Neuron::ParseInfluenceLine(const std::string& line)
         TRACE_MESSAGE("failed to find event influence " + source);
         return;
     }
-    auto* effect = new NeuralEffect(from, this, field(1), 1.0f, 1.0f);
-    if (fields.size() > 2) {
-        int drag = NumberText::ParseInt(field(2));
-        if (drag != 0)
-            effect->SetInertialDrag(static_cast<unsigned>(drag));
-    }
+    std::string formula = fields.NextTrimmedText();
+    ApplyDrag(new NeuralEffect(from, this, formula, 1.0f, 1.0f), fields);
 }
 
 void Neuron::ParseEffectLine(const std::string& line)
 {
     if (line.find(',') == std::string::npos)
         return;
-    std::vector<std::string> fields = SplitFields(line);
-    Neuron* to = FindNeuron(fields[0]);
+    RecordTokenizer fields(line);
+    const std::string targetName = fields.NextTrimmedText();
+    Neuron* to = FindNeuron(targetName);
     if (!to) {
-        TRACE_MESSAGE("Failed to find " + fields[0] + " for " + mName + ",");
+        TRACE_MESSAGE("Failed to find " + targetName + " for " + mName + ",");
         return;
     }
-    auto* effect = new NeuralEffect(this, to, fields[1], 1.0f, 0.5f);
-    if (fields.size() > 2) {
-        int drag = NumberText::ParseInt(fields[2]);
-        if (drag != 0)
-            effect->SetInertialDrag(static_cast<unsigned>(drag));
-    }
+    std::string formula = fields.NextTrimmedText();
+    ApplyDrag(new NeuralEffect(this, to, formula, 1.0f, 0.5f), fields);
+}
+
+// The optional third field of an effect line: the inertial drag.
+void Neuron::ApplyDrag(NeuralEffect* effect, RecordTokenizer& fields)
+{
+    if (fields.AtEnd())
+        return;
+    int drag = fields.NextInt();
+    if (drag != 0)
+        effect->SetInertialDrag(static_cast<unsigned>(drag));
 }
 
 NeuralEffect* Neuron::FindGrudgeInput(const std::string& name) const

@@ -8,6 +8,7 @@
 #include "sim/SlotList.h"
 
 class NeuralEffect;
+class RecordTokenizer;
 
 // Type codes of the neuron classes. The ordering pass groups neurons by them.
 enum NeuronType : int {
@@ -131,6 +132,7 @@ protected:
 
 private:
     friend class NeuralEffect;
+    static void ApplyDrag(NeuralEffect* effect, RecordTokenizer& fields);
     void LinkIncoming(NeuralEffect* effect);
     void LinkOutgoing(NeuralEffect* effect);
     void UnlinkIncoming(NeuralEffect* effect);

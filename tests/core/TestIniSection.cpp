@@ -160,3 +160,26 @@ TEST(IniSection, SectionNames)
               (std::vector<std::string>{"dilemma", "influences", "x] ;not", ""}));
     EXPECT_TRUE(IniSection::SectionNames(dir.Path() + "/missing.txt").empty());
 }
+
+TEST(IniSection, KeysThatWouldNotReadBackAreLeftOutOfTheFileAndLogged)
+{
+    TempDir dir;
+    IniSection ini = Parse("[hints]\nfirst=1\n", "hints");
+    for (const char* bad : {"[evil", ";quiet", "a=b", " padded", "trail\t", ""})
+        ini.Add(bad, "1.00");
+    ini.Add("last", "0.00");
+    LogCapture log;
+    std::string path = dir.Path() + "/hints.txt";
+    ASSERT_TRUE(ini.Save(path));
+    EXPECT_TRUE(log.Contains("Key \"[evil\" of section hints cannot be written to " + path + "; left out"));
+    EXPECT_TRUE(log.Contains("Key \"a=b\""));
+    EXPECT_EQ(ReadText(path), "[hints]\nfirst = 1\nlast = 0.00\n");
+
+    // Nothing after a bad key is swallowed by it.
+    IniSection back;
+    back.Load("hints", path);
+    EXPECT_EQ(back.Count(), 2);
+    EXPECT_EQ(back.GetText("last"), "0.00");
+    EXPECT_TRUE(IniSection::CanWriteKey("HINT one"));
+    EXPECT_TRUE(IniSection::CanWriteKey("x]"));
+}

@@ -377,4 +377,167 @@ TEST_F(NeuronTest, TeardownWithoutLinksLeavesEffectsForClearEffects)
     SetRunning(true);
 }
 
+TEST_F(NeuronTest, EffectLinesAreCutByTheRecordTokenizer)
+{
+    LogCapture log;
+    Neuron* policy = Named("Policy");
+    Neuron* crime = Named("Crime");
+    // A quoted comma belongs to the name: one field, no formula, nothing created.
+    policy->ParseEffectLine("\"Crime,x\"");
+    EXPECT_TRUE(log.Contains("Failed to find Crime,x for Policy,"));
+    policy->ParseInfluenceLine("\"Crime,0+(1.0*x)\"");
+    EXPECT_TRUE(log.Contains("failed to find event influence Crime,0+(1.0*x)"));
+    EXPECT_TRUE(policy->Outgoing().empty());
+    EXPECT_TRUE(policy->Incoming().empty());
+
+    // Line breaks and trailing blanks of a record line leave the fields.
+    policy->ParseEffectLine("\"Crime\",0+(1.0*x)  \r\n");
+    ASSERT_EQ(crime->Incoming().size(), 1u);
+    EXPECT_EQ(crime->Incoming()[0]->GetFormula(), "0+(1.0*x)");
+    EXPECT_EQ(crime->Incoming()[0]->GetInertialDrag(), 0u);
+    crime->ParseInfluenceLine("Policy,0+(0.5*x),4\r\n");
+    ASSERT_EQ(crime->Incoming().size(), 2u);
+    EXPECT_EQ(crime->Incoming()[1]->GetInertialDrag(), 4u);
+    crime->ParseInfluenceLine("Policy,0+(0.5*x),\n");  // an empty drag field is no drag
+    EXPECT_EQ(crime->Incoming()[2]->GetInertialDrag(), 0u);
+    crime->ParseInfluenceLine("_random_,\"0.1\",0.3\r\n");
+    auto* random = dynamic_cast<SIM_RandomNeuron*>(crime->Incoming()[3]->GetSource());
+    ASSERT_NE(random, nullptr);
+    EXPECT_FLOAT_EQ(random->Lower(), 0.1f);
+    EXPECT_FLOAT_EQ(random->Upper(), 0.3f);
+}
+
+TEST_F(NeuronTest, NegativeDragIsFatalLikeAnyDragAboveThirtyTwo)
+{
+    Named("Source");
+    Neuron* target = Named("Target");
+    FatalCatcher catcher;
+    try {
+        target->ParseInfluenceLine("Source,0+(1.0*x),-1");
+        FAIL();
+    } catch (const FatalErrorRaised& e) {
+        EXPECT_EQ(e.message, "Invalid Inertial drag for neural effect");
+    }
+}
+
+TEST_F(NeuronTest, FindGrudgeInputLooksOnlyAtGrudgeSources)
+{
+    Neuron* group = Named("Unionists");
+    auto* plain = Named("Strike");
+    auto* grudge = new TypedNeuron(NEURON_GRUDGE);
+    grudge->SetName("Strike");
+    auto* other = new TypedNeuron(NEURON_GRUDGE);
+    other->SetName("Taxes");
+    new NeuralEffect(plain, group, "0+(1.0*x)", 1.0f, 0.0f);
+    auto* wanted = new NeuralEffect(grudge, group, "0+(1.0*x)", 1.0f, 0.0f);
+    new NeuralEffect(other, group, "0+(1.0*x)", 1.0f, 0.0f);
+    new NeuralEffect(group, grudge, "0+(1.0*x)", 1.0f, 0.0f);  // outgoing: not an input
+    EXPECT_EQ(group->FindGrudgeInput("Strike"), wanted);
+    EXPECT_EQ(group->FindGrudgeInput("Taxes")->GetSource(), other);
+    EXPECT_EQ(group->FindGrudgeInput("Nothing"), nullptr);
+    EXPECT_EQ(grudge->FindGrudgeInput("Unionists"), nullptr);  // the source is no grudge
+}
+
+TEST_F(NeuronTest, InputsAreSortedOnlyOnceUntilTheNextPropagation)
+{
+    Neuron* target = Named("Target");
+    auto* a = new NeuralEffect(Named("A"), target, "0+(1.0*x)", 1.0f, 0.2f);
+    auto* b = new NeuralEffect(Named("B"), target, "0+(1.0*x)", 1.0f, 0.5f);
+    target->SortInputs();
+    EXPECT_EQ(target->Incoming(), (std::vector<NeuralEffect*>{b, a}));
+    a->SetTargetInput(0.9f);
+    target->SortInputs();  // still marked sorted: nothing moves
+    EXPECT_EQ(target->Incoming(), (std::vector<NeuralEffect*>{b, a}));
+    target->Recalculate();  // propagates, which clears the mark
+    target->SortInputs();
+    EXPECT_EQ(target->Incoming(), (std::vector<NeuralEffect*>{a, b}));
+    // Removal still works on the reordered list.
+    delete a;
+    EXPECT_EQ(target->Incoming(), std::vector<NeuralEffect*>{b});
+}
+
+TEST_F(NeuronTest, EvaluateVariantsLeaveTheEffectAlone)
+{
+    auto* policy = new FakePolicy();
+    policy->SetName("Policy");
+    auto* effect = new NeuralEffect(policy, Named("Target"), "0.5*(x+1)", 2.0f, 0.2f);
+    effect->SetSteps(4);
+    effect->SetTargetInput(0.6f);
+    EXPECT_FLOAT_EQ(effect->EvaluateAtInput(), 0.6f);           // formula at 0.2, no weights
+    EXPECT_FLOAT_EQ(effect->EvaluateAtTarget(), 0.8f);          // formula at 0.6, no multiplier
+    EXPECT_FLOAT_EQ(effect->EvaluateAt(-1.0f), 0.0f);
+    EXPECT_FLOAT_EQ(effect->EvaluateAt(1.0f), 1.0f * 2.0f * 0.5f);  // multiplier and minister
+    EXPECT_FLOAT_EQ(effect->GetInput(), 0.2f);
+    EXPECT_FLOAT_EQ(effect->GetTargetInput(), 0.6f);
+    EXPECT_FLOAT_EQ(effect->GetOutput(), 0.0f);
+    effect->SetInput(0.0f);  // also recomputes the output
+    EXPECT_FLOAT_EQ(effect->GetOutput(), 1.0f);
+}
+
+TEST_F(NeuronTest, EffectWithoutSourceIsAssertedThenFatalWhenUpdated)
+{
+    Neuron* target = Named("Target");
+    int before = Diagnostics::AssertionFailures();
+    new NeuralEffect(nullptr, target, "0+(1.0*x)", 1.0f, 0.0f);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 1);
+    FatalCatcher catcher;
+    try {
+        NeuralEffect::UpdateAllEffects();
+        FAIL();
+    } catch (const FatalErrorRaised& e) {
+        EXPECT_EQ(e.message, "Orphan effect");
+    }
+}
+
+TEST_F(NeuronTest, ClearEffectsWhileLinksAreMaintainedIsAssertedButSafe)
+{
+    Neuron* a = Named("Alpha");
+    Neuron* b = Named("Beta");
+    for (int i = 0; i < 5; ++i)
+        new NeuralEffect(a, b, "0+(1.0*x)", 1.0f, 0.0f);
+    int before = Diagnostics::AssertionFailures();
+    NeuralEffect::ClearEffects();
+    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 1);
+    EXPECT_EQ(NeuralEffect::Count(), 0u);
+    EXPECT_TRUE(a->Outgoing().empty());
+    EXPECT_TRUE(b->Incoming().empty());
+}
+
+// A neuron that carries another inside it, as a policy carries its cost neuron.
+class ParentNeuron : public Neuron {
+public:
+    ParentNeuron()
+    {
+        SetType(NEURON_SIMVAL);
+        mChild.SetOwnedByParent();
+        mChild.SetName("Child");
+    }
+    Neuron mChild;
+};
+
+TEST_F(NeuronTest, ClearNetworkLeavesOwnedNeuronsToTheirParent)
+{
+    auto* parent = new ParentNeuron();
+    parent->SetName("Parent");
+    TypedNeuron* policy = new TypedNeuron(NEURON_POLICY);
+    new NeuralEffect(&parent->mChild, policy, "0+(1.0*x)", 1.0f, 0.0f);
+    new NeuralEffect(policy, &parent->mChild, "0+(1.0*x)", 1.0f, 0.0f);
+    Neuron::OrderNetwork();  // the child now stands before its parent
+    ASSERT_EQ(Neuron::All().front(), &parent->mChild);
+    Neuron::ClearNetwork();  // would free the child twice if it deleted it itself
+    EXPECT_EQ(Neuron::Count(), 0u);
+    EXPECT_EQ(NeuralEffect::Count(), 0u);
+}
+
+TEST_F(NeuronTest, RandomValuesAreNotClampedButTheirHistoryIs)
+{
+    Neuron* target = Named("Target");
+    target->ParseInfluenceLine("_random_,2.5,2.5");
+    Neuron* random = target->Incoming()[0]->GetSource();
+    random->Recalculate();
+    EXPECT_FLOAT_EQ(random->GetValue(), 2.5f);
+    Neuron::EndTurnAll();
+    EXPECT_FLOAT_EQ(random->History(0), 1.0f);
+}
+
 }  // namespace

@@ -193,3 +193,24 @@ TEST(SetupSection, ShippedDataListsTablesAndEveryTuningValue)
     EXPECT_FLOAT_EQ(GetTuningValue("AIENTITIES", 0.0f), 2000.0f);
     EXPECT_FLOAT_EQ(GetTuningValue("NO_SUCH_KEY", 1.5f), 1.5f);
 }
+
+TEST_F(UserFolderTest, WithoutShippedDefaultsThePlayersOptionsAreKept)
+{
+    // Run from a program folder that lacks "data/options.txt".
+    TempDir program;
+    std::string previous = std::filesystem::current_path().string();
+    std::filesystem::current_path(program.Path());
+    std::string path = UserFolders::Get().UserFolder() + "/options.txt";
+    WriteText(path, "[options]\nMUSIC = 0.40\nAUTOSAVE = 1.00\n");
+    LogCapture log;
+    Options& options = Options::Get();
+    options.Load();
+    bool saved = options.Save();
+    std::filesystem::current_path(previous);
+
+    EXPECT_TRUE(log.Contains("No options in data\\options.txt"));
+    EXPECT_FLOAT_EQ(options.GetFloat("MUSIC"), 0.40f);
+    EXPECT_FLOAT_EQ(options.GetFloat("AUTOSAVE"), 1.0f);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(ReadText(path), "[options]\nMUSIC = 0.40\nAUTOSAVE = 1.00\n");
+}
