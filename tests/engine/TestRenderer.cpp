@@ -352,6 +352,39 @@ TEST_F(RendererTest, ScreenSizedQuadOverATallTextureWithCornerColours)
     EXPECT_TRUE(Near(At(kWidth - 1, kHeight - 1), 0xFFFFFF, 8));
 }
 
+// Upright quads whose corners differ are cut into pieces for the software
+// renderer; where pieces meet, no column or row may be covered twice or missed.
+TEST_F(RendererTest, UprightHalfTransparentQuadsWithCornerColoursShowNoSeams)
+{
+    WriteSolidImage(bitmaps + "/white.png", 16, 16, 0xFFFFFFFF);
+    for (bool textured : {false, true}) {
+        Engine().FillRect(GRect{0, 0, kWidth, kHeight}, 0xFF000000);
+        TLVertex corners[4];
+        // Larger than the screen, so piece edges cross it both ways.
+        const float left = -100.5f, top = -90.5f, right = kWidth + 99.5f, bottom = kHeight + 89.5f;
+        corners[0].x = left, corners[0].y = top;
+        corners[1].x = right, corners[1].y = top, corners[1].u = 1;
+        corners[2].x = left, corners[2].y = bottom, corners[2].v = 1;
+        corners[3].x = right, corners[3].y = bottom, corners[3].u = 1, corners[3].v = 1;
+        // Nearly one colour, but not quite: the quad cannot be blitted whole.
+        corners[0].diffuse = corners[2].diffuse = 0x80FFFFFF;
+        corners[1].diffuse = corners[3].diffuse = 0x80FEFEFE;
+        if (textured)
+            Engine().SetTexture("white.png");
+        else
+            Engine().SetTexture(static_cast<TextureRecord*>(nullptr));
+        Engine().DrawQuad(corners, !textured);
+        Grab();
+        int wrong = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                if (!Near(At(x, y), 0x808080, 2) && ++wrong <= 3)
+                    ADD_FAILURE() << (textured ? "textured" : "plain") << " pixel " << x << "," << y << " is "
+                                  << Hex(At(x, y));
+        EXPECT_EQ(wrong, 0) << (textured ? "textured" : "plain");
+    }
+}
+
 TEST_F(RendererTest, VertexBufferDrawsItsIndexedTriangles)
 {
     WriteSolidImage(bitmaps + "/w.png", 4, 4, 0xFFFFFFFF);
