@@ -450,6 +450,36 @@ TEST_F(RendererTest, AWiderWindowShowsTheFrameLetterboxed)
     SDL_SetWindowSize(video.Window(), kWidth, kHeight);
 }
 
+TEST_F(RendererTest, ATallerWindowShowsTheFrameWithBarsAboveAndBelow)
+{
+    SdlVideo& video = GetSdlVideo();
+    // 1.5 times as wide: the frame is scaled by 1.5 (smoothed) and centred.
+    const int w = kWidth * 3 / 2, h = kHeight * 3 / 2 + 100;
+    SDL_SetWindowSize(video.Window(), w, h);
+    Engine().FillRect(GRect{0, 0, kWidth, kHeight}, 0xFFFFFFFF);
+    std::vector<uint32_t> window;
+    int ww = 0, wh = 0;
+    ASSERT_TRUE(video.ReadWindowPixels(window, ww, wh));
+    ASSERT_EQ(ww, w);
+    ASSERT_EQ(wh, h);
+    auto at = [&](int x, int y) { return window[static_cast<size_t>(y) * ww + x]; };
+    EXPECT_TRUE(Near(at(w / 2, 45), 0x000000)) << Hex(at(w / 2, 45));
+    EXPECT_TRUE(Near(at(w / 2, h - 45), 0x000000)) << Hex(at(w / 2, h - 45));
+    EXPECT_TRUE(Near(at(0, 52), 0xFFFFFF)) << Hex(at(0, 52));
+    EXPECT_TRUE(Near(at(w - 1, h - 52), 0xFFFFFF)) << Hex(at(w - 1, h - 52));
+
+    float lx = 0, ly = 0;
+    video.WindowToLogical(0.0f, 50.0f, lx, ly);
+    EXPECT_FLOAT_EQ(lx, 0.0f);
+    EXPECT_FLOAT_EQ(ly, 0.0f);
+    video.WindowToLogical(w - 3.0f, h - 53.0f, lx, ly);
+    EXPECT_FLOAT_EQ(lx, kWidth - 2.0f);
+    EXPECT_FLOAT_EQ(ly, kHeight - 2.0f);
+    video.WindowToLogical(10.0f, 20.0f, lx, ly);
+    EXPECT_LT(ly, 0.0f) << "in the bar above the frame";
+    SDL_SetWindowSize(video.Window(), kWidth, kHeight);
+}
+
 TEST_F(RendererTest, DisplaySwitchesComeFromTheConfigFile)
 {
     SdlVideo& video = GetSdlVideo();
