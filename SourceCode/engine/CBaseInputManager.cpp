@@ -92,6 +92,8 @@ void CBaseInputManager::Update()
                 KeyState[record.scanCode] = 0;
             break;
         }
+        if (!KeepsHandling())
+            break;
     }
     if (std::fabs(LastX - MouseX) < 12.0f && std::fabs(LastY - MouseY) < 12.0f) {
         ++StillFrames;

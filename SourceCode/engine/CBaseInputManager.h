@@ -73,6 +73,9 @@ public:
 
 protected:
     const Clock& GetClock() const { return *clock_; }
+    // Asked after every handled record; false drops the rest of the frame's
+    // records (a handler has shut the game down).
+    virtual bool KeepsHandling() const { return true; }
 
 private:
     void MoveCursorTo(float x, float y);

@@ -3,6 +3,7 @@
 #include "engine/BaseGUIScreen.h"
 #include "engine/Game.h"
 #include "engine/ScanCodes.h"
+#include "sim/NeuralEffect.h"
 
 CInput& GetInput()
 {
@@ -12,6 +13,7 @@ CInput& GetInput()
 
 void CInput::Update()
 {
+    runningAtUpdate_ = IsRunning();
     CBaseInputManager::Update();
     HoverClaimed = false;
 }
@@ -26,6 +28,8 @@ void CInput::OnLeftButtonDown()
     if (CloseRightClickMenu)
         CloseRightClickMenu();
 }
+
+bool CInput::KeepsHandling() const { return !runningAtUpdate_ || IsRunning(); }
 
 void CInput::OnLeftButtonUp() { CBaseInputManager::OnLeftButtonUp(); }
 

@@ -24,6 +24,14 @@ public:
     // The main screen's right-click menu, once it exists: open at the cursor, close.
     std::function<void(float x, float y)> OpenRightClickMenu;
     std::function<void()> CloseRightClickMenu;
+
+protected:
+    // Several presses can arrive in one frame; once one of them has shut the
+    // game down, the others must not reach screens that are gone.
+    bool KeepsHandling() const override;
+
+private:
+    bool runningAtUpdate_ = false;
 };
 
 // The process-wide input object.

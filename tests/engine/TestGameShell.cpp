@@ -134,6 +134,48 @@ TEST_F(SdlEventsOnly, InjectedClicksAndKeysReachTheCurrentScreenEvenWithinOneFra
     EXPECT_FALSE(input.IsShiftDown());
 }
 
+// A screen whose click shuts the game down, as the menu's Quit does.
+class QuittingScreen : public ProbeScreen {
+public:
+    bool OnClick(float x, float y) override
+    {
+        ProbeScreen::OnClick(x, y);
+        SetRunning(false);
+        return true;
+    }
+};
+
+TEST_F(SdlEventsOnly, NothingReachesTheScreensAfterAHandlerShutTheGameDown)
+{
+    const bool wasRunning = IsRunning();
+    QuittingScreen screen;
+    Game& game = GetGame();
+    game.RegisterScreen(STATE_MENU, &screen);
+    game.SetState(STATE_MENU);
+    CInput& input = GetInput();
+    input.Update();
+    SetRunning(true);
+
+    PushButton(SDL_MOUSEBUTTONDOWN, 10, 20);
+    PushButton(SDL_MOUSEBUTTONUP, 10, 20);
+    PushButton(SDL_MOUSEBUTTONDOWN, 30, 40);  // a second click in the same frame
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE);
+    SdlEvents::Pump(game);
+    input.Update();
+    EXPECT_EQ(screen.calls, (std::vector<std::string>{"click 10,20"}));
+
+    // Input arriving while the game is not running at all is handled as usual.
+    PushButton(SDL_MOUSEBUTTONUP, 10, 20);
+    PushKey(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE);
+    PushKey(SDL_KEYUP, SDL_SCANCODE_ESCAPE);
+    SdlEvents::Pump(game);
+    input.Update();
+    EXPECT_EQ(screen.calls, (std::vector<std::string>{"click 10,20", "key 1"}));
+
+    game.RegisterScreen(STATE_MENU, nullptr);
+    SetRunning(wasRunning);
+}
+
 TEST(SdlInputKeys, ScanCodesFollowTheClassicNumbering)
 {
     EXPECT_EQ(SdlInput::ToScanCode(SDL_SCANCODE_RETURN), ScanCode::Return);
