@@ -225,31 +225,35 @@ Neuron* Neuron::FindNeuron(const std::string& name)
     return found;
 }
 
-void Neuron::RecalculateAll()
+namespace {
+// Calls the pass on every neuron in list order. By index, and skipping holes,
+// because a neuron may be created or destroyed during the pass.
+template <typename Pass>
+void ForEachNeuron(Pass pass)
 {
     const auto& neurons = Registry().Items();
     for (size_t i = 0; i < neurons.size(); ++i)
         if (neurons[i])
-            neurons[i]->Recalculate();
+            pass(*neurons[i]);
+}
+}  // namespace
+
+void Neuron::RecalculateAll()
+{
+    ForEachNeuron([](Neuron& neuron) { neuron.Recalculate(); });
 }
 
 void Neuron::EndTurnAll()
 {
-    const auto& neurons = Registry().Items();
-    for (size_t i = 0; i < neurons.size(); ++i) {
-        if (!neurons[i])
-            continue;
-        neurons[i]->ShiftHistory();
-        neurons[i]->EndTurn();
-    }
+    ForEachNeuron([](Neuron& neuron) {
+        neuron.ShiftHistory();
+        neuron.EndTurn();
+    });
 }
 
 void Neuron::ResetAllHistories()
 {
-    const auto& neurons = Registry().Items();
-    for (size_t i = 0; i < neurons.size(); ++i)
-        if (neurons[i])
-            neurons[i]->ResetHistory();
+    ForEachNeuron([](Neuron& neuron) { neuron.ResetHistory(); });
 }
 
 void Neuron::OrderNetwork()

@@ -106,4 +106,18 @@ TEST(EffectFormula, ParsedFormEqualsRescanning)
     }
 }
 
+TEST(EffectFormula, OverlongOperandsAreCutAtFifteenCharactersAndReported)
+{
+    LogCapture log;
+    int before = Diagnostics::AssertionFailures();
+    // B holds 18 digits; only the first 15 count.
+    EffectFormula formula("0+(123456789012345678*x)");
+    EXPECT_FALSE(formula.IsWellFormed());
+    EXPECT_FLOAT_EQ(formula.Evaluate(1.0f), 123456789012345.0f);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 1);
+    EXPECT_TRUE(log.Contains("malformed effect formula (operand too long): 0+(123456789012345678*x)"));
+    // Exactly fifteen characters is fine.
+    EXPECT_TRUE(EffectFormula("0+(0.1234567890123*x)").IsWellFormed());
+}
+
 }  // namespace

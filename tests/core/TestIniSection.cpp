@@ -183,3 +183,10 @@ TEST(IniSection, KeysThatWouldNotReadBackAreLeftOutOfTheFileAndLogged)
     EXPECT_TRUE(IniSection::CanWriteKey("HINT one"));
     EXPECT_TRUE(IniSection::CanWriteKey("x]"));
 }
+
+TEST(IniSection, SectionNamesSkipAByteOrderMark)
+{
+    TempDir dir;
+    WriteText(dir.Path() + "/event.txt", "\xEF\xBB\xBF[event]\r\nname=x\r\n[influences]\r\n");
+    EXPECT_EQ(IniSection::SectionNames(dir.Path() + "\\EVENT.TXT"), (std::vector<std::string>{"event", "influences"}));
+}

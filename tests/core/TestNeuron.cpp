@@ -24,6 +24,19 @@ public:
     float MinisterialFactor() const override { return 0.5f; }
 };
 
+// The message of the fatal error the call raises; "" when it raises none.
+template <typename Call>
+std::string FatalMessageOf(Call call)
+{
+    FatalCatcher catcher;
+    try {
+        call();
+    } catch (const FatalErrorRaised& e) {
+        return e.message;
+    }
+    return "";
+}
+
 class TypedNeuron : public Neuron {
 public:
     explicit TypedNeuron(int type) { SetType(type); }
@@ -84,15 +97,9 @@ TEST_F(NeuronTest, InertialDragAveragesTheHistory)
 
 TEST_F(NeuronTest, DragAboveThirtyTwoIsFatal)
 {
-    FatalCatcher catcher;
     auto* effect = new NeuralEffect(Named("Source"), Named("Target"), "0+(1.0*x)", 1.0f, 0.0f);
-    effect->SetInertialDrag(32);
-    try {
-        effect->SetInertialDrag(33);
-        FAIL();
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.message, "Invalid Inertial drag for neural effect");
-    }
+    EXPECT_EQ(FatalMessageOf([&] { effect->SetInertialDrag(32); }), "");
+    EXPECT_EQ(FatalMessageOf([&] { effect->SetInertialDrag(33); }), "Invalid Inertial drag for neural effect");
 }
 
 TEST_F(NeuronTest, StepsWalkTheInputUnlessInitialising)
@@ -172,13 +179,7 @@ TEST_F(NeuronTest, InfluenceLines)
     target->ParseInfluenceLine("ab");  // too short: ignored
     EXPECT_EQ(target->Incoming().size(), 2u);
 
-    FatalCatcher catcher;
-    try {
-        target->ParseInfluenceLine("GDP 0+(1.0*x)");
-        FAIL();
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.message, "missing comma");
-    }
+    EXPECT_EQ(FatalMessageOf([&] { target->ParseInfluenceLine("GDP 0+(1.0*x)"); }), "missing comma");
 }
 
 TEST_F(NeuronTest, RandomInfluenceStaysWithinItsBounds)
@@ -411,13 +412,8 @@ TEST_F(NeuronTest, NegativeDragIsFatalLikeAnyDragAboveThirtyTwo)
 {
     Named("Source");
     Neuron* target = Named("Target");
-    FatalCatcher catcher;
-    try {
-        target->ParseInfluenceLine("Source,0+(1.0*x),-1");
-        FAIL();
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.message, "Invalid Inertial drag for neural effect");
-    }
+    EXPECT_EQ(FatalMessageOf([&] { target->ParseInfluenceLine("Source,0+(1.0*x),-1"); }),
+              "Invalid Inertial drag for neural effect");
 }
 
 TEST_F(NeuronTest, FindGrudgeInputLooksOnlyAtGrudgeSources)
@@ -480,13 +476,7 @@ TEST_F(NeuronTest, EffectWithoutSourceIsAssertedThenFatalWhenUpdated)
     int before = Diagnostics::AssertionFailures();
     new NeuralEffect(nullptr, target, "0+(1.0*x)", 1.0f, 0.0f);
     EXPECT_EQ(Diagnostics::AssertionFailures(), before + 1);
-    FatalCatcher catcher;
-    try {
-        NeuralEffect::UpdateAllEffects();
-        FAIL();
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.message, "Orphan effect");
-    }
+    EXPECT_EQ(FatalMessageOf([&] { NeuralEffect::UpdateAllEffects(); }), "Orphan effect");
 }
 
 TEST_F(NeuronTest, ClearEffectsWhileLinksAreMaintainedIsAssertedButSafe)
