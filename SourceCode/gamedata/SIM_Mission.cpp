@@ -1,10 +1,13 @@
 #include "gamedata/SIM_Mission.h"
 
+#include <cctype>
+
 #include "engine/DebugLog.h"
 #include "engine/Diagnostics.h"
 #include "gamedata/IniSection.h"
 #include "gamedata/MissionPolicyHooks.h"
 #include "platform/NumberText.h"
+#include "platform/PlatformFiles.h"
 #include "politics/SIM_VoterType.h"
 #include "politics/VoterTuning.h"
 #include "sim/Neuron.h"
@@ -14,6 +17,45 @@ namespace {
 std::string Limit(const std::string& text, size_t length)
 {
     return text.size() > length ? text.substr(0, length) : text;
+}
+
+// "[Settings]" names the section "settings": the case does not matter.
+bool IsSectionHeader(const std::string& header, const std::string& section)
+{
+    std::string name = header.substr(1);
+    name = name.substr(0, name.find(']'));
+    if (name.size() != section.size())
+        return false;
+    for (size_t i = 0; i < name.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(name[i])) != std::tolower(static_cast<unsigned char>(section[i])))
+            return false;
+    return true;
+}
+
+// The lines of the first section of that name as written, without blank and
+// comment lines. The INI reader trims names; the settings must not be trimmed,
+// so that "GDP =0.5" fails loudly instead of quietly matching "GDP".
+std::vector<std::string> UntrimmedSectionLines(const std::string& path, const std::string& section)
+{
+    std::vector<std::string> lines;
+    std::vector<std::string> found;
+    if (!PlatformFiles::ReadLines(path, lines))
+        return found;
+    bool inside = false;
+    for (const std::string& line : lines) {
+        size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos)
+            continue;
+        if (line[first] == '[') {
+            if (inside)
+                break;
+            inside = IsSectionHeader(line.substr(first), section);
+            continue;
+        }
+        if (inside && line[first] != ';')
+            found.push_back(line);
+    }
+    return found;
 }
 
 }  // namespace
@@ -65,11 +107,10 @@ void SIM_Mission::Load()
         mModules.push_back(entry.key);
 
     // Settings are read raw: the name is everything before the first '='.
-    IniSection settings;
-    settings.Load("settings", mFilePath);
-    std::string key;
-    std::string value;
-    while (settings.NextRawPair(key, value)) {
+    for (const std::string& line : UntrimmedSectionLines(mFilePath, "settings")) {
+        size_t equals = line.find('=');
+        std::string key = line.substr(0, equals);
+        std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
         if (key.empty())
             continue;
         AddSetting(Limit(key, kMaxSettingText), NumberText::ParseFloat(Limit(value, kMaxSettingText)));

@@ -11,7 +11,9 @@ class IconBoard {
 public:
     virtual ~IconBoard() = default;
     virtual void AddIcon(SIM_PolicyGroup* /*group*/, Neuron* /*neuron*/) {}
-    // Removing an icon that is not there is harmless.
+    // Removing an icon that is not there is harmless. A value, situation or
+    // policy that is deleted while it shows an icon removes it first, so a
+    // board never holds a neuron that is gone.
     virtual void RemoveIcon(SIM_PolicyGroup* /*group*/, Neuron* /*neuron*/) {}
 
     // The board in use; never null.

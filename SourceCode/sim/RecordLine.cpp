@@ -36,6 +36,20 @@ bool RecordLine::ReadFirstRecord(const std::string& path, size_t minLength, Reco
     return true;
 }
 
+bool RecordLine::ReadTableAndMods(const std::string& table, const std::string& modPattern, size_t minLength,
+                                  std::vector<RecordLine>& records)
+{
+    bool opened = ReadTable(table, minLength, records);
+    if (modPattern.empty())
+        return opened;
+    for (const std::string& path : PlatformFiles::FindFilePaths(PlatformFiles::NormalizeSlashes(modPattern))) {
+        RecordLine record;
+        if (ReadFirstRecord(path, minLength, record))
+            records.push_back(record);
+    }
+    return opened;
+}
+
 void LogRecordProblem(const RecordLine& record, const std::string& problem)
 {
     TRACE_MESSAGE(record.Where() + ": " + problem);

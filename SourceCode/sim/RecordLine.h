@@ -20,6 +20,12 @@ struct RecordLine {
     // The first line of a mod file, when it is a record of at least minLength
     // characters; the rest of the file is not read as records.
     static bool ReadFirstRecord(const std::string& path, size_t minLength, RecordLine& record);
+
+    // The records of a table, then the first record of every file matching
+    // modPattern (an empty pattern reads no mods). False when the table
+    // cannot be read; the mods are read all the same.
+    static bool ReadTableAndMods(const std::string& table, const std::string& modPattern, size_t minLength,
+                                 std::vector<RecordLine>& records);
 };
 
 // Logs a problem with a record, naming its file and line, and goes on.

@@ -100,8 +100,11 @@ SIM_Policy::~SIM_Policy()
     };
     forget(SIM_PolicyManager::AllList());
     forget(SIM_PolicyManager::ActiveList());
-    if (mGroup)
+    if (mGroup) {
         mGroup->RemovePolicy(this);
+        if (IsActive())
+            IconBoard::Current().RemoveIcon(mGroup, this);
+    }
     delete mPlayer;
 }
 
@@ -274,6 +277,11 @@ void SIM_Policy::Introduce()
             mPlayer->SetValue(0.5f);
             mPlayer->Propagate();
         }
+        // The slider effect kept walking to the old setting while the policy
+        // was out of force; start it at 0.5 too, or the next turn would pull
+        // the value back towards the old setting.
+        if (mPlayerEffect)
+            mPlayerEffect->SetInput(0.5f);
         mValue = 0.5f;
     } else {
         CreateEffects();

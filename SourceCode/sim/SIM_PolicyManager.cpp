@@ -3,7 +3,6 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/SetupSection.h"
 #include "gamedata/UserFolders.h"
-#include "platform/PlatformFiles.h"
 #include "sim/RecordLine.h"
 #include "sim/SIM_Policy.h"
 
@@ -64,18 +63,10 @@ void SIM_PolicyManager::CreateGroups()
 void SIM_PolicyManager::LoadPolicies(const std::string& table, const std::string& modPattern)
 {
     std::vector<RecordLine> records;
-    bool opened = RecordLine::ReadTable(table, kMinRecordLength, records);
+    bool opened = RecordLine::ReadTableAndMods(table, modPattern, kMinRecordLength, records);
     ASSERT_CHECK(opened);
     for (const RecordLine& record : records)
         new SIM_Policy(record);
-
-    if (modPattern.empty())
-        return;
-    for (const std::string& path : PlatformFiles::FindFilePaths(PlatformFiles::NormalizeSlashes(modPattern))) {
-        RecordLine record;
-        if (RecordLine::ReadFirstRecord(path, kMinRecordLength, record))
-            new SIM_Policy(record);
-    }
 }
 
 void SIM_PolicyManager::ReadPolicyFields()

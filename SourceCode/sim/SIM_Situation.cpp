@@ -45,6 +45,9 @@ SIM_Situation::SIM_Situation(const RecordLine& record) : mRecord(record)
 
 SIM_Situation::~SIM_Situation()
 {
+    // The board must never keep the icon of a situation that is gone.
+    if (IsActive() && mGroup)
+        IconBoard::Current().RemoveIcon(mGroup, this);
     auto& list = GetSituationManager().mSituations;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }

@@ -3,7 +3,6 @@
 #include "engine/DebugLog.h"
 #include "engine/Diagnostics.h"
 #include "gamedata/SetupSection.h"
-#include "platform/PlatformFiles.h"
 #include "sim/RecordLine.h"
 #include "sim/SIM_Situation.h"
 
@@ -17,18 +16,10 @@ void SIM_SituationManager::LoadSituations(const std::string& table, const std::s
 {
     ASSERT_CHECK(mSituations.empty());
     std::vector<RecordLine> records;
-    bool opened = RecordLine::ReadTable(table, SIM_Situation::kMinRecordLength, records);
+    bool opened = RecordLine::ReadTableAndMods(table, modPattern, SIM_Situation::kMinRecordLength, records);
     ASSERT_CHECK(opened);
     for (const RecordLine& record : records)
         new SIM_Situation(record);
-
-    if (modPattern.empty())
-        return;
-    for (const std::string& path : PlatformFiles::FindFilePaths(PlatformFiles::NormalizeSlashes(modPattern))) {
-        RecordLine record;
-        if (RecordLine::ReadFirstRecord(path, SIM_Situation::kMinRecordLength, record))
-            new SIM_Situation(record);
-    }
 }
 
 void SIM_SituationManager::Release()

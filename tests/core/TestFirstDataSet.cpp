@@ -3,9 +3,12 @@
 #include <cmath>
 
 #include "SimTestWorld.h"
+#include "gamedata/NamePool.h"
 #include "gamedata/RecordTokenizer.h"
+#include "gamedata/SetupSection.h"
 #include "gamedata/SpecialNeurons.h"
 #include "platform/PlatformFiles.h"
+#include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
 #include "politics/SIM_VoterType.h"
 #include "sim/SIM_Situation.h"
@@ -126,6 +129,50 @@ TEST_F(FirstDataSetTest, LoadsCleanlyAndStaysInRange)
     }
     EXPECT_GT(incomeTax->CurrentIncome(), 0.0f);
     EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
+}
+
+TEST_F(FirstDataSetTest, TwoThousandVotersJoinTheWholeNetworkWithoutAnAssertion)
+{
+    SetupSection::Load(RULECRAFT_SOURCE_DIR "/data/data.ini");
+    NamePool::Get().LoadNames(kData + "names.txt");
+    // In the order game setup loads them.
+    SpecialNeurons::Create();
+    SIM_VoterManager& voters = SIM_VoterManager::Get();
+    voters.LoadVoterTypes(kData + "votertypes.csv");
+    GetSimulation().LoadSimVals(kData + "simulation.csv");
+    GetPolicyManager().Init(kData + "policies.csv", "", kData + "sliders.csv", "");
+    GetSimulation().AttachToGroups();
+    GetSituationManager().LoadSituations(kData + "situations.csv", "");
+    GetPolicyManager().ReadPolicyFields();
+    NeuralEffect::SetInitialising(true);
+    GetPolicyManager().IntroduceUncancellablePolicies();
+    GetSimulation().CreatePendingEffects();
+    Neuron::OrderNetwork();
+    voters.CreatePopulation();
+    ASSERT_EQ(SIM_Voter::PopulationCount(), 2000u);
+
+    for (int turn = 0; turn < 4; ++turn) {
+        NeuralEffect::UpdateAllEffects();
+        Neuron::RecalculateAll();
+        Neuron::EndTurnAll();
+        voters.UpdateVoters();
+        voters.UpdateVoterTypes();
+        NeuralEffect::SetInitialising(false);
+    }
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
+    for (SIM_Voter* voter : SIM_Voter::Population()) {
+        ASSERT_TRUE(voter->GetValue() >= -1.0f && voter->GetValue() <= 1.0f) << voter->GetValue();
+        ASSERT_EQ(voter->IsMemberOf(voters.PoorGroup()) + voter->IsMemberOf(voters.MiddleIncomeGroup()) +
+                      voter->IsMemberOf(voters.WealthyGroup()),
+                  1);
+    }
+    for (SIM_VoterType* group : voters.VoterTypes()) {
+        float share = group->ShareNeuron().GetValue();
+        EXPECT_TRUE(share >= 0.0f && share <= 1.0f) << group->GetName();
+        EXPECT_FLOAT_EQ(share, group->MembershipShare()) << group->GetName();
+        EXPECT_TRUE(std::isfinite(group->GetValue())) << group->GetName();
+    }
+    EXPECT_EQ(voters.FindVoterType("_All_")->MemberCount(), 2000u);
 }
 
 }  // namespace

@@ -144,6 +144,21 @@ TEST_F(MissionTest, SettingsApplyInFileOrderByKindOfNeuron)
     MissionPolicyHooks::Install(nullptr);
 }
 
+TEST_F(MissionTest, ASettingNameKeepsItsTrailingSpace)
+{
+    auto* gdp = new TypedNeuron(NEURON_SIMVAL, "GDP");
+    gdp->SetBaseValue(0.5f);
+    LoadMission("[Settings]\r\n; a note\r\nGDP =0.9\r\n\r\nCrime=0.25\r\n[other]\r\nTax=1\r\n");
+    ASSERT_EQ(mission.Settings().size(), 2u);
+    EXPECT_EQ(mission.Settings()[0].first, "GDP ");
+    EXPECT_EQ(mission.Settings()[1].first, "Crime");
+    EXPECT_FLOAT_EQ(mission.Settings()[1].second, 0.25f);
+    LogCapture log;
+    mission.ApplySettings();
+    EXPECT_FLOAT_EQ(gdp->GetBaseValue(), 0.5f);
+    EXPECT_TRUE(log.Contains("failed to find GDP "));
+}
+
 TEST_F(MissionTest, MoneyIsShownInMillionsOrBillionsWithOneSeparator)
 {
     mission.SetCurrency("$");
@@ -199,6 +214,24 @@ TEST_F(MissionTest, TheListTakesBothFoldersSortedByGuiIdStably)
     EXPECT_EQ(names, (std::vector<std::string>{"ModZero", "BaseOne", "BaseTwo", "ModTwo", "BaseFive"}));
     EXPECT_EQ(missions[1].thumb, "BaseOne.jpg");
     EXPECT_EQ(missions[1].path, base + "/c.txt");
+}
+
+TEST_F(MissionTest, TheUsersModMissionsComeAfterTheShippedOnesOfTheSameId)
+{
+    std::string user = dir.Path() + "/user";
+    std::filesystem::create_directories(user + "/mods/data/missions");
+    std::ofstream(user + "/mods/data/missions/first.txt") << "[config]\nname=ModFirst\ngui_id=-1\n";
+    std::ofstream(user + "/mods/data/missions/later.txt") << "[config]\nname=ModLater\ngui_id=1000\n";
+    std::ofstream(user + "/mods/data/missions/notes.ini") << "[config]\nname=NotAMission\n";
+
+    auto shipped = MissionList::List("");
+    auto missions = MissionList::List(user);
+    ASSERT_EQ(missions.size(), shipped.size() + 2);
+    EXPECT_EQ(missions.front().name, "ModFirst");
+    EXPECT_EQ(missions.front().path, user + "/mods/data/missions/first.txt");
+    EXPECT_EQ(missions.back().name, "ModLater");
+    for (size_t i = 0; i < shipped.size(); ++i)
+        EXPECT_EQ(missions[i + 1].path, shipped[i].path);
 }
 
 }  // namespace

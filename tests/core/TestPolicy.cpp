@@ -282,6 +282,24 @@ TEST_F(PolicyTest, IntroduceCancelAndReintroduce)
     EXPECT_FLOAT_EQ(policy->PlayerEffect()->GetTargetInput(), 0.5f);
 }
 
+TEST_F(PolicyTest, AReintroducedPolicyStaysAtTheMiddleSetting)
+{
+    Load(PolicyRecord("Tariffs"));
+    SIM_Policy* policy = Find("Tariffs");
+    policy->Introduce();
+    policy->SetPlayerSetting(1.0f);
+    for (int i = 0; i < 3; ++i)
+        Turn();
+    policy->Cancel();
+    Turn();
+    policy->Introduce();
+    // The old setting of 1.0 must not pull the value up again.
+    Turn();
+    EXPECT_FLOAT_EQ(policy->GetValue(), 0.5f);
+    Turn();
+    EXPECT_FLOAT_EQ(policy->GetValue(), 0.5f);
+}
+
 TEST_F(PolicyTest, UncancellablePoliciesStartInForce)
 {
     Load(PolicyRecord("IncomeTax", "UNCANCELLABLE") + PolicyRecord("Optional"));
@@ -360,6 +378,16 @@ TEST_F(PolicyTest, ReleaseAndClearingTheNetworkEmptyTheLists)
     EXPECT_TRUE(SIM_PolicyManager::AllPolicies().empty());
     EXPECT_TRUE(SIM_PolicyManager::ActivePolicies().empty());
     EXPECT_EQ(Neuron::Count(), 0u);
+}
+
+TEST_F(PolicyTest, ReleasedPoliciesInForceTakeTheirIconsWithThem)
+{
+    Load(PolicyRecord("Tariffs") + PolicyRecord("Other"));
+    Find("Tariffs")->Introduce();
+    ASSERT_EQ(board.added.size(), 1u);
+    GetPolicyManager().Release();
+    ASSERT_EQ(board.removed.size(), 1u);
+    EXPECT_EQ(board.removed[0], board.added[0]);
 }
 
 TEST_F(PolicyTest, GroupsOutliveANewGame)

@@ -111,6 +111,11 @@ TEST_F(SimValTest, ValuesJoinTheirGroupsUnlessHidden)
     EXPECT_EQ(board.added[0].second, crime);
     // A hidden value is still in the network.
     EXPECT_EQ(Neuron::FindNeuronQuietly("_LowIncome"), GetSimulation().FindSimVal("_LowIncome"));
+
+    // Released values leave no icon behind on the board.
+    GetSimulation().Release();
+    ASSERT_EQ(board.removed.size(), 1u);
+    EXPECT_EQ(board.removed[0], board.added[0]);
 }
 
 TEST_F(SimValTest, RecordsWithoutNameOrFormulaAreSkippedWithTheirLine)

@@ -94,6 +94,22 @@ TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
     EXPECT_FALSE(riots->IsActive()) << "an ended situation needs 0.6 again";
 }
 
+TEST_F(SituationTest, ASituationDeletedWhileOnTakesItsIconWithIt)
+{
+    SIM_Situation* riots = Driven();
+    Drive(riots, 0.8f);
+    ASSERT_EQ(board.added.size(), 1u);
+    GetSituationManager().Release();
+    ASSERT_EQ(board.removed.size(), 1u);
+    EXPECT_EQ(board.removed[0], board.added[0]);
+
+    // One that was off had no icon to take.
+    board.removed.clear();
+    Driven();
+    GetSituationManager().Release();
+    EXPECT_TRUE(board.removed.empty());
+}
+
 TEST_F(SituationTest, EffectsCountOnlyWhileOn)
 {
     SIM_Situation* riots = Driven();
@@ -114,6 +130,8 @@ TEST_F(SituationTest, ValueIsKeptBetweenZeroAndOne)
     riots->SetBaseValue(0.0f);
     Drive(riots, -0.2f);
     EXPECT_FLOAT_EQ(riots->GetValue(), 0.0f);
+    // What it passed on was taken before the clamp to [0, 1].
+    EXPECT_FLOAT_EQ(riots->Outgoing()[0]->GetTargetInput(), -0.2f);
 }
 
 TEST_F(SituationTest, ShortRecordsAndModFilesFirstLineOnly)
@@ -178,8 +196,9 @@ TEST_F(SituationTest, RefusedDragAndFormulaAreTracedToTheirLine)
             GetSituationManager().LoadSituations(table, "");
             FAIL() << "no fatal error";
         } catch (const FatalErrorRaised& error) {
-            if (*messages[i])
+            if (*messages[i]) {
                 EXPECT_EQ(error.message, messages[i]);
+            }
         }
         EXPECT_TRUE(log.Contains("situations.csv line 2")) << i;
     }
