@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -7,6 +10,8 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "engine/DebugLog.h"
+#include "gamedata/CGlobalEconomy.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/MissionList.h"
 #include "gamedata/Options.h"
@@ -60,6 +65,30 @@ public:
     void Autosave() override { mLog.push_back("Autosave"); }
     void StartManifestoTerm() override { mLog.push_back("StartManifestoTerm"); }
 
+    // Game setup.
+    void ClearGrudgeList() override { mLog.push_back("ClearGrudgeList"); }
+    void ReleaseReports() override { mLog.push_back("ReleaseReports"); }
+    void LoadEvents() override { mLog.push_back("LoadEvents"); }
+    void LoadAchievements() override { mLog.push_back("LoadAchievements"); }
+    void LoadDilemmas() override { mLog.push_back("LoadDilemmas"); }
+    void CreateMinisters() override { mLog.push_back("CreateMinisters"); }
+    void LoadPressureGroups() override
+    {
+        // Before the population, with the turn number back at 0.
+        mLog.push_back("LoadPressureGroups turn=" + std::to_string(SimulationState::Get().TurnNumber()) +
+                       " voters=" + std::to_string(SIM_Voter::PopulationCount()));
+    }
+    void ResetCynicism() override
+    {
+        mLog.push_back("ResetCynicism voters=" + std::to_string(SIM_Voter::PopulationCount()));
+    }
+    void StartPressureGroups() override
+    {
+        mLog.push_back("StartPressureGroups turn=" + std::to_string(SimulationState::Get().TurnNumber()));
+    }
+    void EmptyIssues() override { mLog.push_back("EmptyIssues"); }
+    void ResetManifesto() override { mLog.push_back("ResetManifesto"); }
+
 private:
     Log& mLog;
 };
@@ -70,7 +99,11 @@ public:
     bool ModalWindowOpen() override { return modal; }
     void ShowProcessingScreen(const std::string& picture) override { mLog.push_back("ShowProcessingScreen " + picture); }
     void NextQuotation() override { mLog.push_back("NextQuotation"); }
-    void SetProgress(const std::string& text, float) override { mLog.push_back("progress " + text); }
+    void SetProgress(const std::string& text, float value) override
+    {
+        mLog.push_back("progress " + text);
+        progress.emplace_back(text, value);
+    }
     void DrawFrame() override { ++frames; }
     void ShowProcessing() override { mLog.push_back("ShowProcessing"); }
     void SetFinished(bool finished) override { mLog.push_back(finished ? "finished" : "unfinished"); }
@@ -82,6 +115,9 @@ public:
     void CloseReportWindow() override { mLog.push_back("CloseReportWindow"); }
     void OpenReportWindow() override { mLog.push_back("OpenReportWindow"); }
     void OpenManifestoChooser() override { mLog.push_back("OpenManifestoChooser"); }
+    void ClearMainScreen() override { mLog.push_back("ClearMainScreen"); }
+    void ShowPollDisplay() override { mLog.push_back("ShowPollDisplay"); }
+    void OpenStartDialog() override { mLog.push_back("OpenStartDialog"); }
     void OpenElectionResults() override
     {
         mLog.push_back("OpenElectionResults month=" + std::to_string(Calendar::Get().Month()));
@@ -90,6 +126,8 @@ public:
 
     bool modal = false;
     int frames = 0;
+    // Each step's text with the progress value the screen showed for it.
+    std::vector<std::pair<std::string, float>> progress;
 
 private:
     Log& mLog;
@@ -344,6 +382,7 @@ protected:
     {
         TurnProcessor::Get().ReleaseGame();
         GameConnections::Uninstall();
+        Options::Get().Load();  // a test may have changed an option
         SetupSection::Load();
         SimulationState::Get().Reset();
     }
@@ -446,6 +485,198 @@ TEST_F(WholeGameTest, NoNumberInTheNetworkGoesBadIn200Turns)
     EXPECT_GE(finances.CurrentBalance(), 0.0f);
     EXPECT_TRUE(std::isfinite(OpinionPoll::Get().Approval()));
     EXPECT_GE(ElectionManager::Get().ElectionsHeld(), 1);
+}
+
+// The increment each progress step adds after it is shown.
+float IncrementOf(const std::string& text)
+{
+    static const std::vector<std::pair<std::string, float>> increments = {
+        {"Analayzing decisions", 0.1f},       {"Initialising game", 0.05f},
+        {"Initialising voters", 0.05f},       {"Initialising simulation", 0.05f},
+        {"Loading mission", 0.05f},           {"Generating ministers", 0.05f},
+        {"Rebuilding voters", 0.1f},          {"Neural Effects updating", 0.1f},
+        {"processing neural network", 0.1f},  {"processing polls", 0.1f},
+        {"Counting Votes...", 0.0f},          {"calculating policy priorities", 0.1f},
+        {"processing voters", 0.2f},          {"assesing dilemmas", 0.1f},
+    };
+    for (const auto& [step, increment] : increments)
+        if (step == text)
+            return increment;
+    ADD_FAILURE() << "unexpected progress step: " << text;
+    return 0.0f;
+}
+
+// A whole setup with the recorders in place.
+class RecordedGameTest : public WholeGameTest {
+protected:
+    void SetUp() override
+    {
+        WholeGameTest::SetUp();
+        previousSteps = TurnSteps::Install(&steps);
+        previousScreens = TurnScreens::Install(&screens);
+    }
+    void TearDown() override
+    {
+        TurnSteps::Install(previousSteps);
+        TurnScreens::Install(previousScreens);
+        DebugLog::SetObserver(nullptr);
+        WholeGameTest::TearDown();
+    }
+
+    Log log;
+    RecordingSteps steps{log};
+    RecordingScreens screens{log};
+    TurnSteps* previousSteps = nullptr;
+    TurnScreens* previousScreens = nullptr;
+};
+
+TEST_F(RecordedGameTest, SetupRunsEveryStepInItsPlaceAroundTwoWholeTurns)
+{
+    StartGame(1);
+    ASSERT_FALSE(HasFailure());
+
+    // The two warm-up turns are whole turns: each from the processing screen to "finished".
+    auto turnStart = [&](Log::const_iterator from) {
+        return std::find(from, log.cend(), "CloseEventDialog");
+    };
+    auto first = turnStart(log.cbegin());
+    ASSERT_NE(first, log.cend());
+    auto second = turnStart(first + 1);
+    ASSERT_NE(second, log.cend());
+    ASSERT_EQ(turnStart(second + 1), log.cend());
+
+    // Each turn opens with the processing screen, two entries before its first dialog step.
+    const Log before(log.cbegin(), first - 2);
+    const Log expectedBefore = {
+        "ClearGrudgeList",
+        "ShowProcessingScreen loadscreen.jpg",
+        "unfinished",
+        "NextQuotation",
+        "progress Analayzing decisions",
+        "progress Initialising game",
+        "ClearMainScreen",
+        "ReleaseReports",
+        "progress Initialising voters",
+        "progress Initialising simulation",
+        "LoadEvents",
+        "progress Loading mission",
+        "LoadAchievements",
+        "LoadDilemmas",
+        "progress Generating ministers",
+        "CreateMinisters",
+        "LoadPressureGroups turn=0 voters=0",
+        "ResetCynicism voters=300",
+    };
+    EXPECT_EQ(before, expectedBefore);
+
+    const Log firstTurn(first - 2, second - 2);
+    const Log expectedWarmUp = {
+        "ShowProcessingScreen loadscreen.jpg",
+        "unfinished",
+        "CloseEventDialog",
+        "CloseAllDialogs",
+        "ShowProcessing",
+        "ReleaseIssuesAndReports",
+        "UpdateMinisters",
+        "progress Rebuilding voters",
+        "UpdateGrudges",
+        "progress Neural Effects updating",
+        "progress processing neural network",
+        "progress processing polls",
+        "progress Counting Votes...",
+        "progress calculating policy priorities",
+        "RefreshIcons",
+        "progress processing voters",
+        "UpdatePressureGroups settled=0 month=0",
+        "UpdateCynicism settled=1 month=3",
+        "CompileReports",
+        "CheckManifesto",
+        "CloseReportWindow",
+        "CheckAchievements",
+        "finished",
+        "unfinished",
+    };
+    EXPECT_EQ(firstTurn, expectedWarmUp);
+
+    auto afterTurns = std::find(second, log.cend(), "finished");
+    ASSERT_NE(afterTurns, log.cend());
+    const Log after(afterTurns, log.cend());
+    const Log expectedAfter = {
+        "finished",
+        "unfinished",
+        "StartPressureGroups turn=2",
+        "EmptyIssues",
+        "ShowPollDisplay",
+        "ResetManifesto",
+        "OpenStartDialog",
+        "finished",
+    };
+    EXPECT_EQ(after, expectedAfter);
+}
+
+TEST_F(RecordedGameTest, EveryProgressStepIsLoggedShownAndThenAddsItsIncrement)
+{
+    Log logged;
+    DebugLog::SetObserver([&](const std::string& line) { logged.push_back(line); });
+    StartGame(1);
+    NextTurn();
+    DebugLog::SetObserver(nullptr);
+
+    const auto& shown = screens.progress;
+    ASSERT_GT(shown.size(), 20u);
+    for (size_t i = 0; i + 1 < shown.size(); ++i) {
+        float next = shown[i].second + IncrementOf(shown[i].first);
+        if (next > 1.0f)
+            next = 0.0f;
+        EXPECT_FLOAT_EQ(shown[i + 1].second, next) << "after " << shown[i].first << " (step " << i << ")";
+        EXPECT_GE(shown[i].second, 0.0f);
+        EXPECT_LE(shown[i].second, 1.0f);
+    }
+    // Every step is written to the debug log, in the order shown, and each turn starts with the banner.
+    std::vector<std::string> loggedSteps;
+    for (const auto& line : logged)
+        if (std::any_of(shown.begin(), shown.end(), [&](const auto& step) { return step.first == line; }))
+            loggedSteps.push_back(line);
+    ASSERT_EQ(loggedSteps.size(), shown.size());
+    for (size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(loggedSteps[i], shown[i].first);
+    EXPECT_EQ(std::count_if(logged.begin(), logged.end(),
+                            [](const std::string& line) { return line.find("Processing new turn") != std::string::npos; }),
+              3);
+}
+
+TEST_F(WholeGameTest, TheEconomyOptionsReachTheCycleAndTheFinances)
+{
+    Options::Get().SetFloat("GLOBALECONOMY", 0.0f);
+    StartGame(1);
+    ASSERT_NE(SpecialNeurons::GlobalEconomy(), nullptr);
+    EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->Amplitude(), 0.0f);
+    EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->GetValue(), 0.0f);
+
+    Options::Get().SetFloat("GLOBALECONOMY", 0.75f);
+    StartGame(1);
+    EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->Amplitude(), 0.75f);
+    EXPECT_NEAR(SpecialNeurons::GlobalEconomy()->Phase(),
+                SIM_Mission::Get().EconomicCycleStart() + 2.0f / 24.0f, 1e-5f);  // two warm-up turns on
+
+    // DIFFICULTY reaches every cost and income, clamped to 0..1.
+    Options::Get().SetFloat("DIFFICULTY", 0.0f);
+    EXPECT_FLOAT_EQ(GameConnections::EffectiveDifficulty(), 0.0f);
+    Options::Get().SetFloat("DIFFICULTY", 1.5f);
+    EXPECT_FLOAT_EQ(GameConnections::EffectiveDifficulty(), 1.0f);
+    Options::Get().SetFloat("DIFFICULTY", -0.5f);
+    EXPECT_FLOAT_EQ(GameConnections::EffectiveDifficulty(), 0.0f);
+    CFinances::Get().ComputeMonth();
+    float easyIncome = CFinances::Get().MonthlyIncome();
+    Options::Get().SetFloat("DIFFICULTY", 1.0f);
+    CFinances::Get().ComputeMonth();
+    EXPECT_NEAR(CFinances::Get().MonthlyIncome(), easyIncome * 0.8f / 1.2f, std::fabs(easyIncome) * 1e-4f);
+
+    // INTERESTRATE 1.0 is 20 % a year on the debt.
+    Options::Get().SetFloat("INTERESTRATE", 1.0f);
+    CFinances::Get().ComputeMonth();
+    EXPECT_NEAR(CFinances::Get().MonthlyInterest(), CFinances::Get().NationalDebt() * 0.2f / 12.0f,
+                CFinances::Get().NationalDebt() * 1e-6f);
 }
 
 }  // namespace

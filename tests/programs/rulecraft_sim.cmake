@@ -104,8 +104,20 @@ if(NOT rc EQUAL 2 OR NOT err MATCHES "level.txt:1: level must be a number from 0
   message(FATAL_ERROR "bad level not reported (${rc}): ${err}")
 endif()
 
+# The actions change the game: the same seed without them plays another one.
+run_sim(plain err rc --turns 2 --seed 1 --watch IncomeTax)
+if(plain STREQUAL out)
+  message(FATAL_ERROR "the actions were not applied: ${out}")
+endif()
+file(WRITE ${WORK}/late.txt "3 set IncomeTax 0.9\n")
+run_sim(late err rc --turns 0 --seed 1 --actions late.txt --watch IncomeTax)
+run_sim(none err rc --turns 0 --seed 1 --watch IncomeTax)
+if(NOT late STREQUAL none)
+  message(FATAL_ERROR "an action for turn 3 changed the state after setup: ${late}")
+endif()
+
 # 5. Bad arguments exit 2.
-foreach(bad "--turns;x" "--seed;-1" "--format;xml" "--bogus" "--mission;nowhere" "--mission;../x" "--watch;NoSuchNeuron"
+foreach(bad "--turns;x" "--turns;-3" "--seed;-1" "--seed;4294967296" "--actions;missing.txt" "--turns" "--format;xml" "--bogus" "--mission;nowhere" "--mission;../x" "--watch;NoSuchNeuron"
             "--game;${WORK}")
   run_sim(out err rc ${bad})
   if(NOT rc EQUAL 2)
@@ -126,6 +138,32 @@ file(WRITE ${WORK}/game/data/simulation/votertypes.csv "${groups}")
 run_sim(out err rc --game ${WORK}/game --turns 1 --seed 1)
 if(NOT rc EQUAL 3 OR NOT err MATCHES "VoterType data corrupted")
   message(FATAL_ERROR "broken data gave exit ${rc}: ${err}")
+endif()
+
+# 7. Without --user the user folder is a temporary one, gone at exit: after a
+# whole run, after bad arguments and after a fatal error alike.
+file(MAKE_DIRECTORY ${WORK}/tmp)
+foreach(case "0;--turns;1;--seed;1" "2;--watch;NoSuchNeuron" "3;--game;${WORK}/game;--turns;1")
+  list(POP_FRONT case expected_rc)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env TMPDIR=${WORK}/tmp ${SIM} ${case}
+                  OUTPUT_VARIABLE o ERROR_VARIABLE e RESULT_VARIABLE r WORKING_DIRECTORY ${WORK})
+  if(NOT r EQUAL expected_rc)
+    message(FATAL_ERROR "${case} gave exit ${r}, not ${expected_rc}: ${e}")
+  endif()
+  file(GLOB left ${WORK}/tmp/*)
+  if(left)
+    message(FATAL_ERROR "${case} left its temporary user folder: ${left}")
+  endif()
+endforeach()
+# With --user the folder is the player's: made when missing, and kept.
+run_sim(out err rc --turns 0 --seed 1 --user player/new)
+if(NOT rc EQUAL 0 OR NOT IS_DIRECTORY ${WORK}/player/new)
+  message(FATAL_ERROR "--user folder not made or not kept (${rc}): ${err}")
+endif()
+file(WRITE ${WORK}/afile "")
+run_sim(out err rc --turns 0 --seed 1 --user afile)
+if(NOT rc EQUAL 2)
+  message(FATAL_ERROR "a file as --user gave exit ${rc}, not 2: ${err}")
 endif()
 
 file(REMOVE_RECURSE ${WORK})

@@ -201,8 +201,14 @@ int Run(const SimArguments& args)
         user = gTemporaryUserFolder = MakeTemporaryFolder();
         if (user.empty())
             return BadArguments("cannot make a temporary user folder");
-    } else if (user[0] != '/') {
-        user = (std::filesystem::path(args.startFolder) / user).string();
+    } else {
+        if (user[0] != '/')
+            user = (std::filesystem::path(args.startFolder) / user).string();
+        // A new player folder is made, as the game makes its own on first start.
+        std::error_code ec;
+        std::filesystem::create_directories(user, ec);
+        if (!PlatformFiles::IsDirectory(user))
+            return BadArguments("cannot make the user folder " + user);
     }
     UserFolders::Get().SetBaseFolder(user);
     UserFolders::Get().Create();
