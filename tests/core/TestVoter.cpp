@@ -284,6 +284,33 @@ TEST_F(VoterTest, AVoterNeverJoinsBothPartiesInOneUpdate)
     EXPECT_EQ(parties.Count(PARTY_OPPOSITION), 0u);
 }
 
+TEST_F(VoterTest, JoiningNeedsMoreThanTheThresholdAndLittleForTheOtherSide)
+{
+    TestParties parties;
+    VoterPartyHooks::Install(&parties);
+    auto* voter = new SIM_Voter();
+    voter->SetValue(0.5f);  // no rule changes a sympathy
+    voter->PlaySymp = 0.6f;  // exactly the join threshold
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_NONE);
+    voter->PlaySymp = 0.61f;
+    voter->OppSymp = 0.11f;  // the other side still above 0.1
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_NONE);
+    voter->OppSymp = 0.1f;
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_PLAYER);
+
+    // A member stays at exactly the leave threshold and leaves below it.
+    voter->PlaySymp = 0.2f;
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_PLAYER);
+    voter->PlaySymp = 0.19f;
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_NONE);
+    EXPECT_EQ(parties.Count(PARTY_PLAYER), 0u);
+}
+
 TEST_F(VoterTest, NoPartyToJoinLeavesTheVoterUnaffiliated)
 {
     auto* voter = new SIM_Voter();
