@@ -49,6 +49,21 @@ protected:
         SIM_VoterManager::Get().Release();
         SimWorldTest::TearDown();
     }
+
+    // The tables after the voter groups, in the order game setup loads them,
+    // the network initialising.
+    static void LoadTables()
+    {
+    GetSimulation().LoadSimVals(kData + "simulation.csv");
+    GetPolicyManager().Init(kData + "policies.csv", "", kData + "sliders.csv", "");
+    GetSimulation().AttachToGroups();
+    GetSituationManager().LoadSituations(kData + "situations.csv", "");
+    GetPolicyManager().ReadPolicyFields();
+    NeuralEffect::SetInitialising(true);
+    GetPolicyManager().IntroduceUncancellablePolicies();
+    GetSimulation().CreatePendingEffects();
+    Neuron::OrderNetwork();
+    }
 };
 
 TEST_F(FirstDataSetTest, LoadsCleanlyAndStaysInRange)
@@ -65,16 +80,7 @@ TEST_F(FirstDataSetTest, LoadsCleanlyAndStaysInRange)
             Plain(name);
     }
 
-    // In the order game setup loads them.
-    GetSimulation().LoadSimVals(kData + "simulation.csv");
-    GetPolicyManager().Init(kData + "policies.csv", "", kData + "sliders.csv", "");
-    GetSimulation().AttachToGroups();
-    GetSituationManager().LoadSituations(kData + "situations.csv", "");
-    GetPolicyManager().ReadPolicyFields();
-    NeuralEffect::SetInitialising(true);
-    GetPolicyManager().IntroduceUncancellablePolicies();
-    GetSimulation().CreatePendingEffects();
-    Neuron::OrderNetwork();
+    LoadTables();
     Neuron::RecalculateAll();
 
     EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
@@ -139,15 +145,7 @@ TEST_F(FirstDataSetTest, TwoThousandVotersJoinTheWholeNetworkWithoutAnAssertion)
     SpecialNeurons::Create();
     SIM_VoterManager& voters = SIM_VoterManager::Get();
     voters.LoadVoterTypes(kData + "votertypes.csv");
-    GetSimulation().LoadSimVals(kData + "simulation.csv");
-    GetPolicyManager().Init(kData + "policies.csv", "", kData + "sliders.csv", "");
-    GetSimulation().AttachToGroups();
-    GetSituationManager().LoadSituations(kData + "situations.csv", "");
-    GetPolicyManager().ReadPolicyFields();
-    NeuralEffect::SetInitialising(true);
-    GetPolicyManager().IntroduceUncancellablePolicies();
-    GetSimulation().CreatePendingEffects();
-    Neuron::OrderNetwork();
+    LoadTables();
     voters.CreatePopulation();
     ASSERT_EQ(SIM_Voter::PopulationCount(), 2000u);
 
