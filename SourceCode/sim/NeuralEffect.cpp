@@ -103,6 +103,14 @@ bool NeuralEffect::SourceIsActive() const
 void NeuralEffect::Update()
 {
     float old = GetEffectiveOutput();
+    if (!mFirstUpdatePending && (mSteps == 1 || gInitialising)) {
+        // The input has just jumped to its target, so the step below would
+        // leave it there and the output would come out the same again: skip
+        // the second evaluation. (Most effects, every voter's links among them,
+        // take this path every turn.)
+        mLastChange = std::fabs(old - old);
+        return;
+    }
     if (mFirstUpdatePending) {
         old = 0.0f;
         mFirstUpdatePending = false;

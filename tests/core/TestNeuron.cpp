@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "TestSupport.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
@@ -134,6 +136,28 @@ TEST_F(NeuronTest, FirstUpdateReportsTheWholeOutputAsChange)
     EXPECT_FLOAT_EQ(effect->GetLastChange(), 1.0f);
     NeuralEffect::UpdateAllEffects();
     EXPECT_FLOAT_EQ(effect->GetLastChange(), 0.0f);
+}
+
+TEST_F(NeuronTest, LastChangeCountsOnlyTheInertialStep)
+{
+    // One step: the input jumps to its target before the old output is taken,
+    // so a new target shows no change. Four steps: the change is one step's worth.
+    auto* jump = new NeuralEffect(Named("Source"), Named("Target"), "0+(1.0*x)", 2.0f, 0.0f);
+    auto* walk = new NeuralEffect(Named("Source2"), Named("Target2"), "0+(1.0*x)", 2.0f, 0.0f);
+    walk->SetSteps(4);
+    NeuralEffect::UpdateAllEffects();
+    jump->SetTargetInput(1.0f);
+    walk->SetTargetInput(1.0f);
+    NeuralEffect::UpdateAllEffects();
+    EXPECT_FLOAT_EQ(jump->GetLastChange(), 0.0f);
+    EXPECT_FLOAT_EQ(jump->GetOutput(), 2.0f);
+    EXPECT_FLOAT_EQ(walk->GetLastChange(), 0.5f);
+    EXPECT_FLOAT_EQ(walk->GetOutput(), 0.5f);
+    // A formula that gives NaN reports NaN, as computing the change would.
+    auto* broken = new NeuralEffect(Named("Source3"), Named("Target3"), "0+(x/x)", 1.0f, 0.0f);
+    NeuralEffect::UpdateAllEffects();
+    NeuralEffect::UpdateAllEffects();
+    EXPECT_TRUE(std::isnan(broken->GetLastChange()));
 }
 
 TEST_F(NeuronTest, PolicySourcesAreWeighedByImplementationAndMinister)
