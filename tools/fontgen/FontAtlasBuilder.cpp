@@ -41,32 +41,32 @@ uint32_t FontAtlasBuilder::CodepointForGlyph(int glyph)
     return 0;
 }
 
-bool FontAtlasBuilder::Build(const FontSpec& spec)
+bool FontAtlasBuilder::Build(const FontRecipe& recipe)
 {
     error_.clear();
     faceFile_.clear();
-    for (const auto& candidate : spec.faceFiles) {
+    for (const auto& candidate : recipe.faceFiles) {
         if (std::filesystem::exists(candidate)) {
             faceFile_ = candidate;
             break;
         }
     }
     if (faceFile_.empty()) {
-        error_ = spec.textureName + ": none of its font files is installed";
+        error_ = recipe.textureName + ": none of its font files is installed";
         return false;
     }
 
     FaceHolder ft;
     if (FT_Init_FreeType(&ft.library) != 0 || FT_New_Face(ft.library, faceFile_.c_str(), 0, &ft.face) != 0) {
-        error_ = spec.textureName + ": FreeType cannot open " + faceFile_;
+        error_ = recipe.textureName + ": FreeType cannot open " + faceFile_;
         return false;
     }
-    if (FT_Set_Pixel_Sizes(ft.face, 0, FT_UInt(spec.pixelSize)) != 0) {
-        error_ = spec.textureName + ": cannot set pixel size";
+    if (FT_Set_Pixel_Sizes(ft.face, 0, FT_UInt(recipe.pixelSize)) != 0) {
+        error_ = recipe.textureName + ": cannot set pixel size";
         return false;
     }
 
-    const int cell = spec.cellSize;
+    const int cell = recipe.cellSize;
     // Vertical layout: the ink of every drawn glyph, above and below the baseline,
     // centred in the cell so that captions line up the same in every font.
     int above = 0, below = 0;
@@ -74,7 +74,7 @@ bool FontAtlasBuilder::Build(const FontSpec& spec)
         uint32_t cp = CodepointForGlyph(g);
         if (cp == 0) continue;
         if (FT_Load_Char(ft.face, cp, FT_LOAD_RENDER) != 0) {
-            error_ = spec.textureName + ": cannot render glyph " + std::to_string(g);
+            error_ = recipe.textureName + ": cannot render glyph " + std::to_string(g);
             return false;
         }
         FT_GlyphSlot slot = ft.face->glyph;
@@ -82,7 +82,7 @@ bool FontAtlasBuilder::Build(const FontSpec& spec)
         below = std::max(below, int(slot->bitmap.rows) - slot->bitmap_top);
     }
     if (above + below > cell) {
-        error_ = spec.textureName + ": glyphs are " + std::to_string(above + below) +
+        error_ = recipe.textureName + ": glyphs are " + std::to_string(above + below) +
                  " pixels tall, more than the cell of " + std::to_string(cell);
         return false;
     }
@@ -101,7 +101,7 @@ bool FontAtlasBuilder::Build(const FontSpec& spec)
     for (int g = 0; g < kGlyphCount; ++g) {
         uint32_t cp = CodepointForGlyph(g);
         if (cp == 0) {
-            widths_[g] = std::clamp(advanceOf(kMeasureOnlyLike) - spec.spacing, 1, cell);
+            widths_[g] = std::clamp(advanceOf(kMeasureOnlyLike) - recipe.spacing, 1, cell);
             continue;
         }
         FT_Load_Char(ft.face, cp, FT_LOAD_RENDER);
@@ -109,7 +109,7 @@ bool FontAtlasBuilder::Build(const FontSpec& spec)
         const FT_Bitmap& bm = slot->bitmap;
         int w = int(bm.width), h = int(bm.rows);
         if (w > cell) {
-            error_ = spec.textureName + ": glyph " + std::to_string(g) + " is wider than its cell";
+            error_ = recipe.textureName + ": glyph " + std::to_string(g) + " is wider than its cell";
             return false;
         }
         int x0 = std::clamp(int(slot->bitmap_left), 0, cell - w);
@@ -127,7 +127,7 @@ bool FontAtlasBuilder::Build(const FontSpec& spec)
         }
         // The game advances by width + spacing; make that the face's own advance.
         int advance = int((slot->advance.x + 32) >> 6);
-        widths_[g] = std::clamp(advance - spec.spacing, 1, cell);
+        widths_[g] = std::clamp(advance - recipe.spacing, 1, cell);
     }
     return true;
 }

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-struct FontSpec {
+struct FontRecipe {
     std::string textureName;             // e.g. "arial16.dds"
     std::vector<std::string> faceFiles;  // candidates, first existing one is used
     int nominalSize = 0;                 // pixel size at which glyphs are drawn 1:1
@@ -27,7 +27,7 @@ public:
 
     // Renders the font; false with a message in error() when the face can't be used
     // or a glyph does not fit its cell.
-    bool Build(const FontSpec& spec);
+    bool Build(const FontRecipe& recipe);
 
     int TextureSize() const { return textureSize_; }
     const std::vector<uint32_t>& Pixels() const { return pixels_; }  // 0xAARRGGBB

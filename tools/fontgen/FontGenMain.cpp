@@ -20,7 +20,7 @@ const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/";
 // The names describe the look the screens were laid out for: a compact humanist
 // sans (DejaVu Sans, condensed for the narrower one) and a neutral grotesque
 // (Liberation Sans). DejaVu stands in wherever Liberation is missing.
-std::vector<FontSpec> GameFonts()
+std::vector<FontRecipe> GameFonts()
 {
     return {
         {"tahoma12.dds", {kDejaVu + "DejaVuSansCondensed.ttf", kDejaVu + "DejaVuSans.ttf"}, 12, 12, 1, 10},
@@ -54,21 +54,21 @@ int main(int argc, char** argv)
     std::filesystem::create_directories(metricsDir);
 
     int failures = 0;
-    for (const FontSpec& spec : GameFonts()) {
+    for (const FontRecipe& recipe : GameFonts()) {
         FontAtlasBuilder builder;
-        if (!builder.Build(spec)) {
+        if (!builder.Build(recipe)) {
             std::fprintf(stderr, "fontgen: %s\n", builder.Error().c_str());
             ++failures;
             continue;
         }
         std::string error;
-        std::string texturePath = (textureDir / spec.textureName).string();
+        std::string texturePath = (textureDir / recipe.textureName).string();
         if (!DdsWriter::Write(texturePath, builder.TextureSize(), builder.TextureSize(), builder.Pixels(), error)) {
             std::fprintf(stderr, "fontgen: %s\n", error.c_str());
             ++failures;
             continue;
         }
-        std::filesystem::path metricsPath = metricsDir / (spec.textureName + ".dat");
+        std::filesystem::path metricsPath = metricsDir / (recipe.textureName + ".dat");
         std::vector<uint8_t> metrics = builder.MetricsBytes();
         std::ofstream out(metricsPath, std::ios::binary);
         out.write(reinterpret_cast<const char*>(metrics.data()), std::streamsize(metrics.size()));
@@ -77,12 +77,12 @@ int main(int argc, char** argv)
             ++failures;
             continue;
         }
-        std::string sample = spec.textureName + ": Office of the Prime Minister - 42% approval, \x80" "12bn & \xA3" "3.5m (fo fa ow)";
-        proof.DrawLine(builder, spec, sample, 10, proofY);
-        proofY += spec.nominalSize + 6;
-        proof.DrawLine(builder, spec, "The quick brown fox jumps over the lazy dog. [Tax] {x|y} @ #1 *?! ~", 10, proofY);
-        proofY += spec.nominalSize + 16;
-        std::printf("%-18s %4dx%-4d baseline %2d  from %s\n", spec.textureName.c_str(), builder.TextureSize(),
+        std::string sample = recipe.textureName + ": Office of the Prime Minister - 42% approval, \x80" "12bn & \xA3" "3.5m (fo fa ow)";
+        proof.DrawLine(builder, recipe, sample, 10, proofY);
+        proofY += recipe.nominalSize + 6;
+        proof.DrawLine(builder, recipe, "The quick brown fox jumps over the lazy dog. [Tax] {x|y} @ #1 *?! ~", 10, proofY);
+        proofY += recipe.nominalSize + 16;
+        std::printf("%-18s %4dx%-4d baseline %2d  from %s\n", recipe.textureName.c_str(), builder.TextureSize(),
                     builder.TextureSize(), builder.Baseline(), builder.FaceFile().c_str());
     }
     if (!proofPath.empty() && !proof.WritePpm(proofPath)) {

@@ -37,23 +37,23 @@ TextPreview::TextPreview(int width, int height) : width_(width), height_(height)
         }
 }
 
-int TextPreview::DrawLine(const FontAtlasBuilder& font, const FontSpec& spec, const std::string& text, int x, int y)
+int TextPreview::DrawLine(const FontAtlasBuilder& font, const FontRecipe& recipe, const std::string& text, int x, int y)
 {
     float pen = float(x);
     int previous = -1;
     const int tex = font.TextureSize();
     for (unsigned char c : text) {
         if (c == ' ') {
-            pen += float(int(spec.nominalSize * 0.25f));
+            pen += float(int(recipe.nominalSize * 0.25f));
             previous = -1;
             continue;
         }
         int g = GlyphForByte(c);
         if (g < 0) continue;
         if (previous >= 0) pen += Kerning(previous, g);
-        int cellX = (g % 10) * spec.cellSize, cellY = (g / 10) * spec.cellSize;
-        for (int v = 0; v < spec.cellSize; ++v)
-            for (int u = 0; u < spec.cellSize; ++u) {
+        int cellX = (g % 10) * recipe.cellSize, cellY = (g / 10) * recipe.cellSize;
+        for (int v = 0; v < recipe.cellSize; ++v)
+            for (int u = 0; u < recipe.cellSize; ++u) {
                 int px = int(pen) + u, py = y + v;
                 if (px < 0 || py < 0 || px >= width_ || py >= height_) continue;
                 uint32_t texel = font.Pixels()[size_t(cellY + v) * tex + size_t(cellX + u)];
@@ -61,7 +61,7 @@ int TextPreview::DrawLine(const FontAtlasBuilder& font, const FontSpec& spec, co
                 float* p = &rgb_[(size_t(py) * width_ + px) * 3];
                 for (int k = 0; k < 3; ++k) p[k] = p[k] * (1 - a) + a;
             }
-        pen += float(font.Widths()[g] + spec.spacing);
+        pen += float(font.Widths()[g] + recipe.spacing);
         previous = g;
     }
     return int(pen);

@@ -13,7 +13,7 @@ public:
     TextPreview(int width, int height);
 
     // Draws one line of text at its nominal size; returns the pen's end x.
-    int DrawLine(const FontAtlasBuilder& font, const FontSpec& spec, const std::string& text, int x, int y);
+    int DrawLine(const FontAtlasBuilder& font, const FontRecipe& recipe, const std::string& text, int x, int y);
 
     // Writes the sheet as a binary PPM.
     bool WritePpm(const std::string& path) const;
