@@ -1,6 +1,8 @@
 #pragma once
 // Helpers shared by the model's tests.
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -74,6 +76,16 @@ public:
 private:
     std::string path_;
 };
+
+// For tests that run in a child process (the game object lives once per
+// process): a failed check names itself on stderr and ends the child with 10.
+inline void ChildCheck(bool ok, const char* what)
+{
+    if (!ok) {
+        std::fprintf(stderr, "CHECK FAILED: %s\n", what);
+        std::exit(10);
+    }
+}
 
 // Whole-file helpers for tests that write data files of their own.
 inline void WriteText(const std::string& path, const std::string& text)

@@ -337,12 +337,7 @@ void ClickMenuEntry(const std::string& label)
 // progress frame, and Quit. The child reports the first failed check.
 void RunWholeGame(bool closeDuringWork)
 {
-    auto check = [](bool ok, const char* what) {
-        if (!ok) {
-            std::fprintf(stderr, "CHECK FAILED: %s\n", what);
-            std::exit(10);
-        }
-    };
+    auto check = ChildCheck;
     TempDir dir;
     std::string config = dir.Path() + "/config.muf";
     std::ofstream(config) << "[config]\nIsWindowed=1\nColorDepth=32\n";

@@ -126,12 +126,7 @@ int DrawTextureCards(const std::vector<std::string>& names)
 
 void DrawScreenshots()
 {
-    auto check = [](bool ok, const char* what) {
-        if (!ok) {
-            std::fprintf(stderr, "CHECK FAILED: %s\n", what);
-            std::exit(10);
-        }
-    };
+    auto check = ChildCheck;
     TempDir dir;
     std::string config = dir.Path() + "/config.muf";
     std::ofstream(config) << "[config]\nIsWindowed=1\n";

@@ -170,12 +170,7 @@ TEST_F(SoundsTest, ShippedTracksAndEffectsDecode)
 // In a child process: the device is process-wide, and other tests keep it open.
 void PlayWithoutDevice()
 {
-    auto check = [](bool ok, const char* what) {
-        if (!ok) {
-            std::fprintf(stderr, "CHECK FAILED: %s\n", what);
-            std::exit(10);
-        }
-    };
+    auto check = ChildCheck;
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "no-such-driver", SDL_HINT_OVERRIDE);
     LogCapture log;
     SdlAudio audio;
