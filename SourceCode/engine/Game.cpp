@@ -10,7 +10,7 @@
 #include "engine/DebugLog.h"
 #include "engine/Diagnostics.h"
 #include "engine/GameSubsystem.h"
-#include "engine/GameTurnScreens.h"
+#include "engine/GamePresentation.h"
 #include "engine/ScreenFader.h"
 #include "engine/ShellHooks.h"
 #include "gamedata/Localisation.h"
@@ -28,7 +28,6 @@
 #include "sim/NeuralEffect.h"
 #include "sim/OpinionPoll.h"
 #include "sim/TurnProcessor.h"
-#include "sim/TurnScreens.h"
 #include "sound/GUI_Sounds.h"
 
 namespace {
@@ -113,8 +112,7 @@ bool Game::Initialise()
     // Achievements and tutorial hints follow here once they exist.
     PartyNames::Get().Load();
 
-    ProgressFrameDrawer::Install(this);
-    TurnScreens::Install(&GetGameTurnScreens());
+    Presentation::Install(&GetGamePresentation());
     return true;
 }
 
@@ -388,7 +386,6 @@ void Game::Shutdown()
     DebugLog::Write("releasing d3d");
     GetD3DEngine().Release();
     Localisation::Reset();
-    ProgressFrameDrawer::Install(nullptr);
-    TurnScreens::Install(nullptr);
+    Presentation::Install(nullptr);
     DebugLog::Close();
 }

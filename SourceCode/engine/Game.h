@@ -5,13 +5,12 @@
 
 #include "engine/FrameTimer.h"
 #include "engine/GameState.h"
-#include "engine/ProgressFrameDrawer.h"
 
 class BaseGUIScreen;
 
 // The application: start-up, the frame, the state machine of full screens,
 // the display-mode toggle and shutdown. One instance, reached through GetGame().
-class Game : public ProgressFrameDrawer {
+class Game {
 public:
     // --- Process ------------------------------------------------------------
     // Creates the window and runs the start-up sequence. False when the game
@@ -41,8 +40,8 @@ public:
     // --- Frames ---------------------------------------------------------------
     void RunFrame();
     // Draws one frame without reacting to input, after answering window events;
-    // long work calls it at each progress step (see ProgressFrameDrawer).
-    void DrawProgressFrame() override;
+    // long work calls it at each progress step (see GamePresentation).
+    void DrawProgressFrame();
 
     // --- State machine ----------------------------------------------------------
     void SetState(int state);

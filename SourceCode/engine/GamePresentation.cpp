@@ -1,14 +1,16 @@
-#include "engine/GameTurnScreens.h"
+#include "engine/GamePresentation.h"
 
 #include "engine/Game.h"
 #include "sound/GUI_Sounds.h"
 
-GameTurnScreens& GetGameTurnScreens()
+GamePresentation& GetGamePresentation()
 {
-    static GameTurnScreens screens;
-    return screens;
+    static GamePresentation presentation;
+    return presentation;
 }
 
-void GameTurnScreens::ShowProcessing() { GetGame().ShowProcessing(); }
+void GamePresentation::ShowProcessing() { GetGame().ShowProcessing(); }
 
-void GameTurnScreens::SetMusicMood(int mood) { GetSounds().SetMood(mood); }
+void GamePresentation::PumpFrame() { GetGame().DrawProgressFrame(); }
+
+void GamePresentation::SetMusicMood(int mood) { GetSounds().SetMood(mood); }

@@ -1,13 +1,15 @@
 #pragma once
-#include "sim/TurnScreens.h"
+#include "sim/Presentation.h"
 
-// What the windowed game shows while turns are processed: the processing
-// state with a frame drawn at once, the music mood, and a frame at each
-// progress step. Screens built later add their own parts (dialogs, reports).
-class GameTurnScreens : public TurnScreens {
+// What the windowed game shows of the model's work: the processing state with
+// a frame drawn at once, a frame at each progress step and while the
+// population is created, and the music mood. The windows built later add
+// their own parts (dialogs, reports, election results).
+class GamePresentation : public Presentation {
 public:
     void ShowProcessing() override;
+    void PumpFrame() override;
     void SetMusicMood(int mood) override;
 };
 
-GameTurnScreens& GetGameTurnScreens();
+GamePresentation& GetGamePresentation();

@@ -1,21 +1,11 @@
 #include "gamedata/CFinanceObject.h"
 
 #include "engine/Diagnostics.h"
+#include "gamedata/Difficulty.h"
+#include "gamedata/SIM_Mission.h"
 #include "platform/NumberText.h"
 
 namespace {
-
-CFinanceObject::FloatSource& DifficultySource()
-{
-    static CFinanceObject::FloatSource source;
-    return source;
-}
-
-CFinanceObject::FloatSource& WealthSource()
-{
-    static CFinanceObject::FloatSource source;
-    return source;
-}
 
 void CheckLevel(float x)
 {
@@ -55,7 +45,5 @@ float CFinanceObject::Income(float x) const
     return income < 0.0f ? 0.0f : income;
 }
 
-void CFinanceObject::SetDifficultySource(FloatSource source) { DifficultySource() = std::move(source); }
-void CFinanceObject::SetWealthSource(FloatSource source) { WealthSource() = std::move(source); }
-float CFinanceObject::Difficulty() { return DifficultySource() ? DifficultySource()() : 0.5f; }
-float CFinanceObject::Wealth() { return WealthSource() ? WealthSource()() : 1.0f; }
+float CFinanceObject::Difficulty() { return ::Difficulty::Current(); }
+float CFinanceObject::Wealth() { return SIM_Mission::Get().Wealth(); }

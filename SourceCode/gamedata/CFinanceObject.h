@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 
 // The money side of a policy or a situation: a cost and an income that run in
 // a straight line from the figure at zero (owner's value 0) to the figure at
@@ -24,13 +23,7 @@ public:
     void SetCostMultiplier(float value) { mCostMultiplier = value; }
     void SetIncomeMultiplier(float value) { mIncomeMultiplier = value; }
 
-    // Where the difficulty (0 easiest .. 1 hardest, already adjusted for the
-    // mission's run of wins or losses) and the mission's wealth come from. The
-    // owners of the options and the mission install these; until then the
-    // difficulty is 0.5 (figures as tabled) and the wealth 1.
-    using FloatSource = std::function<float()>;
-    static void SetDifficultySource(FloatSource source);
-    static void SetWealthSource(FloatSource source);
+    // The game's difficulty (see Difficulty) and the mission's wealth.
     static float Difficulty();
     static float Wealth();
 

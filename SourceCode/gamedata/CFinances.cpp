@@ -12,7 +12,6 @@
 #include "sim/SIM_Situation.h"
 #include "sim/SIM_SituationManager.h"
 #include "sim/SimRandom.h"
-#include "sim/TurnSteps.h"
 
 namespace {
 CFinances::Ledger& InstalledLedger()
@@ -72,6 +71,7 @@ void CFinances::InitFromMission(float startingDebt, float debtCeiling)
     mDebtCeiling = debtCeiling;
     mHistoryPeak = 0.0f;
     mMonthsElapsed = 0;
+    mDebtCeilingState = DEBT_BELOW_CEILING;
 }
 
 void CFinances::ComputeMonth()
@@ -168,12 +168,12 @@ void CFinances::UpdateHistoryPeak()
 
 void CFinances::CheckDebtCeiling()
 {
-    if (mNationalDebt > mDebtCeiling) {
-        TurnSteps::Current().TriggerEvent("DebtCeilingReached");
-        return;
-    }
-    if (mMonthsElapsed > 3 && mDebtCeiling > 0.0f && mNationalDebt / mDebtCeiling > kDebtWarningShare)
-        TurnSteps::Current().AddIssue(5, "ECONOMY", "DEBT_CEILING_WARNING", "DEBT_CEILING_WARNING_TITLE");
+    if (mNationalDebt > mDebtCeiling)
+        mDebtCeilingState = DEBT_CEILING_REACHED;
+    else if (mMonthsElapsed > 3 && mDebtCeiling > 0.0f && mNationalDebt / mDebtCeiling > kDebtWarningShare)
+        mDebtCeilingState = DEBT_NEAR_CEILING;
+    else
+        mDebtCeilingState = DEBT_BELOW_CEILING;
 }
 
 void CFinances::FillHistories()

@@ -69,6 +69,12 @@ public:
     void SetDebtHistory(int i, float value) { mDebtHistory[i] = value; }
     void UpdateHistoryPeak();
 
+    // Where the debt stood against its ceiling at the latest settlement. The
+    // events and the issues list act on it: past the ceiling the game is lost,
+    // close to it the player is warned (only after the first quarter).
+    enum DebtCeilingStatus { DEBT_BELOW_CEILING, DEBT_NEAR_CEILING, DEBT_CEILING_REACHED };
+    DebtCeilingStatus DebtCeilingState() const { return mDebtCeilingState; }
+
 private:
     void ShiftHistories();
     void CheckDebtCeiling();
@@ -84,4 +90,5 @@ private:
     float mDebtCeiling = 0.0f;
     float mHistoryPeak = 0.0f;
     int mMonthsElapsed = 0;
+    DebtCeilingStatus mDebtCeilingState = DEBT_BELOW_CEILING;
 };

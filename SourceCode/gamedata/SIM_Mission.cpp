@@ -5,10 +5,11 @@
 #include "engine/DebugLog.h"
 #include "engine/Diagnostics.h"
 #include "gamedata/IniSection.h"
-#include "gamedata/MissionPolicyHooks.h"
 #include "platform/NumberText.h"
 #include "platform/PlatformFiles.h"
 #include "politics/SIM_VoterType.h"
+#include "sim/SIM_Policy.h"
+#include "sim/SIM_PolicyManager.h"
 #include "politics/VoterTuning.h"
 #include "sim/Neuron.h"
 
@@ -137,8 +138,7 @@ bool SIM_Mission::HasModule(const std::string& name) const
 
 void SIM_Mission::ApplySettings() const
 {
-    MissionPolicyHooks& policies = MissionPolicyHooks::Current();
-    policies.IntroduceUncancellablePolicies();
+    GetPolicyManager().IntroduceUncancellablePolicies();
     for (const auto& [name, value] : mSettings) {
         Neuron* neuron = Neuron::FindNeuronQuietly(name);
         if (!neuron) {
@@ -158,7 +158,8 @@ void SIM_Mission::ApplySettings() const
             break;
         }
         case NEURON_POLICY:
-            policies.ApplyPolicySetting(*neuron, value);
+            if (auto* policy = dynamic_cast<SIM_Policy*>(neuron))
+                policy->ApplyMissionSetting(value);
             break;
         default:
             break;

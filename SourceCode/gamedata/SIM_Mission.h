@@ -39,6 +39,7 @@ public:
 
     float PopulationPerVoter() const { return mPopulationPerVoter; }
     float Wealth() const { return mWealth; }
+    void SetWealth(float wealth) { mWealth = wealth; }
     float StartingDebt() const { return mStartingDebt; }
     float DebtCeiling() const { return mDebtCeiling; }
     float EconomicCycleStart() const { return mEconomicCycleStart; }

@@ -5,8 +5,7 @@
 #include "politics/TurnoutWeights.h"
 #include "sim/Calendar.h"
 #include "sim/SimulationState.h"
-#include "sim/TurnScreens.h"
-#include "sim/TurnSteps.h"
+#include "sim/Presentation.h"
 
 namespace {
 int gTermLengthMonths = ElectionManager::kDefaultTermMonths;
@@ -69,21 +68,22 @@ float ElectionManager::TermProgress() const
     return 1.0f - static_cast<float>(MonthsUntilElection()) / static_cast<float>(gTermLengthMonths);
 }
 
-void ElectionManager::CheckElection()
+void ElectionManager::CheckElection() { mElectionThisTurn = IsElectionDue(); }
+
+ElectionResult ElectionManager::HoldElection()
 {
-    if (IsElectionDue())
-        TurnScreens::Current().OpenElectionResults();
+    mElectionThisTurn = false;
+    ElectionCount count;
+    count.CountAll();
+    ElectionResult result = ConcludeElection(count);
+    Presentation::Current().ShowElectionResults(count, result);
+    return result;
 }
 
 void ElectionManager::RecordResult(unsigned playerVotes, unsigned oppositionVotes, unsigned /*abstentions*/)
 {
-    if (ElectionCount::IsVictory(playerVotes, oppositionVotes)) {
+    if (ElectionCount::IsVictory(playerVotes, oppositionVotes))
         ++mElectionsWon;
-        if (mElectionsWon == 1)
-            TurnSteps::Current().RecordFirstElectionWin();
-    } else if (mElectionsWon == 0) {
-        TurnSteps::Current().RecordElectionLossBeforeWin();
-    }
 }
 
 ElectionResult ElectionManager::ConcludeElection(const ElectionCount& count)
@@ -98,10 +98,8 @@ ElectionResult ElectionManager::ConcludeElection(const ElectionCount& count)
     result.won = count.PlayerWon();
 
     RecordResult(result.playerVotes, result.oppositionVotes, result.abstentions);
-    // Closing the results window: the next term is scheduled (after a defeat
-    // too) and the pledges chosen for it take effect.
+    // The next term is scheduled, after a defeat too.
     ScheduleNextElection();
-    TurnSteps::Current().StartManifestoTerm();
     if (!result.won)
         SimulationState::Get().SetGameOver(true);
 

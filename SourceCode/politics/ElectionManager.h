@@ -46,14 +46,18 @@ public:
     // 1 - months until the election / term length.
     float TermProgress() const;
 
-    // End of every turn: when the election is due, the results window is
-    // opened (see ElectionScreens); headless, the votes are counted at once.
+    // Right after the calendar moves on: notes whether this turn holds the
+    // election. The votes are counted only once the turn has finished.
     void CheckElection();
-    // The count is complete: records the result, schedules the next election,
-    // starts the next term's manifesto and, after a defeat, ends the game.
+    bool ElectionThisTurn() const { return mElectionThisTurn; }
+    // After the turn's last step: every vote is counted and the election
+    // concluded, then the results window is shown what was decided. Headless
+    // and windowed play decide elections here alone.
+    ElectionResult HoldElection();
+    // The count is complete: records the result, schedules the next election
+    // and, after a defeat, ends the game.
     ElectionResult ConcludeElection(const ElectionCount& count);
-    // Counts a won election; the first win of a game, and a loss before any
-    // win, go to the achievement statistics.
+    // Counts a won election.
     void RecordResult(unsigned playerVotes, unsigned oppositionVotes, unsigned abstentions);
 
     int NextElectionMonth() const { return mNextElectionMonth; }
@@ -71,5 +75,6 @@ private:
     int mNextElectionYear = 0;
     int mElectionsWon = 0;
     int mElectionsHeld = 0;
+    bool mElectionThisTurn = false;
     ElectionResult mLastResult;
 };

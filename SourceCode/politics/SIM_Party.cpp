@@ -13,29 +13,6 @@ std::vector<SIM_Party*>& PartyList()
 }
 SIM_Party* gPlayersParty = nullptr;
 SIM_Party* gOpposition = nullptr;
-
-// The voters join, leave and are pulled to the polls through these.
-class PartyVoterHooks : public VoterPartyHooks {
-public:
-    bool HasParty(PartyID id) const override { return SIM_Party::FromID(id) != nullptr; }
-    void AddMember(PartyID id, SIM_Voter* voter) override
-    {
-        if (SIM_Party* party = SIM_Party::FromID(id))
-            party->AddMember(voter);
-    }
-    void RemoveMember(PartyID id, SIM_Voter* voter) override
-    {
-        if (SIM_Party* party = SIM_Party::FromID(id))
-            party->RemoveMember(voter);
-    }
-    float TurnoutPull(PartyID id) const override
-    {
-        SIM_Party* party = SIM_Party::FromID(id);
-        return party ? party->TurnoutPull() : 0.0f;
-    }
-};
-
-PartyVoterHooks gVoterHooks;
 }  // namespace
 
 SIM_Party::SIM_Party(bool playersParty) : mPlayersParty(playersParty)
@@ -107,7 +84,6 @@ void SIM_Party::CreateParties()
     PartyNames::Get().Load();
     gPlayersParty = new SIM_Party(true);
     gOpposition = new SIM_Party(false);
-    VoterPartyHooks::Install(&gVoterHooks);
 }
 
 void SIM_Party::NameParties(const std::string& playerName, const std::string& oppositionName)

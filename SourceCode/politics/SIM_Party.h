@@ -36,6 +36,7 @@ public:
     unsigned MemberCount() const { return static_cast<unsigned>(mMembers.Size()); }
 
     float TurnoutPull() const { return mTurnoutPull; }
+    void SetTurnoutPull(float pull) { mTurnoutPull = pull; }
     int GetStatus() const { return mStatus; }
     void SetStatus(int status) { mStatus = status; }
     unsigned LastCount() const { return mLastCount; }

@@ -7,7 +7,7 @@
 #include "gamedata/NamePool.h"
 #include "gamedata/SIM_Mission.h"
 #include "politics/OpinionInputs.h"
-#include "politics/PressureGroupHooks.h"
+#include "politics/SIM_Party.h"
 #include "politics/SIM_VoterManager.h"
 #include "politics/SIM_VoterType.h"
 #include "politics/TurnoutWeights.h"
@@ -78,8 +78,6 @@ SIM_Voter::~SIM_Voter()
     }
     if (Party != PARTY_NONE)
         LeaveParty();
-    if (!mPressureGroups.empty())
-        PressureGroupHooks::Current().ForgetVoter(*this);
 }
 
 const std::vector<SIM_Voter*>& SIM_Voter::Population() { return PopulationList().Items(); }
@@ -194,7 +192,8 @@ float SIM_Voter::ComputeTurnoutChance()
     const TurnoutWeights& weights = TurnoutWeights::Current();
     float h = OpinionOfGovernment();
     PartyID leaning = h >= 0.5f ? PARTY_PLAYER : PARTY_OPPOSITION;
-    float pull = VoterPartyHooks::Current().TurnoutPull(leaning);
+    SIM_Party* leaningParty = SIM_Party::FromID(leaning);
+    float pull = leaningParty ? leaningParty->TurnoutPull() : 0.0f;
     float chance = VotTend * weights.tendency + 2.0f * std::fabs(h - 0.5f) * weights.opinion + pull * weights.party;
     if (mission.HasModule("PoliticalApathy"))
         chance *= 0.5f;
@@ -216,18 +215,19 @@ void SIM_Voter::DecideVote()
 
 void SIM_Voter::JoinParty(PartyID party)
 {
-    VoterPartyHooks& parties = VoterPartyHooks::Current();
-    if (!parties.HasParty(party))
+    SIM_Party* joined = SIM_Party::FromID(party);
+    if (!joined)
         return;
     Party = party;
-    parties.AddMember(party, this);
+    joined->AddMember(this);
 }
 
 void SIM_Voter::LeaveParty()
 {
     PartyID party = Party;
     Party = PARTY_NONE;
-    VoterPartyHooks::Current().RemoveMember(party, this);
+    if (SIM_Party* left = SIM_Party::FromID(party))
+        left->RemoveMember(this);
 }
 
 void SIM_Voter::UpdateSympathies(int rate)
@@ -291,8 +291,7 @@ void SIM_Voter::UpdateTurn(const VoterTuning& t, const OpinionFactors& factors)
         else
             group->RemoveMember(this);
     }
-    // 2. Pressure groups.
-    PressureGroupHooks::Current().UpdateVoter(*this, OpinionOfGovernment(factors));
+    // 2. Pressure groups: none yet.
     // 3. Party sympathies.
     UpdateSympathies(1, t, factors);
     // 4. Income.

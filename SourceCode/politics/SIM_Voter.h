@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "politics/VoterPartyHooks.h"
+#include "politics/PartyID.h"
 #include "sim/Neuron.h"
 
 class NeuralEffect;
@@ -85,7 +85,7 @@ public:
     static const std::vector<SIM_Voter*>& Population();
     static size_t PopulationCount();
 
-    // A party's member list keeps the voter's place here (see VoterPartyHooks).
+    // A party's member list keeps the voter's place here (a voter is in at most one party, so the party removes it without a search).
     size_t mPartySlot = kNoSlot;
     struct PartySlotOf {
         static size_t& Get(SIM_Voter* voter) { return voter->mPartySlot; }

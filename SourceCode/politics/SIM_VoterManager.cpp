@@ -8,10 +8,10 @@
 #include "platform/NumberText.h"
 #include "platform/PlatformFiles.h"
 #include "politics/OpinionInputs.h"
-#include "politics/ProgressHooks.h"
 #include "politics/RandomDraws.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterType.h"
+#include "sim/Presentation.h"
 #include "politics/VoterTuning.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
@@ -193,7 +193,7 @@ void SIM_VoterManager::ForgetIncomeDrivers()
 
 void SIM_VoterManager::CreatePopulation()
 {
-    ProgressHooks& progress = ProgressHooks::Current();
+    Presentation& progress = Presentation::Current();
     progress.ShowProgressText("Creating Voting population");
     DeleteAllVoters();
     ForgetIncomeDrivers();
@@ -218,7 +218,7 @@ void SIM_VoterManager::CreatePopulation()
             group->SetMembership(voter, RandRange(0.0f, T), T);
         if ((i + 1) % kProgressEvery == 0) {
             progress.ShowProgressText(std::to_string(i + 1) + " Voters Created");
-            progress.PumpMessages();
+            progress.PumpFrame();
         }
     }
     progress.ShowProgressText(std::to_string(count) + " Voters Created");

@@ -2,7 +2,6 @@
 
 #include "engine/Diagnostics.h"
 #include "gamedata/Localisation.h"
-#include "politics/PressureGroupHooks.h"
 #include "politics/RandomDraws.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
@@ -279,8 +278,6 @@ void SIM_VoterType::UpdateTurn()
     mShare.SetValue(share);
     mShare.Propagate();
     mShare.SetHistory(0, share);
-
-    PressureGroupHooks::Current().CheckGrudges(*this);
 
     if (LastCount == kNoCount || LastCount == mMemberCount)
         Trend = TREND_UNCHANGED;

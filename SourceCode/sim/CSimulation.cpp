@@ -3,7 +3,7 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
 #include "gamedata/SetupSection.h"
-#include "sim/IconBoard.h"
+#include "sim/Presentation.h"
 #include "sim/RecordLine.h"
 #include "sim/SIM_PolicyManager.h"
 #include "sim/SIM_SimVal.h"
@@ -81,7 +81,7 @@ void CSimulation::AttachToGroups()
         if (!group)
             continue;
         value->SetGroup(group);
-        IconBoard::Current().AddIcon(group, value);
+        Presentation::Current().AddIcon(group, value);
     }
 }
 

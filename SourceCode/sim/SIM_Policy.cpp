@@ -6,7 +6,9 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
 #include "platform/PlatformFiles.h"
-#include "sim/IconBoard.h"
+#include "politics/SIM_VoterManager.h"
+#include "politics/SIM_VoterType.h"
+#include "sim/Presentation.h"
 #include "sim/NeuralEffect.h"
 #include "sim/PoliticalCapital.h"
 #include "sim/SIM_PlayerNeuron.h"
@@ -15,12 +17,6 @@
 #include "sim/SliderDefinitions.h"
 
 namespace {
-
-SIM_Policy::VoterGroupSource& InstalledVoterGroups()
-{
-    static SIM_Policy::VoterGroupSource source;
-    return source;
-}
 
 // The fields after the "#Effects" marker; false when the marker is not where it must be.
 bool EffectFields(const std::string& record, std::vector<std::string>& fields)
@@ -103,7 +99,7 @@ SIM_Policy::~SIM_Policy()
     if (mGroup) {
         mGroup->RemovePolicy(this);
         if (IsActive())
-            IconBoard::Current().RemoveIcon(mGroup, this);
+            Presentation::Current().RemoveIcon(mGroup, this);
     }
     delete mPlayer;
 }
@@ -268,7 +264,7 @@ void SIM_Policy::Introduce()
     ASSERT_CHECK(mGroup != nullptr);
     if (mGroup) {
         mGroup->AddPolicy(this);
-        IconBoard::Current().AddIcon(mGroup, this);
+        Presentation::Current().AddIcon(mGroup, this);
     }
     SetActive(true);
 
@@ -298,7 +294,7 @@ void SIM_Policy::Cancel()
     active.erase(std::remove(active.begin(), active.end(), this), active.end());
     if (mGroup) {
         mGroup->RemovePolicy(this);
-        IconBoard::Current().RemoveIcon(mGroup, this);
+        Presentation::Current().RemoveIcon(mGroup, this);
     }
     mImplementation = 0.0f;
     mValue = 0.0f;
@@ -331,6 +327,15 @@ void SIM_Policy::AdvanceImplementation()
     mImplementation = Clamp01(mImplementation + MinisterialFactor() * (1.0f / static_cast<float>(mImplementationTurns)));
 }
 
+void SIM_Policy::ApplyMissionSetting(float value)
+{
+    if (!IsActive())
+        Introduce();
+    SetPlayerSetting(value);
+    SetValue(PlayerSetting());
+    SetInForce(1.0f);
+}
+
 void SIM_Policy::ComputePopularity() { mPopularity = PopularityOf({this}); }
 
 float SIM_Policy::PopularityOf(const std::vector<SIM_Policy*>& policies)
@@ -338,15 +343,14 @@ float SIM_Policy::PopularityOf(const std::vector<SIM_Policy*>& policies)
     // Each voter group's feeling about a policy counts by the group's size.
     float weighted = 0.0f;
     float weights = 0.0f;
-    for (const VoterGroupWeight& group : VoterGroups()) {
-        if (!group.group)
-            continue;
+    for (SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {
+        const float members = static_cast<float>(group->MemberCount());
         for (SIM_Policy* policy : policies) {
-            NeuralEffect* effect = EffectFrom(policy, group.group);
+            NeuralEffect* effect = EffectFrom(policy, group);
             if (!effect)
                 continue;
-            weighted += group.members * effect->GetEffectiveOutput();
-            weights += group.members;
+            weighted += members * effect->GetEffectiveOutput();
+            weights += members;
         }
     }
     if (weights == 0.0f)
@@ -354,15 +358,3 @@ float SIM_Policy::PopularityOf(const std::vector<SIM_Policy*>& policies)
     return Clamp01(0.5f + weighted / weights);
 }
 
-void SIM_Policy::SetVoterGroupSource(VoterGroupSource source) { InstalledVoterGroups() = std::move(source); }
-
-std::vector<VoterGroupWeight> SIM_Policy::VoterGroups()
-{
-    if (InstalledVoterGroups())
-        return InstalledVoterGroups()();
-    std::vector<VoterGroupWeight> groups;
-    for (Neuron* neuron : Neuron::All())
-        if (neuron->GetType() == NEURON_VOTERTYPE)
-            groups.push_back(VoterGroupWeight{neuron, 1.0f});
-    return groups;
-}

@@ -1,5 +1,4 @@
 #pragma once
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,13 +11,6 @@ class SIM_PlayerNeuron;
 class SIM_PolicyGroup;
 class SliderDefinition;
 class SliderDefinitions;
-
-// A voter group as the popularity of policies sees it: its neuron and how many
-// voters belong to it.
-struct VoterGroupWeight {
-    Neuron* group = nullptr;
-    float members = 0.0f;
-};
 
 // One of the player's levers. The player's slider setting reaches the policy's
 // value over its implementation time; once introduced, the policy acts on the
@@ -60,23 +52,21 @@ public:
     // Missions and uncancellable policies: in force at once at the given
     // implementation, every effect at the policy's present value.
     void SetInForce(float implementation);
+    // A mission's setting: introduced when inactive, the slider at the value,
+    // fully implemented.
+    void ApplyMissionSetting(float value);
     // One turn of implementation: grows by the ministerial factor over the
     // implementation turns, up to 1.
     void AdvanceImplementation();
     void SetImplementation(float level) { mImplementation = level; }
     float Implementation() const { return mImplementation; }
 
-    // How the voter groups affected feel about it (0.5 neutral).
+    // How the voter groups affected feel about it (0.5 neutral); each group
+    // counts by its number of members.
     void ComputePopularity();
     float Popularity() const { return mPopularity; }
     // The same over several policies together (a group's popularity).
     static float PopularityOf(const std::vector<SIM_Policy*>& policies);
-
-    // Where the voter groups and their member counts come from (the voter
-    // manager installs it). Without one, every voter-group neuron counts once.
-    using VoterGroupSource = std::function<std::vector<VoterGroupWeight>()>;
-    static void SetVoterGroupSource(VoterGroupSource source);
-    static std::vector<VoterGroupWeight> VoterGroups();
 
     // --- fields
     SIM_PolicyGroup* Group() const { return mGroup; }

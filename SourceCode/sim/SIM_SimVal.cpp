@@ -6,7 +6,7 @@
 #include "gamedata/RecordTokenizer.h"
 #include "platform/NumberText.h"
 #include "sim/CSimulation.h"
-#include "sim/IconBoard.h"
+#include "sim/Presentation.h"
 #include "sim/NeuralEffect.h"
 
 namespace {
@@ -42,7 +42,7 @@ SIM_SimVal::SIM_SimVal(const RecordLine& record) : mRecord(record)
 SIM_SimVal::~SIM_SimVal()
 {
     if (mGroup)
-        IconBoard::Current().RemoveIcon(mGroup, this);
+        Presentation::Current().RemoveIcon(mGroup, this);
     CSimulation::ForgetIncomeValue(this);
     auto& list = GetSimulation().mSimVals;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());

@@ -4,8 +4,7 @@
 
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
-#include "sim/IconBoard.h"
-#include "sim/IssueNotices.h"
+#include "sim/Presentation.h"
 #include "sim/SIM_PolicyGroup.h"
 #include "sim/SIM_PolicyManager.h"
 #include "sim/SIM_SituationManager.h"
@@ -47,7 +46,7 @@ SIM_Situation::~SIM_Situation()
 {
     // The board must never keep the icon of a situation that is gone.
     if (IsActive() && mGroup)
-        IconBoard::Current().RemoveIcon(mGroup, this);
+        Presentation::Current().RemoveIcon(mGroup, this);
     auto& list = GetSituationManager().mSituations;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -93,16 +92,16 @@ void SIM_Situation::Start()
     ASSERT_CHECK(!IsActive());
     SetActive(true);
     if (mGroup)
-        IconBoard::Current().AddIcon(mGroup, this);
-    IssueNotices::Current().AddSituationIssue(this, IssueNotices::SITUATION_STARTED);
+        Presentation::Current().AddIcon(mGroup, this);
+    Presentation::Current().NoticeSituation(this, Presentation::SITUATION_STARTED);
 }
 
 void SIM_Situation::End()
 {
     bool wasOn = IsActive();
     if (wasOn)
-        IssueNotices::Current().AddSituationIssue(this, IssueNotices::SITUATION_ENDED);
+        Presentation::Current().NoticeSituation(this, Presentation::SITUATION_ENDED);
     SetActive(false);
     if (wasOn && mGroup)
-        IconBoard::Current().RemoveIcon(mGroup, this);
+        Presentation::Current().RemoveIcon(mGroup, this);
 }

@@ -13,17 +13,15 @@
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
 #include "sim/CSimulation.h"
-#include "sim/GameConnections.h"
 #include "sim/Calendar.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
 #include "sim/OpinionPoll.h"
 #include "sim/PoliticalCapital.h"
+#include "sim/Presentation.h"
 #include "sim/SIM_PolicyManager.h"
 #include "sim/SIM_SituationManager.h"
 #include "sim/SimulationState.h"
-#include "sim/TurnScreens.h"
-#include "sim/TurnSteps.h"
 
 namespace {
 constexpr const char* kTurnBanner =
@@ -31,7 +29,7 @@ constexpr const char* kTurnBanner =
 
 bool GameIsOver()
 {
-    return TurnScreens::Current().GameOverWindowOpen() || SimulationState::Get().IsGameOver();
+    return Presentation::Current().GameOverWindowOpen() || SimulationState::Get().IsGameOver();
 }
 
 // Music mood from the poll's vote share: low, middling, high.
@@ -55,8 +53,8 @@ void TurnProcessor::ShowProgress(const std::string& text, float increment)
 {
     DebugLog::Write(text);
     mProgressText = text;
-    TurnScreens::Current().SetProgress(mProgressText, mProgress);
-    TurnScreens::Current().DrawFrame();
+    Presentation::Current().SetProgress(mProgressText, mProgress);
+    Presentation::Current().PumpFrame();
     mProgress += increment;
     if (mProgress > 1.0f)
         mProgress = 0.0f;
@@ -64,17 +62,17 @@ void TurnProcessor::ShowProgress(const std::string& text, float increment)
 
 void TurnProcessor::NextTurn()
 {
-    if (TurnScreens::Current().ModalWindowOpen())
+    if (Presentation::Current().ModalWindowOpen())
         return;
     RunTurn();
 }
 
 void TurnProcessor::RunTurn()
 {
-    TurnScreens& screens = TurnScreens::Current();
-    TurnSteps& steps = TurnSteps::Current();
+    Presentation& screens = Presentation::Current();
     SimulationState& state = SimulationState::Get();
 
+    mAutosaveDue = false;
     screens.ShowProcessingScreen(kLoadScreenPicture);
     screens.SetFinished(false);
     DebugLog::Write(kTurnBanner);
@@ -88,16 +86,11 @@ void TurnProcessor::RunTurn()
     state.AdvanceTurnNumber();
     const int turn = state.TurnNumber();
 
-    steps.ReleaseIssuesAndReports();
-    steps.UpdateMinisters();
     GetPolicyManager().AdvanceImplementation();
 
     ShowProgress("Rebuilding voters", 0.1f);
     if (CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy())
         economy->Advance();
-    steps.UpdateGrudges();
-    if (turn > 2)
-        steps.EventsTurn();
 
     ShowProgress("Neural Effects updating", 0.1f);
     NeuralEffect::UpdateAllEffects();
@@ -117,48 +110,44 @@ void TurnProcessor::RunTurn()
     SIM_VoterManager::Get().UpdateVoters();
     SIM_VoterManager::Get().UpdateVoterTypes();
     SIM_Party::UpdateParties();
-    steps.UpdatePressureGroups();
 
-    if (turn > 2) {
+    if (turn > 2)
         ShowProgress("assesing dilemmas", 0.1f);
-        steps.DilemmasTurn();
-    }
 
     CFinances::Get().SettleMonth(turn);
     Calendar::Get().AdvanceTurn();
-    if (!GameIsOver())
-        ElectionManager::Get().CheckElection();
-    steps.UpdateCynicism();
+    ElectionManager& elections = ElectionManager::Get();
+    bool electionHeld = false;
+    if (!GameIsOver()) {
+        elections.CheckElection();
+        electionHeld = elections.ElectionThisTurn();
+    }
     GetPoliticalCapital().TurnCapital();
-    steps.CompileReports();
     NeuralEffect::SetInitialising(false);
 
+    // The turn is over; only now are the votes counted.
+    if (electionHeld)
+        elections.HoldElection();
     if (!GameIsOver())
-        EndOfTurnWindows();
+        EndOfTurnWindows(electionHeld);
     screens.SetFinished(true);
 }
 
-void TurnProcessor::EndOfTurnWindows()
+void TurnProcessor::EndOfTurnWindows(bool electionHeld)
 {
-    TurnScreens& screens = TurnScreens::Current();
-    TurnSteps& steps = TurnSteps::Current();
+    Presentation& screens = Presentation::Current();
     const int turn = SimulationState::Get().TurnNumber();
-    ElectionManager& elections = ElectionManager::Get();
 
-    steps.CheckManifesto();
-    if (turn > 2 && !screens.ElectionResultsWindowOpen())
+    // The results window of an election turn stands in for the report and the music.
+    if (turn > 2 && !electionHeld)
         screens.SetMusicMood(MoodFromVoteShare(OpinionPoll::Get().VoteShare()));
     screens.CloseReportWindow();
-    if (turn > 2 && !screens.ElectionResultsWindowOpen())
+    if (turn > 2 && !electionHeld)
         screens.OpenReportWindow();
-    if (elections.MonthsUntilElection() == 3 && Options::Get().IsOn("ENABLEMANIFESTO"))
+    if (ElectionManager::Get().MonthsUntilElection() == 3 && Options::Get().IsOn("ENABLEMANIFESTO"))
         screens.OpenManifestoChooser();
-    steps.CheckAchievements();
-    const Calendar& calendar = Calendar::Get();
-    bool electionMonth =
-        calendar.Month() == elections.NextElectionMonth() && calendar.Year() == elections.NextElectionYear();
-    if (Options::Get().IsOn("AUTOSAVE") && turn > 2 && !electionMonth)
-        steps.Autosave();
+    // Never in the election turn itself, whose date is already rescheduled by now.
+    mAutosaveDue = Options::Get().IsOn("AUTOSAVE") && turn > 2 && !electionHeld;
 }
 
 void TurnProcessor::TakePoll()
@@ -167,7 +156,9 @@ void TurnProcessor::TakePoll()
     OpinionPoll::Get().Take();
 }
 
-void TurnProcessor::ReleaseGame()
+void TurnProcessor::ReleaseGame() { TearDownGame(); }
+
+void TurnProcessor::TearDownGame()
 {
     SIM_VoterManager::Get().DeleteAllVoters();
     SIM_VoterManager::Get().DeleteAllVoterTypes();
@@ -187,21 +178,15 @@ void ShowProgress(const std::string& text, float increment) { TurnProcessor::Get
 
 void TurnProcessor::SetUpGame(const std::string& missionName)
 {
-    TurnScreens& screens = TurnScreens::Current();
-    TurnSteps& steps = TurnSteps::Current();
+    Presentation& screens = Presentation::Current();
     SimulationState& state = SimulationState::Get();
     SIM_VoterManager& voters = SIM_VoterManager::Get();
     const SIM_Mission& mission = SIM_Mission::Get();
-    GameConnections::Install();
 
-    voters.DeleteAllVoters();
-    voters.DeleteAllVoterTypes();
-    for (SIM_Party* party : SIM_Party::AllParties())
-        party->ForgetMembers();
     NeuralEffect::SetInitialising(true);
     state.SetMission(missionName);
     state.SetGameOver(false);
-    steps.ClearGrudgeList();
+    mAutosaveDue = false;
 
     screens.ShowProcessingScreen(kLoadScreenPicture);
     screens.SetFinished(false);
@@ -209,20 +194,14 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     ShowProgress("Analayzing decisions", 0.1f);
     ShowProgress("Initialising game", 0.05f);
 
+    // The icons go before the neurons they show.
     screens.ClearMainScreen();
-    SIM_Party::DeleteParties();
-
-    SetRunning(false);
-    GameSubsystem::ReleaseAll();
-    Neuron::ClearNetwork();
-    NeuralEffect::ClearEffects();
-    SetRunning(true);
+    TearDownGame();
 
     SpecialNeurons::Create();
     SIM_Party::CreateParties();
     // The names typed on the new-game screen, kept by the mission.
     SIM_Party::NameParties(mission.PlayerPartyName(), mission.OppositionPartyName());
-    steps.ReleaseReports();
     NamePool::Get().LoadNames();
 
     ShowProgress("Initialising voters", 0.05f);
@@ -235,13 +214,10 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     GetSimulation().AttachToGroups();
     GetSituationManager().LoadSituations();
     GetPolicyManager().ReadPolicyFields();
-    steps.LoadEvents();
 
     ShowProgress("Loading mission", 0.05f);
     // The uncancellable policies first, then the mission's own settings.
     mission.ApplySettings();
-    steps.LoadAchievements();
-    steps.LoadDilemmas();
     CFinances::Get().InitFromMission(mission.StartingDebt(), mission.DebtCeiling());
     if (CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy())
         economy->SetUp(mission.EconomicCycleStart(), Options::Get().GetFloat("GLOBALECONOMY"));
@@ -251,13 +227,10 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     Neuron::RecalculateAll();
 
     ShowProgress("Generating ministers", 0.05f);
-    steps.CreateMinisters();
 
     state.SetTurnNumber(0);
-    steps.LoadPressureGroups();
     voters.CreatePopulation();
     ElectionManager::Get().ScheduleNextElection();
-    steps.ResetCynicism();
     Neuron::OrderNetwork();
 
     // The warm-up turns run the turn body itself: a modal window must not skip them.
@@ -269,11 +242,8 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     Neuron::ResetAllHistories();
     CFinances::Get().FillHistories();
     voters.WarmUpSympathies();
-    steps.StartPressureGroups();
-    steps.EmptyIssues();
     GetPoliticalCapital().StartCapital();
     screens.ShowPollDisplay();
-    steps.ResetManifesto();
     screens.OpenStartDialog();
     screens.SetFinished(true);
 }

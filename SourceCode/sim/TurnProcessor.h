@@ -4,7 +4,7 @@
 // The conductor of the simulation: game setup builds a whole game from the
 // data files and a mission and runs two warm-up turns; a turn runs every
 // subsystem's step in a fixed order and moves the calendar on three months.
-// Both show their progress on the processing screen (TurnScreens).
+// Both show their progress on the processing screen (see Presentation).
 class TurnProcessor {
 public:
     static constexpr const char* kLoadScreenPicture = "loadscreen.jpg";
@@ -24,6 +24,10 @@ public:
     // subsystem's data and the whole network (shutdown, tests).
     void ReleaseGame();
 
+    // The turn just processed wants an autosave: AUTOSAVE is on, the game runs
+    // on past the warm-up, and this turn held no election.
+    bool AutosaveDue() const { return mAutosaveDue; }
+
     float Progress() const { return mProgress; }
     const std::string& ProgressText() const { return mProgressText; }
 
@@ -31,9 +35,13 @@ private:
     // The turn itself, as both NextTurn and the warm-up turns of setup run it.
     void RunTurn();
     void TakePoll();
-    void EndOfTurnWindows();
+    void EndOfTurnWindows(bool electionHeld);
+    // Everything of the running game goes: the population, the parties, every
+    // subsystem's data and the whole network.
+    void TearDownGame();
 
     float mProgress = 0.0f;
+    bool mAutosaveDue = false;
     std::string mProgressText;
 };
 

@@ -1,16 +1,18 @@
 #pragma once
 // A clean model for the tests of simulation values, situations and policies:
-// the managers released, the network cleared, recording icon board and issues.
+// the managers released, the network cleared, the presentation recorded.
 #include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "RecordingPresentation.h"
 #include "TestSupport.h"
-#include "gamedata/CFinanceObject.h"
+#include "gamedata/SIM_Mission.h"
+#include "politics/SIM_Voter.h"
+#include "politics/SIM_VoterManager.h"
+#include "politics/SIM_VoterType.h"
 #include "sim/CSimulation.h"
-#include "sim/IconBoard.h"
-#include "sim/IssueNotices.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
 #include "sim/PoliticalCapital.h"
@@ -18,29 +20,14 @@
 #include "sim/SIM_PolicyManager.h"
 #include "sim/SIM_SituationManager.h"
 
-class RecordingIconBoard : public IconBoard {
-public:
-    void AddIcon(SIM_PolicyGroup* group, Neuron* neuron) override { added.emplace_back(group, neuron); }
-    void RemoveIcon(SIM_PolicyGroup* group, Neuron* neuron) override { removed.emplace_back(group, neuron); }
-    std::vector<std::pair<SIM_PolicyGroup*, Neuron*>> added;
-    std::vector<std::pair<SIM_PolicyGroup*, Neuron*>> removed;
-};
-
-class RecordingIssues : public IssueNotices {
-public:
-    void AddSituationIssue(SIM_Situation* situation, int kind) override { entries.emplace_back(situation, kind); }
-    std::vector<std::pair<SIM_Situation*, int>> entries;
-};
-
 class SimWorldTest : public NetworkTest {
 protected:
     void SetUp() override
     {
         ReleaseModel();
         NetworkTest::SetUp();
-        IconBoard::Set(&board);
-        IssueNotices::Set(&issues);
         GetPoliticalCapital().ResetCapital();
+        SIM_Mission::Get().SetWealth(1.0f);
         Diagnostics::ResetAssertionFailures();
     }
 
@@ -48,11 +35,6 @@ protected:
     {
         ReleaseModel();
         NetworkTest::TearDown();
-        IconBoard::Set(nullptr);
-        IssueNotices::Set(nullptr);
-        SIM_Policy::SetVoterGroupSource(nullptr);
-        CFinanceObject::SetDifficultySource(nullptr);
-        CFinanceObject::SetWealthSource(nullptr);
     }
 
     static void ReleaseModel()
@@ -60,6 +42,7 @@ protected:
         GetSituationManager().Release();
         GetPolicyManager().Release();
         GetSimulation().Release();
+        SIM_VoterManager::Get().Release();
     }
 
     // Writes a file in the test's folder and returns its path.
@@ -68,6 +51,17 @@ protected:
         std::string path = dir.Path() + "/" + name;
         std::ofstream(path, std::ios::binary) << text;
         return path;
+    }
+
+    // A voter group of the voter manager with the given number of members.
+    static SIM_VoterType* VoterGroupOf(const std::string& name, int members)
+    {
+        auto* group = new SIM_VoterType();
+        group->SetNames(name, name);
+        SIM_VoterManager::Get().AdoptVoterType(group);
+        for (int i = 0; i < members; ++i)
+            group->AddMember(new SIM_Voter());
+        return group;
     }
 
     static Neuron* Plain(const std::string& name, float value = 0.0f)
@@ -79,6 +73,5 @@ protected:
     }
 
     TempDir dir;
-    RecordingIconBoard board;
-    RecordingIssues issues;
+    RecordingPresentation board;
 };

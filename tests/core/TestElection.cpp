@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "RecordingPresentation.h"
 #include "TestSupport.h"
 #include "politics/ElectionCount.h"
 #include "politics/ElectionManager.h"
@@ -12,18 +13,8 @@
 #include "sim/Calendar.h"
 #include "sim/SimRandom.h"
 #include "sim/SimulationState.h"
-#include "sim/TurnScreens.h"
-#include "sim/TurnSteps.h"
 
 namespace {
-
-class RecordingSteps : public TurnSteps {
-public:
-    void RecordFirstElectionWin() override { calls.push_back("win"); }
-    void RecordElectionLossBeforeWin() override { calls.push_back("loss"); }
-    void StartManifestoTerm() override { calls.push_back("manifesto"); }
-    std::vector<std::string> calls;
-};
 
 // An electorate of fixed decisions: each entry is a vote and a preference.
 struct FakeVoter {
@@ -60,7 +51,6 @@ protected:
     void SetUp() override
     {
         NetworkTest::SetUp();
-        previous = TurnSteps::Install(&steps);
         savedCalendar = Calendar::Get();
         Calendar::Get().Set(0, 2000);
         ElectionManager::SetTermLengthMonths(48);
@@ -71,7 +61,6 @@ protected:
     void TearDown() override
     {
         ElectionCount::UsePopulation();
-        TurnSteps::Install(previous);
         Calendar::Get() = savedCalendar;
         SimulationState::Get().Reset();
         SIM_Party::DeleteParties();
@@ -85,8 +74,6 @@ protected:
         return ElectionManager::Get().ConcludeElection(count);
     }
 
-    RecordingSteps steps;
-    TurnSteps* previous = nullptr;
     Calendar savedCalendar;
 };
 
@@ -120,80 +107,62 @@ TEST_F(ElectionTest, CountingFiveAtATimeGivesTheSameCountAsAllAtOnce)
     EXPECT_EQ(fresh.Counted(), 0u);
 }
 
-TEST_F(ElectionTest, AWinIsCountedAndTheNextElectionScheduled)
+TEST_F(ElectionTest, OutcomesOfACount)
 {
-    Calendar::Get().Set(0, 2004);  // the election date
-    ElectionResult result = Hold(Votes(6, 4, 0));
-    EXPECT_TRUE(result.won);
-    EXPECT_FLOAT_EQ(result.share, 0.6f);
-    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 1);
-    EXPECT_EQ(ElectionManager::Get().NextElectionYear(), 2008);
-    EXPECT_FALSE(SimulationState::Get().IsGameOver());
-    EXPECT_EQ(steps.calls, (std::vector<std::string>{"win", "manifesto"}));
-    EXPECT_EQ(ElectionManager::Get().LastResult().playerVotes, 6u);
-
-    // A second win is not the first win of the game.
-    steps.calls.clear();
-    Hold(Votes(6, 4, 0));
-    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 2);
-    EXPECT_EQ(steps.calls, (std::vector<std::string>{"manifesto"}));
+    struct Case {
+        int player, opposition, abstain;
+        int wonBefore;
+        bool won;
+        float share;  // of the votes cast for a party
+    } cases[] = {
+        {6, 4, 0, 0, true, 0.6f},
+        {6, 4, 0, 1, true, 0.6f},
+        {4, 6, 10, 0, false, 0.4f},  // abstentions do not count
+        {5, 5, 2, 0, true, 0.5f},    // a tie keeps the government in
+        {0, 0, 8, 0, false, 0.0f},   // nobody voted for a party
+        {0, 0, 0, 0, false, 0.0f},   // no voters at all
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.player) + "/" + std::to_string(c.opposition) + "/" + std::to_string(c.abstain));
+        SimulationState::Get().Reset();
+        Calendar::Get().Set(0, 2004);  // the election date
+        ElectionManager::Get().ScheduleNextElection();
+        ElectionManager::Get().SetElectionsWon(c.wonBefore);
+        ElectionResult result = Hold(Votes(c.player, c.opposition, c.abstain));
+        EXPECT_EQ(result.won, c.won);
+        EXPECT_FLOAT_EQ(result.share, c.share);
+        EXPECT_EQ(result.won, ElectionCount::IsVictory(result.playerVotes, result.oppositionVotes));
+        EXPECT_EQ(ElectionManager::Get().ElectionsWon(), c.wonBefore + (c.won ? 1 : 0));
+        EXPECT_EQ(SimulationState::Get().IsGameOver(), !c.won);
+        // The next term is scheduled after a defeat too.
+        EXPECT_EQ(ElectionManager::Get().NextElectionYear(), 2008);
+        EXPECT_EQ(ElectionManager::Get().LastResult().playerVotes, static_cast<unsigned>(c.player));
+    }
 }
 
-TEST_F(ElectionTest, ADefeatEndsTheGameAndCountsOnlyBeforeAnyWin)
+TEST_F(ElectionTest, TheElectionIsNotedWhenDueAndDecidedOnceByTheModel)
 {
-    ElectionResult result = Hold(Votes(4, 6, 10));
-    EXPECT_FALSE(result.won);
-    EXPECT_FLOAT_EQ(result.share, 0.4f);  // abstentions do not count
-    EXPECT_TRUE(SimulationState::Get().IsGameOver());
-    EXPECT_EQ(steps.calls, (std::vector<std::string>{"loss", "manifesto"}));
-
-    // Losing after a win changes no statistics.
-    SimulationState::Get().Reset();
-    ElectionManager::Get().SetElectionsWon(1);
-    steps.calls.clear();
-    Hold(Votes(4, 6, 0));
-    EXPECT_EQ(steps.calls, (std::vector<std::string>{"manifesto"}));
-    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 1);
-}
-
-TEST_F(ElectionTest, ATieKeepsTheGovernmentInAndIsCountedAsTheWinItIsShownAs)
-{
-    ElectionResult result = Hold(Votes(5, 5, 2));
-    EXPECT_FLOAT_EQ(result.share, 0.5f);
-    EXPECT_TRUE(result.won);
-    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 1);
-    EXPECT_EQ(steps.calls, (std::vector<std::string>{"win", "manifesto"}));
-    EXPECT_FALSE(SimulationState::Get().IsGameOver());
-    EXPECT_TRUE(ElectionCount::IsVictory(5, 5));
-}
-
-TEST_F(ElectionTest, AnElectionNobodyVotesInIsLostWithShareZero)
-{
-    ElectionResult result = Hold(Votes(0, 0, 8));
-    EXPECT_FLOAT_EQ(result.share, 0.0f);
-    EXPECT_FALSE(result.won);
-    EXPECT_EQ(ElectionManager::Get().ElectionsWon(), 0);
-    EXPECT_TRUE(SimulationState::Get().IsGameOver());
-    EXPECT_EQ(steps.calls, (std::vector<std::string>{"loss", "manifesto"}));
-
-    // And with no voters at all.
-    SimulationState::Get().Reset();
-    result = Hold({});
-    EXPECT_FALSE(result.won);
-    EXPECT_FLOAT_EQ(ElectionCount::ShareOf(0, 0), 0.0f);
-}
-
-TEST_F(ElectionTest, CheckElectionHoldsTheElectionOnlyWhenDue)
-{
+    RecordingPresentation screens;
     UseElectorate(Votes(3, 1, 0));
-    int held = ElectionManager::Get().ElectionsHeld();
-    ElectionManager::Get().CheckElection();  // four years early
-    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held);
+    ElectionManager& elections = ElectionManager::Get();
+    int held = elections.ElectionsHeld();
+    elections.CheckElection();  // four years early
+    EXPECT_FALSE(elections.ElectionThisTurn());
+
     Calendar::Get().Set(0, 2004);
-    ElectionManager::Get().CheckElection();  // the default screens count at once
-    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
-    EXPECT_EQ(ElectionManager::Get().LastResult().year, 2004);
-    EXPECT_FALSE(ElectionManager::Get().IsElectionDue());
+    elections.CheckElection();
+    EXPECT_TRUE(elections.ElectionThisTurn());
+    EXPECT_EQ(elections.ElectionsHeld(), held) << "noting the date counts nothing";
+
+    ElectionResult result = elections.HoldElection();
+    EXPECT_EQ(elections.ElectionsHeld(), held + 1);
+    EXPECT_FALSE(elections.ElectionThisTurn());
+    EXPECT_EQ(result.year, 2004);
+    EXPECT_FALSE(elections.IsElectionDue());
+    // The window is shown the result the model decided.
+    ASSERT_EQ(screens.electionResults.size(), 1u);
+    EXPECT_EQ(screens.electionResults[0].playerVotes, 3u);
+    EXPECT_TRUE(screens.electionResults[0].won);
 }
 
 TEST_F(ElectionTest, PartyPullShareAndTrend)

@@ -4,7 +4,6 @@
 
 #include "VoterTestWorld.h"
 #include "gamedata/MissionList.h"
-#include "gamedata/MissionPolicyHooks.h"
 
 namespace {
 
@@ -110,16 +109,6 @@ TEST_F(MissionTest, APopulationSizeBelowOneIsAFatalDataError)
 
 TEST_F(MissionTest, SettingsApplyInFileOrderByKindOfNeuron)
 {
-    struct RecordingPolicies : MissionPolicyHooks {
-        void IntroduceUncancellablePolicies() override { log.push_back("uncancellable"); }
-        void ApplyPolicySetting(Neuron& policy, float value) override
-        {
-            log.push_back(policy.GetName() + "=" + std::to_string(value).substr(0, 3));
-        }
-        std::vector<std::string> log;
-    } policies;
-    MissionPolicyHooks::Install(&policies);
-
     auto* gdp = new TypedNeuron(NEURON_SIMVAL, "GDP");
     auto* crime = new TypedNeuron(NEURON_SIMVAL, "Crime");
     new TypedNeuron(NEURON_POLICY, "Tax");
@@ -140,8 +129,6 @@ TEST_F(MissionTest, SettingsApplyInFileOrderByKindOfNeuron)
     EXPECT_FLOAT_EQ(motorist->GetBaseValue(), 0.0f);
     EXPECT_TRUE(log.Contains("failed to find Nowhere"));
     EXPECT_TRUE(log.Contains("Motorist"));
-    EXPECT_EQ(policies.log, (std::vector<std::string>{"uncancellable", "Tax=0.5"}));
-    MissionPolicyHooks::Install(nullptr);
 }
 
 TEST_F(MissionTest, ASettingNameKeepsItsTrailingSpace)

@@ -325,14 +325,26 @@ TEST_F(PolicyTest, CostAndIncomeFollowValueMultipliersAndMinister)
     EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 45.0f);
 }
 
+TEST_F(PolicyTest, AMissionSettingPutsThePolicyInForceAtOnce)
+{
+    Load(PolicyRecord("Tariffs") + PolicyRecord("Quiet"));
+    Find("Tariffs")->ApplyMissionSetting(0.25f);
+    Find("Quiet")->Introduce();
+    Find("Quiet")->ApplyMissionSetting(0.75f);
+    for (auto [name, value] : {std::pair{"Tariffs", 0.25f}, std::pair{"Quiet", 0.75f}}) {
+        SIM_Policy* policy = Find(name);
+        EXPECT_TRUE(policy->IsActive()) << name;
+        EXPECT_FLOAT_EQ(policy->PlayerSetting(), value) << name;
+        EXPECT_FLOAT_EQ(policy->GetValue(), value) << name;
+        EXPECT_FLOAT_EQ(policy->Implementation(), 1.0f) << name;
+    }
+}
+
 TEST_F(PolicyTest, PopularityIsWeightedByMemberCount)
 {
-    Neuron* small = Plain("Small");
-    Neuron* large = Plain("Large");
-    Neuron* untouched = Plain("Untouched");
-    SIM_Policy::SetVoterGroupSource([=] {
-        return std::vector<VoterGroupWeight>{{small, 100.0f}, {large, 300.0f}, {untouched, 1000.0f}};
-    });
+    VoterGroupOf("Small", 1);
+    VoterGroupOf("Large", 3);
+    VoterGroupOf("Untouched", 10);
     Load(PolicyRecord("Tariffs", "", "TAX", "4", "\"Small,0+(0.2*x)\",\"Large,0-(0.1*x)\",\"Small,0+(0.9*x)\"") +
          PolicyRecord("Quiet", "", "TAX", "4", "\"Crime,0+(0.2*x)\""));
     SIM_Policy* policy = Find("Tariffs");
@@ -343,7 +355,7 @@ TEST_F(PolicyTest, PopularityIsWeightedByMemberCount)
     policy->SetInForce(1.0f);
     Find("Quiet")->Introduce();
     GetPolicyManager().ComputePopularity();
-    // (100 x 0.2 + 300 x -0.1) / 400 = -0.025; only the first effect into Small counts.
+    // (1 x 0.2 + 3 x -0.1) / 4 = -0.025; only the first effect into Small counts.
     EXPECT_FLOAT_EQ(policy->Popularity(), 0.475f);
     EXPECT_FLOAT_EQ(Find("Quiet")->Popularity(), 0.5f) << "no voter group affected";
 

@@ -58,7 +58,7 @@ TEST_F(SituationTest, RecordFieldsAreRead)
     ASSERT_EQ(riots->Outgoing().size(), 1u);
     EXPECT_EQ(riots->Outgoing()[0]->GetTarget(), target);
     // Never started, so loading posts nothing.
-    EXPECT_TRUE(issues.entries.empty());
+    EXPECT_TRUE(board.notices.empty());
     EXPECT_TRUE(board.removed.empty());
     EXPECT_EQ(riots->GetType(), NEURON_SITUATION);
 }
@@ -71,8 +71,8 @@ TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
 
     Drive(riots, 0.6f);
     EXPECT_TRUE(riots->IsActive());
-    ASSERT_EQ(issues.entries.size(), 1u);
-    EXPECT_EQ(issues.entries[0].second, IssueNotices::SITUATION_STARTED);
+    ASSERT_EQ(board.notices.size(), 1u);
+    EXPECT_EQ(board.notices[0].second, Presentation::SITUATION_STARTED);
     ASSERT_EQ(board.added.size(), 1u);
     EXPECT_EQ(board.added[0].second, riots);
 
@@ -80,13 +80,13 @@ TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
     EXPECT_TRUE(riots->IsActive());
     Drive(riots, 0.4f);
     EXPECT_TRUE(riots->IsActive()) << "exactly 0.4 stays on";
-    EXPECT_EQ(issues.entries.size(), 1u);
+    EXPECT_EQ(board.notices.size(), 1u);
 
     Drive(riots, 0.39f);
     EXPECT_FALSE(riots->IsActive());
-    ASSERT_EQ(issues.entries.size(), 2u);
-    EXPECT_EQ(issues.entries[1].first, riots);
-    EXPECT_EQ(issues.entries[1].second, IssueNotices::SITUATION_ENDED);
+    ASSERT_EQ(board.notices.size(), 2u);
+    EXPECT_EQ(board.notices[1].first, riots);
+    EXPECT_EQ(board.notices[1].second, Presentation::SITUATION_ENDED);
     ASSERT_EQ(board.removed.size(), 1u);
     EXPECT_EQ(board.removed[0].second, riots);
 

@@ -5,6 +5,9 @@
 
 #include "TestSupport.h"
 #include "gamedata/CFinanceObject.h"
+#include "gamedata/Options.h"
+#include "gamedata/SIM_Mission.h"
+#include "platform/NumberText.h"
 #include "sim/SliderDefinitions.h"
 
 namespace {
@@ -64,10 +67,12 @@ TEST(SliderDefinitionsTest, ShippedTableLoads)
 
 class FinanceObjectTest : public ::testing::Test {
 protected:
-    void TearDown() override
+    void SetUp() override { SIM_Mission::Get().SetWealth(1.0f); }
+    void TearDown() override { Options::Get().Section().Clear(); }
+    static void SetDifficulty(float difficulty)
     {
-        CFinanceObject::SetDifficultySource(nullptr);
-        CFinanceObject::SetWealthSource(nullptr);
+        Options::Get().Section().Clear();
+        Options::Get().Section().Add("DIFFICULTY", NumberText::FormatFixed(difficulty, 2));
     }
 };
 
@@ -80,15 +85,15 @@ TEST_F(FinanceObjectTest, StraightLinesScaledByDifficultyAndWealth)
     EXPECT_FLOAT_EQ(money.Income(0.5f), 40.0f);
     EXPECT_FLOAT_EQ(money.Income(0.0f), 0.0f) << "a negative income counts as nothing";
 
-    CFinanceObject::SetDifficultySource([] { return 0.0f; });
+    SetDifficulty(0.0f);
     EXPECT_NEAR(money.Cost(0.5f), 16.0f, 1e-4);
     EXPECT_NEAR(money.Income(0.5f), 48.0f, 1e-4);
-    CFinanceObject::SetDifficultySource([] { return 1.0f; });
+    SetDifficulty(1.0f);
     EXPECT_NEAR(money.Cost(0.5f), 24.0f, 1e-4);
     EXPECT_NEAR(money.Income(0.5f), 32.0f, 1e-4);
 
-    CFinanceObject::SetDifficultySource(nullptr);
-    CFinanceObject::SetWealthSource([] { return 2.0f; });
+    SetDifficulty(0.5f);
+    SIM_Mission::Get().SetWealth(2.0f);
     money.SetCostMultiplier(1.5f);
     EXPECT_FLOAT_EQ(money.Cost(1.0f), 90.0f);
 

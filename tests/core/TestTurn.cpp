@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <utility>
-
 #include <cmath>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "RecordingPresentation.h"
 #include "TestSupport.h"
 #include "engine/DebugLog.h"
-#include "gamedata/CGlobalEconomy.h"
 #include "gamedata/CFinances.h"
+#include "gamedata/CGlobalEconomy.h"
+#include "gamedata/Difficulty.h"
 #include "gamedata/MissionList.h"
 #include "gamedata/Options.h"
 #include "gamedata/SIM_Mission.h"
@@ -20,127 +19,48 @@
 #include "gamedata/SpecialNeurons.h"
 #include "gamedata/UserFolders.h"
 #include "platform/PlatformFiles.h"
+#include "politics/ElectionCount.h"
 #include "politics/ElectionManager.h"
 #include "politics/SIM_Party.h"
 #include "politics/SIM_Voter.h"
 #include "sim/Calendar.h"
-#include "sim/GameConnections.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
 #include "sim/OpinionPoll.h"
 #include "sim/SimRandom.h"
 #include "sim/SimulationState.h"
 #include "sim/TurnProcessor.h"
-#include "sim/TurnScreens.h"
-#include "sim/TurnSteps.h"
 
 namespace {
 
-using Log = std::vector<std::string>;
-
-// Writes every step of the later subsystems into one log, with what the
-// built-in steps had done by then.
-class RecordingSteps : public TurnSteps {
+// The screens as a turn leaves them, and the calendar at each progress step.
+class TurnScreensRecorder : public RecordingPresentation {
 public:
-    explicit RecordingSteps(Log& log) : mLog(log) {}
-    void ReleaseIssuesAndReports() override { mLog.push_back("ReleaseIssuesAndReports"); }
-    void UpdateMinisters() override { mLog.push_back("UpdateMinisters"); }
-    void UpdateGrudges() override { mLog.push_back("UpdateGrudges"); }
-    void EventsTurn() override { mLog.push_back("EventsTurn"); }
-    void UpdatePressureGroups() override
-    {
-        // After the poll, before the settlement and the calendar.
-        mLog.push_back("UpdatePressureGroups settled=" + std::to_string(CFinances::Get().MonthsElapsed()) +
-                       " month=" + std::to_string(Calendar::Get().Month()));
-    }
-    void DilemmasTurn() override { mLog.push_back("DilemmasTurn"); }
-    void UpdateCynicism() override
-    {
-        mLog.push_back("UpdateCynicism settled=" + std::to_string(CFinances::Get().MonthsElapsed()) +
-                       " month=" + std::to_string(Calendar::Get().Month()));
-    }
-    void CompileReports() override { mLog.push_back("CompileReports"); }
-    void CheckManifesto() override { mLog.push_back("CheckManifesto"); }
-    void CheckAchievements() override { mLog.push_back("CheckAchievements"); }
-    void Autosave() override { mLog.push_back("Autosave"); }
-    void StartManifestoTerm() override { mLog.push_back("StartManifestoTerm"); }
-
-    // Game setup.
-    void ClearGrudgeList() override { mLog.push_back("ClearGrudgeList"); }
-    void ReleaseReports() override { mLog.push_back("ReleaseReports"); }
-    void LoadEvents() override { mLog.push_back("LoadEvents"); }
-    void LoadAchievements() override { mLog.push_back("LoadAchievements"); }
-    void LoadDilemmas() override { mLog.push_back("LoadDilemmas"); }
-    void CreateMinisters() override { mLog.push_back("CreateMinisters"); }
-    void LoadPressureGroups() override
-    {
-        // Before the population, with the turn number back at 0.
-        mLog.push_back("LoadPressureGroups turn=" + std::to_string(SimulationState::Get().TurnNumber()) +
-                       " voters=" + std::to_string(SIM_Voter::PopulationCount()));
-    }
-    void ResetCynicism() override
-    {
-        mLog.push_back("ResetCynicism voters=" + std::to_string(SIM_Voter::PopulationCount()));
-    }
-    void StartPressureGroups() override
-    {
-        mLog.push_back("StartPressureGroups turn=" + std::to_string(SimulationState::Get().TurnNumber()));
-    }
-    void EmptyIssues() override { mLog.push_back("EmptyIssues"); }
-    void ResetManifesto() override { mLog.push_back("ResetManifesto"); }
-
-private:
-    Log& mLog;
-};
-
-class RecordingScreens : public TurnScreens {
-public:
-    explicit RecordingScreens(Log& log) : mLog(log) {}
-    bool ModalWindowOpen() override { return modal; }
-    void ShowProcessingScreen(const std::string& picture) override { mLog.push_back("ShowProcessingScreen " + picture); }
-    void NextQuotation() override { mLog.push_back("NextQuotation"); }
     void SetProgress(const std::string& text, float value) override
     {
-        mLog.push_back("progress " + text);
-        progress.emplace_back(text, value);
+        progress.push_back({text, value, Calendar::Get().Month()});
     }
-    void DrawFrame() override { ++frames; }
-    void ShowProcessing() override { mLog.push_back("ShowProcessing"); }
-    void SetFinished(bool finished) override { mLog.push_back(finished ? "finished" : "unfinished"); }
-    void CloseEventDialog() override { mLog.push_back("CloseEventDialog"); }
-    void CloseAllDialogs() override { mLog.push_back("CloseAllDialogs"); }
-    void RefreshIcons() override { mLog.push_back("RefreshIcons"); }
-    bool GameOverWindowOpen() override { return false; }
-    void SetMusicMood(int mood) override { mLog.push_back("SetMusicMood " + std::to_string(mood)); }
-    void CloseReportWindow() override { mLog.push_back("CloseReportWindow"); }
-    void OpenReportWindow() override { mLog.push_back("OpenReportWindow"); }
-    void OpenManifestoChooser() override { mLog.push_back("OpenManifestoChooser"); }
-    void ClearMainScreen() override { mLog.push_back("ClearMainScreen"); }
-    void ShowPollDisplay() override { mLog.push_back("ShowPollDisplay"); }
-    void OpenStartDialog() override { mLog.push_back("OpenStartDialog"); }
-    void OpenElectionResults() override
-    {
-        mLog.push_back("OpenElectionResults month=" + std::to_string(Calendar::Get().Month()));
-        TurnScreens::OpenElectionResults();
-    }
+    void OpenManifestoChooser() override { ++manifestoChoosers; }
+    void NextQuotation() override { ++quotations; }
+    void SetFinished(bool done) override { finished = done; }
 
-    bool modal = false;
-    int frames = 0;
-    // Each step's text with the progress value the screen showed for it.
-    std::vector<std::pair<std::string, float>> progress;
-
-private:
-    Log& mLog;
+    struct Step {
+        std::string text;
+        float value;
+        int month;
+    };
+    std::vector<Step> progress;
+    int manifestoChoosers = 0;
+    int quotations = 0;
+    bool finished = false;
 };
 
-// Installs the recorders and gives the turn an empty network to run over.
+// A turn on an empty network: the built-in steps only.
 class TurnOrderTest : public NetworkTest {
 protected:
     void SetUp() override
     {
         NetworkTest::SetUp();
-        previousSteps = TurnSteps::Install(&steps);
-        previousScreens = TurnScreens::Install(&screens);
         savedCalendar = Calendar::Get();
         Options::Get().Section().Clear();
         Options::Get().Section().Add("AUTOSAVE", "1");
@@ -155,147 +75,116 @@ protected:
     }
     void TearDown() override
     {
-        TurnSteps::Install(previousSteps);
-        TurnScreens::Install(previousScreens);
         Calendar::Get() = savedCalendar;
         Options::Get().Section().Clear();
         SimulationState::Get().Reset();
         NetworkTest::TearDown();
     }
-    // The log without the step texts, for checks of one kind of entry.
-    std::vector<std::string> Entries(const std::string& prefix) const
-    {
-        std::vector<std::string> found;
-        for (const auto& entry : log)
-            if (entry.rfind(prefix, 0) == 0)
-                found.push_back(entry);
-        return found;
-    }
 
-    Log log;
-    RecordingSteps steps{log};
-    RecordingScreens screens{log};
-    TurnSteps* previousSteps = nullptr;
-    TurnScreens* previousScreens = nullptr;
+    TurnScreensRecorder screens;
     Calendar savedCalendar;
 };
 
-TEST_F(TurnOrderTest, APlayersTurnRunsEveryStepInItsPlace)
+TEST_F(TurnOrderTest, APlayersTurnMovesTheCalendarOnAndEndsWithItsWindows)
 {
     NextTurn();
-    const Log expected = {
-        "ShowProcessingScreen loadscreen.jpg",
-        "unfinished",
-        "CloseEventDialog",
-        "NextQuotation",
-        "progress Analayzing decisions",
-        "CloseAllDialogs",
-        "ShowProcessing",
-        "ReleaseIssuesAndReports",
-        "UpdateMinisters",
-        "progress Rebuilding voters",
-        "UpdateGrudges",
-        "EventsTurn",
-        "progress Neural Effects updating",
-        "progress processing neural network",
-        "progress processing polls",
-        "progress Counting Votes...",
-        "progress calculating policy priorities",
-        "RefreshIcons",
-        "progress processing voters",
-        "UpdatePressureGroups settled=0 month=0",
-        "progress assesing dilemmas",
-        "DilemmasTurn",
-        "UpdateCynicism settled=1 month=3",
-        "CompileReports",
-        "CheckManifesto",
-        "SetMusicMood 0",
-        "CloseReportWindow",
-        "OpenReportWindow",
-        "CheckAchievements",
-        "Autosave",
-        "finished",
-    };
-    EXPECT_EQ(log, expected);
     EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
-    EXPECT_EQ(screens.frames, 9);  // one frame per progress step
+    EXPECT_EQ(Calendar::Get().Month(), 3);
+    EXPECT_TRUE(screens.finished);
     EXPECT_FALSE(NeuralEffect::IsInitialising());
+    // Every progress step draws a frame, and the calendar moves only after them all.
+    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progress.size());
+    for (const auto& step : screens.progress)
+        EXPECT_EQ(step.month, 0) << step.text;
+    EXPECT_EQ(screens.reportWindows, 1);
+    EXPECT_EQ(screens.moods.size(), 1u);
+    EXPECT_EQ(screens.quotations, 1);
+    EXPECT_TRUE(TurnProcessor::Get().AutosaveDue());
 }
 
-TEST_F(TurnOrderTest, TheFirstTwoTurnsHaveNoEventsDilemmasReportsOrAutosave)
+TEST_F(TurnOrderTest, TheWarmUpTurnsOpenNoWindowsAndNeverAutosave)
 {
     SimulationState::Get().SetTurnNumber(0);
     NextTurn();
+    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
     NextTurn();
     EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
-    EXPECT_TRUE(Entries("EventsTurn").empty());
-    EXPECT_TRUE(Entries("DilemmasTurn").empty());
-    EXPECT_TRUE(Entries("OpenReportWindow").empty());
-    EXPECT_TRUE(Entries("Autosave").empty());
-    EXPECT_TRUE(Entries("SetMusicMood").empty());
-    // Turns that start from 0 and 1 show no quotation.
-    EXPECT_TRUE(Entries("NextQuotation").empty());
-    EXPECT_EQ(Entries("CloseReportWindow").size(), 2u);
+    EXPECT_EQ(screens.reportWindows, 0);
+    EXPECT_TRUE(screens.moods.empty());
+    EXPECT_EQ(screens.quotations, 0) << "turns from 0 and 1 show no quotation";
+    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
 }
 
 TEST_F(TurnOrderTest, AModalWindowBlocksTheTurn)
 {
-    screens.modal = true;
+    screens.modalOpen = true;
     NextTurn();
     EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
-    EXPECT_TRUE(log.empty());
+    EXPECT_TRUE(screens.progress.empty());
     EXPECT_EQ(Calendar::Get().Month(), 0);
 }
 
-TEST_F(TurnOrderTest, TheElectionIsCheckedAfterTheCalendarAndEndsTheGameWhenLost)
+TEST_F(TurnOrderTest, TheElectionFallsInTheTurnThatReachesItsDateAndIsCountedAfterTheTurn)
 {
-    Calendar::Get().Set(9, 2003);  // one turn before the election
+    Calendar::Get().Set(9, 2003);  // the calendar reaches the election during this turn
+    int held = ElectionManager::Get().ElectionsHeld();
     NextTurn();
-    ASSERT_EQ(Entries("OpenElectionResults").size(), 1u);
-    // Nobody voted: lost. The end-of-turn windows are skipped once the game is over.
-    EXPECT_EQ(Entries("OpenElectionResults")[0], "OpenElectionResults month=0");
+    ASSERT_EQ(screens.electionResults.size(), 1u);
+    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
+    // Counted on the new date, then rescheduled a term on.
+    EXPECT_EQ(screens.electionResults[0].month, 0);
+    EXPECT_EQ(screens.electionResults[0].year, 2004);
+    EXPECT_EQ(ElectionManager::Get().NextElectionYear(), 2008);
+    // Nobody voted: lost, and the end-of-turn windows are skipped.
     EXPECT_TRUE(SimulationState::Get().IsGameOver());
-    EXPECT_TRUE(Entries("CheckManifesto").empty());
-    EXPECT_TRUE(Entries("OpenReportWindow").empty());
-    EXPECT_TRUE(Entries("Autosave").empty());
-    EXPECT_EQ(log.back(), "finished");
-    // The cynicism and reports still run after the election check.
-    auto election = std::find(log.begin(), log.end(), "OpenElectionResults month=0");
-    auto manifesto = std::find(log.begin(), log.end(), "StartManifestoTerm");
-    auto cynicism = std::find_if(log.begin(), log.end(), [](const std::string& e) { return e.rfind("UpdateCynicism", 0) == 0; });
-    EXPECT_LT(election, manifesto);
-    EXPECT_LT(manifesto, cynicism);
+    EXPECT_EQ(screens.reportWindows, 0);
+    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
+    EXPECT_TRUE(screens.finished);
 
-    // No further election is held once the game is over.
-    log.clear();
+    // No further election once the game is over.
     Calendar::Get().Set(0, 2008);
     NextTurn();
-    EXPECT_TRUE(Entries("OpenElectionResults").empty());
+    EXPECT_EQ(screens.electionResults.size(), 1u);
 }
 
-TEST_F(TurnOrderTest, TheManifestoChooserOpensWithThreeMonthsToGoAndNoAutosaveInTheElectionMonth)
+TEST_F(TurnOrderTest, AWonElectionTurnShowsTheResultsInsteadOfTheReportAndSkipsTheAutosave)
+{
+    // One voter, who votes for the player.
+    ElectionCount::Electorate electorate;
+    electorate.size = [] { return size_t{1}; };
+    electorate.decide = [](size_t, int& vote, float& preference) {
+        vote = ElectionCount::VOTE_PLAYER;
+        preference = 1.0f;
+    };
+    ElectionCount::SetElectorate(electorate);
+    Calendar::Get().Set(9, 2003);
+    NextTurn();
+    ElectionCount::UsePopulation();
+    ASSERT_EQ(screens.electionResults.size(), 1u);
+    EXPECT_TRUE(screens.electionResults[0].won);
+    EXPECT_FALSE(SimulationState::Get().IsGameOver());
+    EXPECT_EQ(screens.reportWindows, 0);
+    EXPECT_TRUE(screens.moods.empty());
+    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue()) << "the election turn is compared with its own date";
+}
+
+TEST_F(TurnOrderTest, TheManifestoChooserOpensWithThreeMonthsToGo)
 {
     Calendar::Get().Set(6, 2003);  // this turn ends at month 9, three months before
     NextTurn();
-    EXPECT_EQ(Entries("OpenManifestoChooser").size(), 1u);
-    log.clear();
-    NextTurn();  // a fresh turn: month 0 of 2004, not the chooser again
-    EXPECT_TRUE(Entries("OpenManifestoChooser").empty());
-
-    Options::Get().Section().Clear();  // ENABLEMANIFESTO and AUTOSAVE off
+    EXPECT_EQ(screens.manifestoChoosers, 1);
+    screens.manifestoChoosers = 0;
     ElectionManager::Get().SetNextElection(0, 2010);
     Calendar::Get().Set(6, 2009);
-    log.clear();
+    Options::Get().Section().Clear();  // ENABLEMANIFESTO and AUTOSAVE off
     NextTurn();
-    EXPECT_TRUE(Entries("OpenManifestoChooser").empty());
-    EXPECT_TRUE(Entries("Autosave").empty());
+    EXPECT_EQ(screens.manifestoChoosers, 0);
+    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
 }
 
 TEST_F(TurnOrderTest, ProgressWrapsPastOne)
 {
     TurnProcessor& processor = TurnProcessor::Get();
-    float start = processor.Progress();
-    (void)start;
     for (int i = 0; i < 30; ++i) {
         ShowProgress("step", 0.1f);
         EXPECT_GE(processor.Progress(), 0.0f);
@@ -381,7 +270,6 @@ protected:
     void TearDown() override
     {
         TurnProcessor::Get().ReleaseGame();
-        GameConnections::Uninstall();
         Options::Get().Load();  // a test may have changed an option
         SetupSection::Load();
         SimulationState::Get().Reset();
@@ -434,13 +322,9 @@ TEST_F(WholeGameTest, SetupEndsAtTurnTwoWithThePopulationAndTheNextElection)
 
 TEST_F(WholeGameTest, AModalWindowCannotSkipTheWarmUpTurns)
 {
-    class ModalScreens : public TurnScreens {
-    public:
-        bool ModalWindowOpen() override { return true; }
-    } modal;
-    TurnScreens* previous = TurnScreens::Install(&modal);
+    RecordingPresentation modal;
+    modal.modalOpen = true;
     StartGame(1);
-    TurnScreens::Install(previous);
     EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
 }
 
@@ -487,162 +371,12 @@ TEST_F(WholeGameTest, NoNumberInTheNetworkGoesBadIn200Turns)
     EXPECT_GE(ElectionManager::Get().ElectionsHeld(), 1);
 }
 
-// The increment each progress step adds after it is shown.
-float IncrementOf(const std::string& text)
+TEST_F(WholeGameTest, SettingUpAGamePumpsFramesWhileThePopulationIsCreated)
 {
-    static const std::vector<std::pair<std::string, float>> increments = {
-        {"Analayzing decisions", 0.1f},       {"Initialising game", 0.05f},
-        {"Initialising voters", 0.05f},       {"Initialising simulation", 0.05f},
-        {"Loading mission", 0.05f},           {"Generating ministers", 0.05f},
-        {"Rebuilding voters", 0.1f},          {"Neural Effects updating", 0.1f},
-        {"processing neural network", 0.1f},  {"processing polls", 0.1f},
-        {"Counting Votes...", 0.0f},          {"calculating policy priorities", 0.1f},
-        {"processing voters", 0.2f},          {"assesing dilemmas", 0.1f},
-    };
-    for (const auto& [step, increment] : increments)
-        if (step == text)
-            return increment;
-    ADD_FAILURE() << "unexpected progress step: " << text;
-    return 0.0f;
-}
-
-// A whole setup with the recorders in place.
-class RecordedGameTest : public WholeGameTest {
-protected:
-    void SetUp() override
-    {
-        WholeGameTest::SetUp();
-        previousSteps = TurnSteps::Install(&steps);
-        previousScreens = TurnScreens::Install(&screens);
-    }
-    void TearDown() override
-    {
-        TurnSteps::Install(previousSteps);
-        TurnScreens::Install(previousScreens);
-        DebugLog::SetObserver(nullptr);
-        WholeGameTest::TearDown();
-    }
-
-    Log log;
-    RecordingSteps steps{log};
-    RecordingScreens screens{log};
-    TurnSteps* previousSteps = nullptr;
-    TurnScreens* previousScreens = nullptr;
-};
-
-TEST_F(RecordedGameTest, SetupRunsEveryStepInItsPlaceAroundTwoWholeTurns)
-{
+    TurnScreensRecorder screens;
     StartGame(1);
-    ASSERT_FALSE(HasFailure());
-
-    // The two warm-up turns are whole turns: each from the processing screen to "finished".
-    auto turnStart = [&](Log::const_iterator from) {
-        return std::find(from, log.cend(), "CloseEventDialog");
-    };
-    auto first = turnStart(log.cbegin());
-    ASSERT_NE(first, log.cend());
-    auto second = turnStart(first + 1);
-    ASSERT_NE(second, log.cend());
-    ASSERT_EQ(turnStart(second + 1), log.cend());
-
-    // Each turn opens with the processing screen, two entries before its first dialog step.
-    const Log before(log.cbegin(), first - 2);
-    const Log expectedBefore = {
-        "ClearGrudgeList",
-        "ShowProcessingScreen loadscreen.jpg",
-        "unfinished",
-        "NextQuotation",
-        "progress Analayzing decisions",
-        "progress Initialising game",
-        "ClearMainScreen",
-        "ReleaseReports",
-        "progress Initialising voters",
-        "progress Initialising simulation",
-        "LoadEvents",
-        "progress Loading mission",
-        "LoadAchievements",
-        "LoadDilemmas",
-        "progress Generating ministers",
-        "CreateMinisters",
-        "LoadPressureGroups turn=0 voters=0",
-        "ResetCynicism voters=300",
-    };
-    EXPECT_EQ(before, expectedBefore);
-
-    const Log firstTurn(first - 2, second - 2);
-    const Log expectedWarmUp = {
-        "ShowProcessingScreen loadscreen.jpg",
-        "unfinished",
-        "CloseEventDialog",
-        "CloseAllDialogs",
-        "ShowProcessing",
-        "ReleaseIssuesAndReports",
-        "UpdateMinisters",
-        "progress Rebuilding voters",
-        "UpdateGrudges",
-        "progress Neural Effects updating",
-        "progress processing neural network",
-        "progress processing polls",
-        "progress Counting Votes...",
-        "progress calculating policy priorities",
-        "RefreshIcons",
-        "progress processing voters",
-        "UpdatePressureGroups settled=0 month=0",
-        "UpdateCynicism settled=1 month=3",
-        "CompileReports",
-        "CheckManifesto",
-        "CloseReportWindow",
-        "CheckAchievements",
-        "finished",
-        "unfinished",
-    };
-    EXPECT_EQ(firstTurn, expectedWarmUp);
-
-    auto afterTurns = std::find(second, log.cend(), "finished");
-    ASSERT_NE(afterTurns, log.cend());
-    const Log after(afterTurns, log.cend());
-    const Log expectedAfter = {
-        "finished",
-        "unfinished",
-        "StartPressureGroups turn=2",
-        "EmptyIssues",
-        "ShowPollDisplay",
-        "ResetManifesto",
-        "OpenStartDialog",
-        "finished",
-    };
-    EXPECT_EQ(after, expectedAfter);
-}
-
-TEST_F(RecordedGameTest, EveryProgressStepIsLoggedShownAndThenAddsItsIncrement)
-{
-    Log logged;
-    DebugLog::SetObserver([&](const std::string& line) { logged.push_back(line); });
-    StartGame(1);
-    NextTurn();
-    DebugLog::SetObserver(nullptr);
-
-    const auto& shown = screens.progress;
-    ASSERT_GT(shown.size(), 20u);
-    for (size_t i = 0; i + 1 < shown.size(); ++i) {
-        float next = shown[i].second + IncrementOf(shown[i].first);
-        if (next > 1.0f)
-            next = 0.0f;
-        EXPECT_FLOAT_EQ(shown[i + 1].second, next) << "after " << shown[i].first << " (step " << i << ")";
-        EXPECT_GE(shown[i].second, 0.0f);
-        EXPECT_LE(shown[i].second, 1.0f);
-    }
-    // Every step is written to the debug log, in the order shown, and each turn starts with the banner.
-    std::vector<std::string> loggedSteps;
-    for (const auto& line : logged)
-        if (std::any_of(shown.begin(), shown.end(), [&](const auto& step) { return step.first == line; }))
-            loggedSteps.push_back(line);
-    ASSERT_EQ(loggedSteps.size(), shown.size());
-    for (size_t i = 0; i < shown.size(); ++i)
-        EXPECT_EQ(loggedSteps[i], shown[i].first);
-    EXPECT_EQ(std::count_if(logged.begin(), logged.end(),
-                            [](const std::string& line) { return line.find("Processing new turn") != std::string::npos; }),
-              3);
+    // A frame for each progress step, and one for every 51 voters created.
+    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progress.size() + 300 / 51);
 }
 
 TEST_F(WholeGameTest, TheEconomyOptionsReachTheCycleAndTheFinances)
@@ -661,11 +395,11 @@ TEST_F(WholeGameTest, TheEconomyOptionsReachTheCycleAndTheFinances)
 
     // DIFFICULTY reaches every cost and income, clamped to 0..1.
     Options::Get().SetFloat("DIFFICULTY", 0.0f);
-    EXPECT_FLOAT_EQ(GameConnections::EffectiveDifficulty(), 0.0f);
+    EXPECT_FLOAT_EQ(Difficulty::Current(), 0.0f);
     Options::Get().SetFloat("DIFFICULTY", 1.5f);
-    EXPECT_FLOAT_EQ(GameConnections::EffectiveDifficulty(), 1.0f);
+    EXPECT_FLOAT_EQ(Difficulty::Current(), 1.0f);
     Options::Get().SetFloat("DIFFICULTY", -0.5f);
-    EXPECT_FLOAT_EQ(GameConnections::EffectiveDifficulty(), 0.0f);
+    EXPECT_FLOAT_EQ(Difficulty::Current(), 0.0f);
     CFinances::Get().ComputeMonth();
     float easyIncome = CFinances::Get().MonthlyIncome();
     Options::Get().SetFloat("DIFFICULTY", 1.0f);

@@ -212,8 +212,7 @@ TEST_F(VoterTest, OpinionSubtractsCynicismAndTheManifestoPenaltyNearAnElection)
 
 TEST_F(VoterTest, SympathyGrowsOnOneSideOnly)
 {
-    TestParties parties;
-    VoterPartyHooks::Install(&parties);
+    CreateParties();
     auto* voter = new SIM_Voter();
     voter->SetValue(0.9f);  // above 0.65: the player's side grows...
     voter->OppSymp = 0.05f;  // ...once the opposition's has gone
@@ -242,8 +241,7 @@ TEST_F(VoterTest, SympathyGrowsOnOneSideOnly)
 TEST_F(VoterTest, WithoutTuningNothingMovesAndNobodyVotes)
 {
     SetTuning({});
-    TestParties parties;
-    VoterPartyHooks::Install(&parties);
+    CreateParties();
     auto* voter = new SIM_Voter();
     voter->SetValue(1.0f);
     voter->VotTend = 1.0f;
@@ -266,28 +264,26 @@ TEST_F(VoterTest, AVoterNeverJoinsBothPartiesInOneUpdate)
     // Thresholds low enough that both joining rules would hold.
     SetTuningValue("VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.05");
     SetTuningValue("VOTER_PLAYER_JOIN_THRESHHOLD", "0.05");
-    TestParties parties;
-    VoterPartyHooks::Install(&parties);
+    CreateParties();
     auto* voter = new SIM_Voter();
     voter->SetValue(0.5f);  // no rule changes a sympathy
     voter->OppSymp = 0.08f;
     voter->PlaySymp = 0.08f;
     voter->UpdateSympathies(1);
     EXPECT_EQ(voter->Party, PARTY_OPPOSITION);
-    EXPECT_EQ(parties.Count(PARTY_OPPOSITION), 1u);
-    EXPECT_EQ(parties.Count(PARTY_PLAYER), 0u);
+    EXPECT_EQ(PartyMembers(PARTY_OPPOSITION), 1u);
+    EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
 
     // Leaving below the leave threshold, then free to join again.
     voter->OppSymp = 0.1f;
     voter->UpdateSympathies(1);
     EXPECT_EQ(voter->Party, PARTY_NONE);
-    EXPECT_EQ(parties.Count(PARTY_OPPOSITION), 0u);
+    EXPECT_EQ(PartyMembers(PARTY_OPPOSITION), 0u);
 }
 
 TEST_F(VoterTest, JoiningNeedsMoreThanTheThresholdAndLittleForTheOtherSide)
 {
-    TestParties parties;
-    VoterPartyHooks::Install(&parties);
+    CreateParties();
     auto* voter = new SIM_Voter();
     voter->SetValue(0.5f);  // no rule changes a sympathy
     voter->PlaySymp = 0.6f;  // exactly the join threshold
@@ -308,7 +304,7 @@ TEST_F(VoterTest, JoiningNeedsMoreThanTheThresholdAndLittleForTheOtherSide)
     voter->PlaySymp = 0.19f;
     voter->UpdateSympathies(1);
     EXPECT_EQ(voter->Party, PARTY_NONE);
-    EXPECT_EQ(parties.Count(PARTY_PLAYER), 0u);
+    EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
 }
 
 TEST_F(VoterTest, NoPartyToJoinLeavesTheVoterUnaffiliated)
@@ -334,10 +330,7 @@ TEST_F(VoterTest, ApathyHalvesTheRateWithoutStoppingIt)
 TEST_F(VoterTest, TurnoutFormulaAndModules)
 {
     TurnoutWeights::LoadFromTuning();  // opinion 0.5, tendency 0.4, party 0.3
-    TestParties parties;
-    parties.playerPull = 0.5f;
-    parties.oppositionPull = 1.0f;
-    VoterPartyHooks::Install(&parties);
+    CreateParties(0.5f, 1.0f);
     auto* voter = new SIM_Voter();
     voter->VotTend = 0.5f;
 
@@ -386,8 +379,7 @@ TEST_F(VoterTest, PartyMembersLeanToTheirPartyAndAlwaysVote)
 
 TEST_F(VoterTest, DeletingAVoterUnlinksItEverywhereAndLeavesOthersInPlace)
 {
-    TestParties parties;
-    VoterPartyHooks::Install(&parties);
+    CreateParties();
     SIM_VoterType* a = AddGroup("GroupA");
     SIM_VoterType* b = AddGroup("GroupB");
     std::vector<SIM_Voter*> voters;
@@ -408,7 +400,7 @@ TEST_F(VoterTest, DeletingAVoterUnlinksItEverywhereAndLeavesOthersInPlace)
     EXPECT_EQ(NeuralEffect::Count(), effects - 2);
     EXPECT_EQ(a->Outgoing().size(), outgoing - 1);
     EXPECT_EQ(a->MemberCount(), 4u);
-    EXPECT_EQ(parties.Count(PARTY_PLAYER), 0u);
+    EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
     EXPECT_EQ(SIM_Voter::PopulationCount(), 4u);
     std::vector<SIM_Voter*> expected{voters[0], voters[1], voters[3], voters[4]};
     EXPECT_EQ(a->Members(), expected);

@@ -3,7 +3,6 @@
 #include <set>
 
 #include "VoterTestWorld.h"
-#include "politics/PressureGroupHooks.h"
 #include "sim/NeuralEffect.h"
 
 namespace {
@@ -199,20 +198,6 @@ TEST_F(VoterTypeTest, TrendAndChangeFollowTheMemberCount)
     group->UpdateTurn();
     EXPECT_EQ(group->Trend, SIM_VoterType::TREND_UNCHANGED);
     EXPECT_EQ(group->Change, 0);
-}
-
-TEST_F(VoterTypeTest, TheGrudgeCheckRunsInTheGroupsTurn)
-{
-    struct CountingGrudges : PressureGroupHooks {
-        void CheckGrudges(SIM_VoterType&) override { ++checks; }
-        int checks = 0;
-    } hooks;
-    PressureGroupHooks::Install(&hooks);
-    AddGroup("A");
-    AddGroup("B");
-    SIM_VoterManager::Get().UpdateVoterTypes();
-    EXPECT_EQ(hooks.checks, 2);
-    PressureGroupHooks::Install(nullptr);
 }
 
 TEST_F(VoterTypeTest, PollsCountVotesOfMembers)

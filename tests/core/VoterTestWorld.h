@@ -1,58 +1,24 @@
 #pragma once
 // A clean population model for the voter and mission tests: no voters or
-// groups, neutral hooks, an empty mission and chosen tuning numbers.
+// groups, no parties, an empty mission and chosen tuning numbers.
 #include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "RecordingPresentation.h"
 #include "TestSupport.h"
 #include "gamedata/NamePool.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SetupSection.h"
 #include "politics/OpinionInputs.h"
-#include "politics/PressureGroupHooks.h"
-#include "politics/ProgressHooks.h"
+#include "politics/SIM_Party.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
 #include "politics/SIM_VoterType.h"
 #include "politics/TurnoutWeights.h"
-#include "politics/VoterPartyHooks.h"
 #include "sim/SimRandom.h"
 #include "sim/SlotList.h"
-
-// Two parties with real member lists, as the party code keeps them.
-class TestParties : public VoterPartyHooks {
-public:
-    bool HasParty(PartyID party) const override { return party != PARTY_NONE; }
-    void AddMember(PartyID party, SIM_Voter* voter) override { List(party).Add(voter); }
-    void RemoveMember(PartyID party, SIM_Voter* voter) override { List(party).Remove(voter); }
-    float TurnoutPull(PartyID party) const override { return party == PARTY_PLAYER ? playerPull : oppositionPull; }
-    size_t Count(PartyID party) { return List(party).Size(); }
-
-    float playerPull = 0.0f;
-    float oppositionPull = 0.0f;
-
-private:
-    SlotList<SIM_Voter, SIM_Voter::PartySlotOf>& List(PartyID party) { return party == PARTY_PLAYER ? player : opposition; }
-    SlotList<SIM_Voter, SIM_Voter::PartySlotOf> player;
-    SlotList<SIM_Voter, SIM_Voter::PartySlotOf> opposition;
-};
-
-class RecordingProgress : public ProgressHooks {
-public:
-    void ShowProgressText(const std::string& text) override { texts.push_back(text); }
-    void PumpMessages() override { ++pumps; }
-    bool Showed(const std::string& text) const
-    {
-        for (const auto& t : texts)
-            if (t == text)
-                return true;
-        return false;
-    }
-    std::vector<std::string> texts;
-    int pumps = 0;
-};
 
 // The tuning numbers the tests start from (the shipped file's shape).
 inline std::map<std::string, std::string> StandardTuning()
@@ -105,9 +71,9 @@ protected:
     {
         SIM_VoterManager::Get().Release();
         SIM_VoterManager::Get().SetPopulationSize(0);
-        VoterPartyHooks::Install(nullptr);
-        PressureGroupHooks::Install(nullptr);
-        ProgressHooks::Install(nullptr);
+        for (SIM_Party* party : SIM_Party::AllParties())
+            party->ForgetMembers();
+        SIM_Party::DeleteParties();
         OpinionInputs::Reset();
         TurnoutWeights::Current() = TurnoutWeights();
         SIM_Mission::Get().Clear();
@@ -170,6 +136,15 @@ protected:
         neuron->SetValue(value);
         return neuron;
     }
+
+    // Both parties, with the turnout pull each has on the voters leaning to it.
+    static void CreateParties(float playerPull = 0.0f, float oppositionPull = 0.0f)
+    {
+        SIM_Party::CreateParties();
+        SIM_Party::FromID(PARTY_PLAYER)->SetTurnoutPull(playerPull);
+        SIM_Party::FromID(PARTY_OPPOSITION)->SetTurnoutPull(oppositionPull);
+    }
+    static size_t PartyMembers(PartyID party) { return SIM_Party::FromID(party)->MemberCount(); }
 
     // A voter linked to every group of the manager at weight 0 (no member).
     SIM_Voter* NewVoter()

@@ -29,6 +29,7 @@
 #include "platform/sdl/SdlVideo.h"
 #include "sim/NeuralEffect.h"
 #include "sim/OpinionPoll.h"
+#include "sim/Presentation.h"
 #include "sound/GUI_Sounds.h"
 
 namespace {
@@ -409,7 +410,7 @@ void RunWholeGame(bool closeDuringWork)
     game.ShowProcessing();
     check(game.FramesDrawn() == frames + 1, "ShowProcessing draws at once");
     PushButton(SDL_MOUSEBUTTONDOWN, 10, 10);
-    ProgressFrameDrawer::DrawFrame();
+    Presentation::Current().PumpFrame();
     check(game.FramesDrawn() == frames + 2, "progress frames draw");
     check(!GetInput().LeftHeld, "input is not handled during progress frames");
     check(game.State == STATE_PROCESSING, "a swallowed click changes nothing");
@@ -421,7 +422,7 @@ void RunWholeGame(bool closeDuringWork)
         SDL_Event quit{};
         quit.type = SDL_QUIT;
         SDL_PushEvent(&quit);
-        ProgressFrameDrawer::DrawFrame();
+        Presentation::Current().PumpFrame();
         check(!game.IsQuitPosted() && IsRunning(), "no shutdown under the feet of the work");
         check(!game.RunLoopOnce(), "the close is honoured afterwards");
     } else {

@@ -1,0 +1,70 @@
+#pragma once
+#include <string>
+
+class ElectionCount;
+class Neuron;
+class SIM_PolicyGroup;
+class SIM_Situation;
+struct ElectionResult;
+
+// Everything the model asks of the screens, in one place: the processing
+// screen and its progress, frames drawn during long work, icons and notices
+// on the main screen, and the windows a turn opens, closes or asks about.
+// The model never draws and never decides anything here; it only tells.
+//
+// The headless default does nothing, so the runner and the tests play the
+// same game as the window. The game installs its own once at start-up;
+// tests may install one that records.
+class Presentation {
+public:
+    virtual ~Presentation() = default;
+
+    // The installed presentation, or the headless one; never null.
+    static Presentation& Current();
+    // Installs a presentation (not owned); null puts the headless one back.
+    static void Install(Presentation* presentation);
+
+    // --- the processing screen and long work
+    // Switches to it: not finished, showing the given picture.
+    virtual void ShowProcessingScreen(const std::string& /*picture*/) {}
+    virtual void NextQuotation() {}
+    // The text and value (0..1) of the latest progress step.
+    virtual void SetProgress(const std::string& /*text*/, float /*value*/) {}
+    // A line of detail within a long step, such as voters created so far.
+    virtual void ShowProgressText(const std::string& /*text*/) {}
+    // Draws one frame and answers pending window events, so that the window
+    // never looks hung while a turn or a setup runs inside one handler.
+    virtual void PumpFrame() {}
+    // Makes the processing screen current and draws a frame before the calculations.
+    virtual void ShowProcessing() {}
+    virtual void SetFinished(bool /*finished*/) {}
+
+    // --- the main screen
+    // A value, situation or policy gains or loses its icon in a group's area.
+    // Removing an icon that is not there is harmless; anything deleted while
+    // it shows an icon removes it first, so no icon outlives its neuron.
+    virtual void AddIcon(SIM_PolicyGroup* /*group*/, Neuron* /*neuron*/) {}
+    virtual void RemoveIcon(SIM_PolicyGroup* /*group*/, Neuron* /*neuron*/) {}
+    virtual void RefreshIcons() {}
+    // Deletes the main screen's icons and resets its top strip (game setup).
+    virtual void ClearMainScreen() {}
+    virtual void ShowPollDisplay() {}
+    // A situation started or ended: an entry in the issues list.
+    enum SituationNotice { SITUATION_STARTED = 1, SITUATION_ENDED = 2 };
+    virtual void NoticeSituation(SIM_Situation* /*situation*/, SituationNotice /*notice*/) {}
+
+    // --- windows
+    // A modal window is open: no turn may be processed.
+    virtual bool ModalWindowOpen() { return false; }
+    virtual bool GameOverWindowOpen() { return false; }
+    virtual void CloseEventDialog() {}
+    virtual void CloseAllDialogs() {}
+    virtual void SetMusicMood(int /*mood*/) {}
+    virtual void CloseReportWindow() {}
+    virtual void OpenReportWindow() {}
+    virtual void OpenManifestoChooser() {}
+    virtual void OpenStartDialog() {}
+    // The election of this turn has been counted and concluded by the model;
+    // the results window replays that count and shows that result.
+    virtual void ShowElectionResults(const ElectionCount& /*count*/, const ElectionResult& /*result*/) {}
+};
