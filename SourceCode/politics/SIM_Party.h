@@ -63,7 +63,7 @@ public:
     static void UpdateParties(size_t voterCount);
     // The same with the population's size.
     static void UpdateParties();
-    // The party of a saved or hooked party number (PARTY_PLAYER, PARTY_OPPOSITION); null otherwise.
+    // The party of a party number (PARTY_PLAYER, PARTY_OPPOSITION), as voters and saves hold it; null otherwise.
     static SIM_Party* FromID(PartyID id);
 
 private:
