@@ -1,14 +1,15 @@
 #include "engine/Game.h"
 
-#include <SDL.h>
-
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "engine/BaseGUIScreen.h"
 #include "engine/CInput.h"
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "engine/Diagnostics.h"
+#include "engine/GameEventSink.h"
 #include "engine/GameSubsystem.h"
 #include "engine/GameTurnScreens.h"
 #include "engine/ScreenFader.h"
@@ -17,10 +18,6 @@
 #include "gamedata/Options.h"
 #include "gamedata/SetupSection.h"
 #include "gamedata/UserFolders.h"
-#include "gamedata/UserSettingsFile.h"
-#include "platform/IniFile.h"
-#include "platform/NumberText.h"
-#include "platform/PlatformFiles.h"
 #include "platform/sdl/SdlEvents.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlVideo.h"
@@ -30,11 +27,6 @@
 #include "sim/TurnProcessor.h"
 #include "sim/TurnScreens.h"
 #include "sound/GUI_Sounds.h"
-
-namespace {
-constexpr const char* kConfigFile = "data\\config.muf";
-constexpr const char* kConfigSection = "config";
-}  // namespace
 
 Game& GetGame()
 {
@@ -49,6 +41,7 @@ bool Game::CreateMainWindow()
 {
     std::string title = translate("APP_TITLE");
     SdlVideo& video = GetSdlVideo();
+    video.SetLogWriter(&DebugLog::Write);
     if (!video.CreateMainWindow(title, 800, 600)) {
         std::string reason = video.LastError();
         SdlMessageBox::Show("Failed to CreateWindow", reason, SdlMessageBox::Icon::Error);
@@ -56,7 +49,7 @@ bool Game::CreateMainWindow()
         return false;
     }
     video.SetWindowIcon("data/icon.ico");
-    SDL_RaiseWindow(video.Window());
+    video.RaiseWindow();
     return true;
 }
 
@@ -126,7 +119,7 @@ void Game::SetDesktopSizeForTests(int width, int height)
 
 bool Game::SetupDisplay()
 {
-    int colourDepth = IniFile::ReadInt(ConfigReadPath(), kConfigSection, "ColorDepth", 0);
+    int colourDepth = config_.ReadInt("ColorDepth", 0);
     int desktopWidth = desktopWidth_;
     int desktopHeight = desktopHeight_;
     if (desktopWidth <= 0 || desktopHeight <= 0)
@@ -134,7 +127,7 @@ bool Game::SetupDisplay()
 
     DisplayLayout layout = LayOutDisplay(desktopWidth, desktopHeight);
     if (layout.forceFullScreen)
-        WriteConfigInt("IsWindowed", 0);
+        config_.WriteInt("IsWindowed", 0);
     UIScale = layout.uiScale;
     if (layout.desktopTooSmall)
         DebugLog::Write("WARNING - > invalid desktop resoltuion");
@@ -160,32 +153,6 @@ Game::DisplayLayout Game::LayOutDisplay(int desktopWidth, int desktopHeight)
     return layout;
 }
 
-std::string Game::ConfigReadPath() const
-{
-    return configPath_.empty() ? UserSettingsFile(kConfigFile).ReadPath() : configPath_;
-}
-
-std::string Game::ConfigWritePath() const
-{
-    if (!configPath_.empty())
-        return configPath_;
-    std::string path = UserSettingsFile(kConfigFile).WritePath();
-    return path.empty() ? PlatformFiles::NormalizeSlashes(kConfigFile) : path;
-}
-
-void Game::WriteConfigInt(const std::string& key, int value)
-{
-    std::string path = ConfigWritePath();
-    // The player's copy starts as a copy of the shipped settings, so the
-    // other switches keep their values.
-    std::string shipped;
-    if (!PlatformFiles::IsFile(path) && PlatformFiles::ReadFile(ConfigReadPath(), shipped))
-        PlatformFiles::WriteFileAtomically(path, shipped);
-    std::string error;
-    if (!IniFile::WriteString(path, kConfigSection, key, NumberText::FormatInt(value), &error))
-        TRACE_MESSAGE("Failed to write " + path + ": " + error);
-}
-
 void Game::ApplyScreenSize()
 {
     GetInput().SetScreenSize(g_ScreenWidth, g_ScreenHeight);
@@ -203,7 +170,8 @@ int Game::RunMessageLoop()
 
 bool Game::RunLoopOnce()
 {
-    SdlEvents::Pump(*this);
+    GameEventSink sink(*this);
+    SdlEvents::Pump(sink);
     if (closeDuringWork_) {
         closeDuringWork_ = false;
         OnCloseRequested();
@@ -212,7 +180,7 @@ bool Game::RunLoopOnce()
         return false;
     if (active_)
         RunFrame();
-    SDL_Delay(1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
     GetSounds().Update();
     return !quitPosted_;
 }
@@ -236,7 +204,8 @@ void Game::DrawProgressFrame()
     // Nested: the long work runs inside an input handler. Window events are
     // answered, input is only tracked, and a close request waits for the work.
     ++inProgressFrame_;
-    SdlEvents::Pump(*this);
+    GameEventSink sink(*this);
+    SdlEvents::Pump(sink);
     GetInput().SwallowQueuedRecords();
     DrawFrame();
     --inProgressFrame_;
@@ -355,8 +324,8 @@ void Game::PostQuit(int exitCode)
 
 void Game::ToggleDisplayMode()
 {
-    int windowed = IniFile::ReadInt(ConfigReadPath(), kConfigSection, "IsWindowed", 0);
-    WriteConfigInt("IsWindowed", windowed == 1 ? 0 : 1);
+    int windowed = config_.ReadInt("IsWindowed", 0);
+    config_.WriteInt("IsWindowed", windowed == 1 ? 0 : 1);
     D3DEngine& engine = GetD3DEngine();
     engine.Release();
     SetupDisplay();

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/ConfigFile.h"
 #include "engine/FrameTimer.h"
 #include "engine/GameState.h"
 #include "engine/ProgressFrameDrawer.h"
@@ -82,9 +83,9 @@ public:
     // The display settings: the player's copy of "data/config.muf" when it
     // exists, else the shipped file; changes go to the player's copy. Tests
     // point both at one file of their own.
-    void SetConfigPath(const std::string& path) { configPath_ = path; }
-    std::string ConfigReadPath() const;
-    std::string ConfigWritePath() const;
+    void SetConfigPath(const std::string& path) { config_.SetPath(path); }
+    std::string ConfigReadPath() const { return config_.ReadPath(); }
+    std::string ConfigWritePath() const { return config_.WritePath(); }
 
     bool InGame = false;
     int State = STATE_MENU;
@@ -109,9 +110,7 @@ private:
     long framesDrawn_ = 0;
     int desktopWidth_ = 0;
     int desktopHeight_ = 0;
-    void WriteConfigInt(const std::string& key, int value);
-
-    std::string configPath_;
+    ConfigFile config_;
 };
 
 Game& GetGame();

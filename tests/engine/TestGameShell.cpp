@@ -17,8 +17,10 @@
 #include "engine/CInput.h"
 #include "engine/D3DEngine.h"
 #include "engine/Diagnostics.h"
+#include "engine/ErrorBoxes.h"
+#include "engine/GameEventSink.h"
 #include "engine/Game.h"
-#include "engine/ScanCodes.h"
+#include "platform/ScanCodes.h"
 #include "engine/ScreenFader.h"
 #include "gamedata/UserFolders.h"
 #include "gui/MenuGUIScreen.h"
@@ -110,6 +112,7 @@ TEST_F(SdlEventsOnly, InjectedClicksAndKeysReachTheCurrentScreenEvenWithinOneFra
     ProbeScreens probes({STATE_MENU});
     Game& game = GetGame();
     game.SetState(STATE_MENU);
+    GameEventSink sink(game);
     CInput& input = GetInput();
     input.Update();  // start from an empty buffer
 
@@ -120,7 +123,7 @@ TEST_F(SdlEventsOnly, InjectedClicksAndKeysReachTheCurrentScreenEvenWithinOneFra
     PushKey(SDL_KEYUP, SDL_SCANCODE_ESCAPE);
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_LSHIFT);
     PushButton(SDL_MOUSEBUTTONDOWN, 300, 310, SDL_BUTTON_MIDDLE);  // not a game button
-    EXPECT_EQ(SdlEvents::Pump(game), 7);
+    EXPECT_EQ(SdlEvents::Pump(sink), 7);
     input.Update();
 
     EXPECT_EQ(probes[STATE_MENU].calls,
@@ -129,7 +132,7 @@ TEST_F(SdlEventsOnly, InjectedClicksAndKeysReachTheCurrentScreenEvenWithinOneFra
     EXPECT_FALSE(input.IsKeyDown(ScanCode::Escape));
     EXPECT_TRUE(input.IsShiftDown());
     PushKey(SDL_KEYUP, SDL_SCANCODE_LSHIFT);
-    SdlEvents::Pump(game);
+    SdlEvents::Pump(sink);
     input.Update();
     EXPECT_FALSE(input.IsShiftDown());
 }
@@ -152,6 +155,7 @@ TEST_F(SdlEventsOnly, NothingReachesTheScreensAfterAHandlerShutTheGameDown)
     Game& game = GetGame();
     game.RegisterScreen(STATE_MENU, &screen);
     game.SetState(STATE_MENU);
+    GameEventSink sink(game);
     CInput& input = GetInput();
     input.Update();
     SetRunning(true);
@@ -160,7 +164,7 @@ TEST_F(SdlEventsOnly, NothingReachesTheScreensAfterAHandlerShutTheGameDown)
     PushButton(SDL_MOUSEBUTTONUP, 10, 20);
     PushButton(SDL_MOUSEBUTTONDOWN, 30, 40);  // a second click in the same frame
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE);
-    SdlEvents::Pump(game);
+    SdlEvents::Pump(sink);
     input.Update();
     EXPECT_EQ(screen.calls, (std::vector<std::string>{"click 10,20"}));
 
@@ -168,7 +172,7 @@ TEST_F(SdlEventsOnly, NothingReachesTheScreensAfterAHandlerShutTheGameDown)
     PushButton(SDL_MOUSEBUTTONUP, 10, 20);
     PushKey(SDL_KEYDOWN, SDL_SCANCODE_ESCAPE);
     PushKey(SDL_KEYUP, SDL_SCANCODE_ESCAPE);
-    SdlEvents::Pump(game);
+    SdlEvents::Pump(sink);
     input.Update();
     EXPECT_EQ(screen.calls, (std::vector<std::string>{"click 10,20", "key 1"}));
 
@@ -463,7 +467,7 @@ TEST(FatalErrorBox, NeverShownWithoutADesktopAndTheGameStillEnds)
                 std::exit(20);
             if (SdlMessageBox::Show("ERROR", "nobody sees this", SdlMessageBox::Icon::Error))
                 std::exit(21);
-            SdlMessageBox::InstallFatalErrorBox();
+            ErrorBoxes::Install();
             FATAL_ERROR("missing comma");
         },
         ::testing::ExitedWithCode(Diagnostics::kFatalExitCode), "ERROR: missing comma:TestGameShell [0-9]+");

@@ -5,7 +5,7 @@
 
 #include "FakeClock.h"
 #include "engine/CBaseInputManager.h"
-#include "engine/ScanCodes.h"
+#include "platform/ScanCodes.h"
 
 namespace {
 
