@@ -78,6 +78,12 @@ void SdlVideo::RaiseWindow()
         SDL_RaiseWindow(mWindow);
 }
 
+void SdlVideo::ResizeWindow(int width, int height)
+{
+    if (mWindow)
+        SDL_SetWindowSize(mWindow, width, height);
+}
+
 void SdlVideo::Log(const std::string& line) const
 {
     if (mLogWriter)

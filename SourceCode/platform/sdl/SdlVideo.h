@@ -41,6 +41,8 @@ public:
     bool SetWindowIcon(const std::string& path);
     // Brings the window to the front with the keyboard focus.
     void RaiseWindow();
+    // Sets the window's client size, as the player dragging its border would.
+    void ResizeWindow(int width, int height);
     // Where the video layer's notes and failures are written (the game's debug log).
     using LogWriter = void (*)(const std::string& line);
     void SetLogWriter(LogWriter writer) { mLogWriter = writer; }
