@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/InputRecord.h"
 #include "platform/Clock.h"
+#include "platform/InputRecord.h"
 
 // Keeps the cursor, button, double-click, hover-delay and keyboard state, and
 // turns the frame's buffered keyboard and mouse records into calls of its

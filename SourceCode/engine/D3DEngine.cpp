@@ -489,10 +489,10 @@ void D3DEngine::FillRect(const GRect& rect, uint32_t colour)
 
 void D3DEngine::GradientRect(const GRect& rect, uint32_t leftColour, uint32_t rightColour)
 {
-    if (mInitialised && GetSdlVideo().IsSoftware() && leftColour != rightColour && rect.right > rect.left) {
+    if (mInitialised && leftColour != rightColour && rect.right > rect.left) {
         BeginRender();
-        mRenderer.FillGradientColumns(rect.left, rect.top, rect.right, rect.bottom, leftColour, rightColour);
-        return;
+        if (mRenderer.FillGradientColumns(rect.left, rect.top, rect.right, rect.bottom, leftColour, rightColour))
+            return;
     }
     TLVertex corners[4];
     SetCorners(corners, rect.left - 0.5f, rect.top - 0.5f, rect.right - 0.5f, rect.bottom - 0.5f);

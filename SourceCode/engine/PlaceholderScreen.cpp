@@ -6,8 +6,8 @@
 #include "engine/D3DEngine.h"
 #include "engine/Game.h"
 #include "engine/GameState.h"
-#include "platform/ScanCodes.h"
 #include "engine/ShellHooks.h"
+#include "platform/ScanCodes.h"
 #include "sound/GUI_Sounds.h"
 
 namespace {

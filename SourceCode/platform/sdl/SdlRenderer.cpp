@@ -282,9 +282,11 @@ bool SdlRenderer::DrawSubdivided(const TLVertex corners[4], PlatformTexture text
                               static_cast<int>(indices.size())) == 0;
 }
 
-void SdlRenderer::FillGradientColumns(int left, int top, int right, int bottom, uint32_t leftColour,
+bool SdlRenderer::FillGradientColumns(int left, int top, int right, int bottom, uint32_t leftColour,
                                       uint32_t rightColour)
 {
+    if (!GetSdlVideo().IsSoftware())
+        return false;
     SDL_Renderer* renderer = Renderer();
     SetPlainBlend(renderer, (leftColour >> 24) == 0xFF && (rightColour >> 24) == 0xFF);
     const float span = static_cast<float>(right - left);
@@ -302,4 +304,5 @@ void SdlRenderer::FillGradientColumns(int left, int top, int right, int bottom, 
         SDL_RenderFillRect(renderer, &column);
     }
     SetPlainBlend(renderer, false);
+    return true;
 }

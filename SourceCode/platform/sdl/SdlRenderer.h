@@ -54,8 +54,9 @@ public:
     // Corners top-left, top-right, bottom-left, bottom-right.
     bool DrawQuad(const TLVertex corners[4], PlatformTexture texture);
     // A horizontal gradient as columns of one colour each: the software
-    // renderer fills rectangles far faster than it shades triangles.
-    void FillGradientColumns(int left, int top, int right, int bottom, uint32_t leftColour, uint32_t rightColour);
+    // renderer fills rectangles far faster than it shades triangles. False
+    // (nothing drawn) on an accelerated renderer, which shades a quad better.
+    bool FillGradientColumns(int left, int top, int right, int bottom, uint32_t leftColour, uint32_t rightColour);
 
 private:
     static bool IsBlittable(const TLVertex corners[4]);
