@@ -43,28 +43,31 @@ public:
     }
 };
 
-TEST(InputManager, PressAndReleaseInOneFrameAreBothDeliveredWhereTheyHappened)
+class InputManager : public ::testing::Test {
+protected:
+    FakeClock clock;
+    RecordingInput input{clock};
+};
+
+TEST_F(InputManager, PressAndReleaseInOneFrameAreBothDeliveredWhereTheyHappened)
 {
     for (bool swapped : {false, true}) {
-        FakeClock clock;
-        RecordingInput input(clock);
+        RecordingInput buttons(clock);
         // With swapped buttons the desktop has already swapped them: the other handlers run.
-        input.ButtonsSwapped = swapped;
+        buttons.ButtonsSwapped = swapped;
         const int left = swapped ? 1 : 0, right = 1 - left;
-        input.Frame({InputRecord::Motion(50, 60, 5, 5), InputRecord::Button(true, left, 50, 60),
-                     InputRecord::Motion(70, 80, 20, 20), InputRecord::Button(false, left, 70, 80),
-                     InputRecord::Button(true, right, 70, 80), InputRecord::Button(false, right, 71, 81)});
-        EXPECT_EQ(input.seen, (std::vector<std::string>{"left down 50,60", "left up 70,80", "right down 70,80",
-                                                        "right up 71,81"}));
-        EXPECT_FALSE(input.LeftHeld);
-        EXPECT_EQ(input.DeltaX, 25);
+        buttons.Frame({InputRecord::Motion(50, 60, 5, 5), InputRecord::Button(true, left, 50, 60),
+                       InputRecord::Motion(70, 80, 20, 20), InputRecord::Button(false, left, 70, 80),
+                       InputRecord::Button(true, right, 70, 80), InputRecord::Button(false, right, 71, 81)});
+        EXPECT_EQ(buttons.seen, (std::vector<std::string>{"left down 50,60", "left up 70,80", "right down 70,80",
+                                                          "right up 71,81"}));
+        EXPECT_FALSE(buttons.LeftHeld);
+        EXPECT_EQ(buttons.DeltaX, 25);
     }
 }
 
-TEST(InputManager, AFloodOfMotionIsMergedSoNoButtonIsLost)
+TEST_F(InputManager, AFloodOfMotionIsMergedSoNoButtonIsLost)
 {
-    FakeClock clock;
-    RecordingInput input(clock);
     for (int i = 0; i < 20000; ++i)
         input.QueueRecord(InputRecord::Motion(static_cast<float>(i % 500), 10, 1, 0));
     input.QueueRecord(InputRecord::Button(true, 0, 300, 10));
@@ -78,10 +81,8 @@ TEST(InputManager, AFloodOfMotionIsMergedSoNoButtonIsLost)
     EXPECT_EQ(input.DeltaY, 20000);
 }
 
-TEST(InputManager, DoubleClickNeedsLessThan500MsAndLessThan32Pixels)
+TEST_F(InputManager, DoubleClickNeedsLessThan500MsAndLessThan32Pixels)
 {
-    FakeClock clock;
-    RecordingInput input(clock);
     const struct {
         uint32_t after;
         float x;
@@ -95,10 +96,8 @@ TEST(InputManager, DoubleClickNeedsLessThan500MsAndLessThan32Pixels)
     }
 }
 
-TEST(InputManager, ReleasesWithoutTheirPressAreSkippedAndRightReleaseKeepsTheLeftHeld)
+TEST_F(InputManager, ReleasesWithoutTheirPressAreSkippedAndRightReleaseKeepsTheLeftHeld)
 {
-    FakeClock clock;
-    RecordingInput input(clock);
     input.Frame({InputRecord::Button(false, 0, 10, 10), InputRecord::Button(false, 1, 10, 10)});
     EXPECT_TRUE(input.seen.empty());
     // Dragging with the left button while tapping the right one.
@@ -108,10 +107,8 @@ TEST(InputManager, ReleasesWithoutTheirPressAreSkippedAndRightReleaseKeepsTheLef
     EXPECT_EQ(input.seen.back(), "right up 10,10");
 }
 
-TEST(InputManager, CursorStaysOnScreenAndStillFramesCountTheHover)
+TEST_F(InputManager, CursorStaysOnScreenAndStillFramesCountTheHover)
 {
-    FakeClock clock;
-    RecordingInput input(clock);
     input.SetScreenSize(1024, 768);
     input.Frame({InputRecord::Motion(-50, 900, -150, 800)});
     EXPECT_FLOAT_EQ(input.MouseX, 0.0f);
@@ -125,10 +122,8 @@ TEST(InputManager, CursorStaysOnScreenAndStillFramesCountTheHover)
     EXPECT_EQ(input.GetMousePosition().x, 12);
 }
 
-TEST(InputManager, KeyStateFollowsTheRecordsInOrder)
+TEST_F(InputManager, KeyStateFollowsTheRecordsInOrder)
 {
-    FakeClock clock;
-    RecordingInput input(clock);
     input.Frame({InputRecord::Key(true, ScanCode::A), InputRecord::Key(true, ScanCode::RightShift),
                  InputRecord::Key(true, ScanCode::B), InputRecord::Key(false, ScanCode::RightShift),
                  InputRecord::Key(true, ScanCode::C), InputRecord::Key(false, ScanCode::C), InputRecord::Wheel(-1),

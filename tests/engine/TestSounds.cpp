@@ -26,24 +26,23 @@ void WriteWav(const std::string& path)
     out << std::string(dataBytes, '\0');
 }
 
+// A sound object on its own device, reading its options from a map.
 class SoundsTest : public ::testing::Test {
 protected:
-    SdlAudio audio;
-    std::map<std::string, float> options{{"ENABLEMUSIC", 1.0f}, {"MUSIC", 0.5f}};
-
-    void Wire(GUI_Sounds& sounds)
+    SoundsTest()
     {
         sounds.SetOptionReader([this](const std::string& key) {
             auto it = options.find(key);
             return it == options.end() ? 0.0f : it->second;
         });
     }
+    SdlAudio audio;
+    GUI_Sounds sounds{audio};
+    std::map<std::string, float> options{{"ENABLEMUSIC", 1.0f}, {"MUSIC", 0.5f}};
 };
 
 TEST_F(SoundsTest, MoodChangesSwitchTheTrackOnlyWhenTheMoodReallyChanges)
 {
-    GUI_Sounds sounds(audio);
-    Wire(sounds);
     EXPECT_TRUE(sounds.HasDevice()) << "the dummy audio driver should open";
     // Asked twice: no restart. An unknown mood plays the title theme.
     for (int mood : {GUI_Sounds::kMoodTitle, GUI_Sounds::kMoodTitle, GUI_Sounds::kMoodPoorly,
@@ -60,8 +59,6 @@ TEST_F(SoundsTest, MoodChangesSwitchTheTrackOnlyWhenTheMoodReallyChanges)
 
 TEST_F(SoundsTest, MusicSwitchedOffStopsTheTrackAndStartsNothing)
 {
-    GUI_Sounds sounds(audio);
-    Wire(sounds);
     options["ENABLEMUSIC"] = 0.0f;
     sounds.SetMood(GUI_Sounds::kMoodGreat);
     sounds.StartMusic();
@@ -76,18 +73,14 @@ TEST_F(SoundsTest, PlayingMusicAppliesTheVolumeOption)
     std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(dir.Path());
     WriteWav("data/sounds/music/great.ogg");  // the decoder goes by content, not by name
-    {
-        GUI_Sounds sounds(audio);
-        Wire(sounds);
-        options["MUSIC"] = 0.25f;
-        sounds.SetMood(GUI_Sounds::kMoodGreat);
-        EXPECT_TRUE(sounds.HasMusicChannel()) << audio.LastError();
-        EXPECT_EQ(audio.CurrentMusic(), "data/sounds/music/great.ogg");
-        EXPECT_FLOAT_EQ(audio.MusicVolume(), 0.25f);
-        sounds.SetMood(GUI_Sounds::kMoodNeutral);  // missing file: silence, no crash
-        EXPECT_FALSE(sounds.HasMusicChannel());
-        EXPECT_EQ(audio.CurrentMusic(), "");
-    }
+    options["MUSIC"] = 0.25f;
+    sounds.SetMood(GUI_Sounds::kMoodGreat);
+    EXPECT_TRUE(sounds.HasMusicChannel()) << audio.LastError();
+    EXPECT_EQ(audio.CurrentMusic(), "data/sounds/music/great.ogg");
+    EXPECT_FLOAT_EQ(audio.MusicVolume(), 0.25f);
+    sounds.SetMood(GUI_Sounds::kMoodNeutral);  // missing file: silence, no crash
+    EXPECT_FALSE(sounds.HasMusicChannel());
+    EXPECT_EQ(audio.CurrentMusic(), "");
     std::filesystem::current_path(previous);
 }
 
@@ -96,7 +89,6 @@ TEST_F(SoundsTest, EffectsAreCachedByBareFileName)
     TempDir dir;
     WriteWav(dir.Path() + "/a/click.wav");
     WriteWav(dir.Path() + "/b/click.wav");
-    GUI_Sounds sounds(audio);
     EXPECT_GE(sounds.PlaySound(dir.Path() + "/a/click.wav", false), 0) << audio.LastError();
     EXPECT_GE(sounds.PlaySound(dir.Path() + "/b/click.wav", 0.5f, -1.0f, false), 0);
     EXPECT_EQ(sounds.CachedSoundCount(), 1u);
@@ -107,7 +99,6 @@ TEST_F(SoundsTest, EffectsAreCachedByBareFileName)
 TEST_F(SoundsTest, AMissingEffectIsLoggedOnceAndStaysSilent)
 {
     LogCapture log;
-    GUI_Sounds sounds(audio);
     const std::string missing = "data/sounds/no-such-sound.ogg";
     EXPECT_EQ(sounds.PlaySound(missing, false), -1);
     EXPECT_EQ(sounds.PlaySound(missing, 0.5f, 0.0f, true), -1);
@@ -118,7 +109,6 @@ TEST_F(SoundsTest, AMissingEffectIsLoggedOnceAndStaysSilent)
 
 TEST_F(SoundsTest, TheButtonClickUnlessSilent)
 {
-    GUI_Sounds sounds(audio);
     sounds.PlayClick();
     sounds.PlayClick(true);
     EXPECT_EQ(audio.EffectRequests().size(), 1u);
@@ -126,8 +116,6 @@ TEST_F(SoundsTest, TheButtonClickUnlessSilent)
 
 TEST_F(SoundsTest, ShippedTracksAndEffectsDecode)
 {
-    GUI_Sounds sounds(audio);
-    Wire(sounds);
     // The title first: the neutral mood is the starting one and would not restart.
     for (int mood : {GUI_Sounds::kMoodTitle, GUI_Sounds::kMoodNeutral, GUI_Sounds::kMoodGreat,
                      GUI_Sounds::kMoodPoorly, GUI_Sounds::kMoodElectionWin}) {
