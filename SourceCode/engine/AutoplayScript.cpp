@@ -1,15 +1,12 @@
 #include "engine/AutoplayScript.h"
 
-#include <SDL.h>
-
 #include <cstdio>
 #include <sstream>
 
 #include "engine/DebugLog.h"
 #include "engine/Game.h"
 #include "platform/PlatformFiles.h"
-#include "platform/sdl/SdlInput.h"
-#include "platform/sdl/SdlVideo.h"
+#include "platform/sdl/SdlEvents.h"
 
 namespace {
 
@@ -24,30 +21,6 @@ bool ArgumentCount(const std::string& name, int& count)
         return true;
     }
     return false;
-}
-
-void PushMouseButton(Uint32 type, int x, int y)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.button.windowID = SDL_GetWindowID(GetSdlVideo().Window());
-    event.button.button = SDL_BUTTON_LEFT;
-    event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.button.clicks = 1;
-    event.button.x = x;
-    event.button.y = y;
-    SDL_PushEvent(&event);
-}
-
-void PushKey(Uint32 type, int sdlScancode)
-{
-    SDL_Event event{};
-    event.type = type;
-    event.key.windowID = SDL_GetWindowID(GetSdlVideo().Window());
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.scancode = static_cast<SDL_Scancode>(sdlScancode);
-    event.key.keysym.sym = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(sdlScancode));
-    SDL_PushEvent(&event);
 }
 
 }  // namespace
@@ -65,8 +38,8 @@ bool AutoplayScript::Load(const std::string& path, std::string* error)
 
 bool AutoplayScript::Parse(const std::string& text, const std::string& fileName, std::string* error)
 {
-    commands_.clear();
-    fileName_ = fileName;
+    mCommands.clear();
+    mFileName = fileName;
     int lineNumber = 0;
     for (const std::string& raw : PlatformFiles::SplitLines(text)) {
         ++lineNumber;
@@ -87,13 +60,13 @@ bool AutoplayScript::Parse(const std::string& text, const std::string& fileName,
         if (!ok) {
             if (error)
                 *error = fileName + " line " + std::to_string(lineNumber) + ": cannot read \"" + raw + "\"";
-            commands_.clear();
+            mCommands.clear();
             return false;
         }
         if (command.name == "timeout")
-            timeoutFrames_ = command.a;
+            mTimeoutFrames = command.a;
         else
-            commands_.push_back(command);
+            mCommands.push_back(command);
     }
     return true;
 }
@@ -115,37 +88,24 @@ void AutoplayScript::AfterFrame(Game& game, long frame)
 {
     if (game.IsQuitPosted())
         return;
-    if (frame >= timeoutFrames_) {
-        Fail(game, kTimedOut, "still running after " + std::to_string(timeoutFrames_) + " frames");
+    if (frame >= mTimeoutFrames) {
+        Fail(game, kTimedOut, "still running after " + std::to_string(mTimeoutFrames) + " frames");
         return;
     }
-    while (next_ < commands_.size() && frame >= resumeAtFrame_) {
-        const Command& command = commands_[next_++];
+    while (mNext < mCommands.size() && frame >= mResumeAtFrame) {
+        const Command& command = mCommands[mNext++];
         if (command.name == "wait") {
-            resumeAtFrame_ = frame + command.a;
+            mResumeAtFrame = frame + command.a;
         } else if (command.name == "click") {
-            // Screen pixels to window pixels through the letterbox.
-            SdlVideo& video = GetSdlVideo();
-            SdlVideo::Box box = video.LetterboxInWindow();
-            int x = command.a;
-            int y = command.b;
-            if (box.w > 0 && video.LogicalWidth() > 0) {
-                x = box.x + command.a * box.w / video.LogicalWidth();
-                y = box.y + command.b * box.h / video.LogicalHeight();
-            }
-            SDL_WarpMouseInWindow(video.Window(), x, y);
-            PushMouseButton(SDL_MOUSEBUTTONDOWN, x, y);
-            PushMouseButton(SDL_MOUSEBUTTONUP, x, y);
-            resumeAtFrame_ = frame + 1;
+            SdlEvents::InjectClick(command.a, command.b);
+            mResumeAtFrame = frame + 1;
         } else if (command.name == "key") {
-            int sdlScancode = SdlInput::FromScanCode(command.a);
-            PushKey(SDL_KEYDOWN, sdlScancode);
-            PushKey(SDL_KEYUP, sdlScancode);
-            resumeAtFrame_ = frame + 1;
+            SdlEvents::InjectKey(command.a);
+            mResumeAtFrame = frame + 1;
         } else if (command.name == "expect-state") {
             if (game.State != command.a) {
                 Fail(game, kExpectationFailed,
-                     fileName_ + " line " + std::to_string(command.line) + ": expected state " +
+                     mFileName + " line " + std::to_string(command.line) + ": expected state " +
                          std::to_string(command.a) + ", the game shows " + std::to_string(game.State));
                 return;
             }

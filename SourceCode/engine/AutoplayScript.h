@@ -37,14 +37,14 @@ public:
     static constexpr int kTimedOut = 4;
     static constexpr int kExpectationFailed = 5;
 
-    const std::vector<Command>& Commands() const { return commands_; }
+    const std::vector<Command>& Commands() const { return mCommands; }
 
 private:
     void Fail(Game& game, int exitCode, const std::string& message);
 
-    std::vector<Command> commands_;
-    std::string fileName_;
-    size_t next_ = 0;
-    long resumeAtFrame_ = 0;
-    long timeoutFrames_ = 3000;
+    std::vector<Command> mCommands;
+    std::string mFileName;
+    size_t mNext = 0;
+    long mResumeAtFrame = 0;
+    long mTimeoutFrames = 3000;
 };

@@ -10,54 +10,54 @@ constexpr float kDegreesToRadians = 0.01745329238474369f;
 
 BaseSprite::BaseSprite()
 {
-    vertices_[1].u = 1.0f;
-    vertices_[2].v = 1.0f;
-    vertices_[3].u = 1.0f;
-    vertices_[3].v = 1.0f;
+    mVertices[1].u = 1.0f;
+    mVertices[2].v = 1.0f;
+    mVertices[3].u = 1.0f;
+    mVertices[3].v = 1.0f;
 }
 
 BaseSprite::BaseSprite(int left, int top, int right, int bottom) : BaseSprite()
 {
-    width_ = static_cast<float>(right - left);
-    height_ = static_cast<float>(bottom - top);
+    mWidth = static_cast<float>(right - left);
+    mHeight = static_cast<float>(bottom - top);
     SetPosition(static_cast<float>((left + right) / 2), static_cast<float>((top + bottom) / 2));
 }
 
 void BaseSprite::SetSize(float width, float height)
 {
-    width_ = width;
-    height_ = height;
+    mWidth = width;
+    mHeight = height;
 }
 
 void BaseSprite::SetPosition(float x, float y)
 {
-    const float hw = width_ / 2.0f;
-    const float hh = height_ / 2.0f;
+    const float hw = mWidth / 2.0f;
+    const float hh = mHeight / 2.0f;
     const float offsets[4][2] = {{-hw, -hh}, {hw, -hh}, {-hw, hh}, {hw, hh}};
-    if (rotation_ == 0.0f || noRotation_) {
+    if (mRotation == 0.0f || mNoRotation) {
         for (int i = 0; i < 4; ++i) {
-            vertices_[i].x = x + offsets[i][0];
-            vertices_[i].y = y + offsets[i][1];
+            mVertices[i].x = x + offsets[i][0];
+            mVertices[i].y = y + offsets[i][1];
         }
         return;
     }
-    const float radians = rotation_ * kDegreesToRadians;
+    const float radians = mRotation * kDegreesToRadians;
     const float s = std::sin(radians);
     const float c = std::cos(radians);
     for (int i = 0; i < 4; ++i) {
-        vertices_[i].x = x + offsets[i][0] * c - offsets[i][1] * s;
-        vertices_[i].y = y + offsets[i][0] * s + offsets[i][1] * c;
+        mVertices[i].x = x + offsets[i][0] * c - offsets[i][1] * s;
+        mVertices[i].y = y + offsets[i][0] * s + offsets[i][1] * c;
     }
 }
 
 bool BaseSprite::Contains(float x, float y) const
 {
-    return vertices_[0].x < x && x < vertices_[1].x && vertices_[0].y < y && y < vertices_[2].y;
+    return mVertices[0].x < x && x < mVertices[1].x && mVertices[0].y < y && y < mVertices[2].y;
 }
 
 bool BaseSprite::IsOnScreen() const
 {
-    for (const TLVertex& v : vertices_) {
+    for (const TLVertex& v : mVertices) {
         if (v.x >= 0.0f && v.x <= g_ScreenWidth && v.y >= 0.0f && v.y <= g_ScreenHeight)
             return true;
     }
@@ -70,12 +70,12 @@ void BaseSprite::Draw()
         return;
     D3DEngine& engine = GetD3DEngine();
     engine.BeginRender();
-    engine.DrawQuad(vertices_);
+    engine.DrawQuad(mVertices);
 }
 
 void BaseSprite::SetColour(uint32_t argb)
 {
-    for (TLVertex& v : vertices_)
+    for (TLVertex& v : mVertices)
         v.diffuse = argb;
 }
 
@@ -86,10 +86,10 @@ void BaseSprite::SetColour(uint8_t a, uint8_t r, uint8_t g, uint8_t b)
 
 void BaseSprite::SetUV(float uLeft, float vTop, float uRight, float vBottom)
 {
-    vertices_[0].u = uLeft, vertices_[0].v = vTop;
-    vertices_[1].u = uRight, vertices_[1].v = vTop;
-    vertices_[2].u = uLeft, vertices_[2].v = vBottom;
-    vertices_[3].u = uRight, vertices_[3].v = vBottom;
+    mVertices[0].u = uLeft, mVertices[0].v = vTop;
+    mVertices[1].u = uRight, mVertices[1].v = vTop;
+    mVertices[2].u = uLeft, mVertices[2].v = vBottom;
+    mVertices[3].u = uRight, mVertices[3].v = vBottom;
 }
 
 void BaseSprite::SetFrame(int frameCount, int index)
@@ -105,6 +105,6 @@ void BaseSprite::SetFrame(int frameCount, int index)
 
 void BaseSprite::FlipHorizontal()
 {
-    std::swap(vertices_[0].u, vertices_[1].u);
-    std::swap(vertices_[2].u, vertices_[3].u);
+    std::swap(mVertices[0].u, mVertices[1].u);
+    std::swap(mVertices[2].u, mVertices[3].u);
 }

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "engine/TLVertex.h"
+#include "platform/TLVertex.h"
 
 // One screen quad, positioned by its centre, optionally rotated. Vertices are
 // kept in the order top-left, top-right, bottom-left, bottom-right.
@@ -22,20 +22,20 @@ public:
     void SetUV(float uLeft, float vTop, float uRight, float vBottom);
     void SetFrame(int frameCount, int index);
     void FlipHorizontal();
-    void SetRotation(float degrees) { rotation_ = degrees; }
-    void SetNoRotation(bool noRotation) { noRotation_ = noRotation; }
+    void SetRotation(float degrees) { mRotation = degrees; }
+    void SetNoRotation(bool noRotation) { mNoRotation = noRotation; }
 
-    float Rotation() const { return rotation_; }
-    float Width() const { return width_; }
-    float Height() const { return height_; }
-    const TLVertex& Vertex(int index) const { return vertices_[index]; }
-    TLVertex& Vertex(int index) { return vertices_[index]; }
-    const TLVertex* Vertices() const { return vertices_; }
+    float Rotation() const { return mRotation; }
+    float Width() const { return mWidth; }
+    float Height() const { return mHeight; }
+    const TLVertex& Vertex(int index) const { return mVertices[index]; }
+    TLVertex& Vertex(int index) { return mVertices[index]; }
+    const TLVertex* Vertices() const { return mVertices; }
 
 protected:
-    float rotation_ = 0.0f;
-    float width_ = 0.0f;
-    float height_ = 0.0f;
-    TLVertex vertices_[4];
-    bool noRotation_ = false;
+    float mRotation = 0.0f;
+    float mWidth = 0.0f;
+    float mHeight = 0.0f;
+    TLVertex mVertices[4];
+    bool mNoRotation = false;
 };

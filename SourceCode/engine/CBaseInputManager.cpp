@@ -3,9 +3,9 @@
 #include <cmath>
 
 #include "engine/Diagnostics.h"
-#include "engine/ScanCodes.h"
+#include "platform/ScanCodes.h"
 
-CBaseInputManager::CBaseInputManager(const Clock& clock) : clock_(&clock) {}
+CBaseInputManager::CBaseInputManager(const Clock& clock) : mClock(&clock) {}
 
 void CBaseInputManager::Initialise()
 {
@@ -15,41 +15,41 @@ void CBaseInputManager::Initialise()
     ButtonsSwapped = false;
 }
 
-float CBaseInputManager::Now() const { return static_cast<float>(clock_->MillisecondsAsDouble()); }
+float CBaseInputManager::Now() const { return static_cast<float>(mClock->MillisecondsAsDouble()); }
 
 void CBaseInputManager::QueueRecord(const InputRecord& record)
 {
-    if (record.type == InputRecord::Type::Motion && !queue_.empty() &&
-        queue_.back().type == InputRecord::Type::Motion) {
-        InputRecord& last = queue_.back();
+    if (record.type == InputRecord::Type::Motion && !mQueue.empty() &&
+        mQueue.back().type == InputRecord::Type::Motion) {
+        InputRecord& last = mQueue.back();
         last.x = record.x;
         last.y = record.y;
         last.deltaX += record.deltaX;
         last.deltaY += record.deltaY;
         return;
     }
-    if (queue_.size() >= kMaxQueuedRecords) {
+    if (mQueue.size() >= kMaxQueuedRecords) {
         // Only a stalled frame loop gets here; keep the newest input.
-        if (!overflowReported_) {
+        if (!mOverflowReported) {
             TRACE_MESSAGE("Input buffer overflow, dropping old records");
-            overflowReported_ = true;
+            mOverflowReported = true;
         }
-        queue_.erase(queue_.begin());
+        mQueue.erase(mQueue.begin());
     }
-    queue_.push_back(record);
+    mQueue.push_back(record);
 }
 
 void CBaseInputManager::SetScreenSize(float width, float height)
 {
-    screenWidth_ = width;
-    screenHeight_ = height;
+    mScreenWidth = width;
+    mScreenHeight = height;
     MoveCursorTo(MouseX, MouseY);
 }
 
 void CBaseInputManager::MoveCursorTo(float x, float y)
 {
-    MouseX = std::fmin(std::fmax(x, 0.0f), screenWidth_);
-    MouseY = std::fmin(std::fmax(y, 0.0f), screenHeight_);
+    MouseX = std::fmin(std::fmax(x, 0.0f), mScreenWidth);
+    MouseY = std::fmin(std::fmax(y, 0.0f), mScreenHeight);
 }
 
 void CBaseInputManager::Update()
@@ -59,7 +59,7 @@ void CBaseInputManager::Update()
     DeltaWheel = 0;
     // Handlers may queue more input (a test, a script); those wait for the next frame.
     std::vector<InputRecord> records;
-    records.swap(queue_);
+    records.swap(mQueue);
     for (const InputRecord& record : records) {
         switch (record.type) {
         case InputRecord::Type::Motion:
@@ -107,14 +107,14 @@ void CBaseInputManager::Update()
 void CBaseInputManager::SwallowQueuedRecords()
 {
     std::vector<InputRecord> records;
-    records.swap(queue_);
+    records.swap(mQueue);
     for (const InputRecord& record : records) {
         if (record.type == InputRecord::Type::Motion)
             MoveCursorTo(record.x, record.y);
         else if (record.type == InputRecord::Type::KeyUp && record.scanCode >= 0 && record.scanCode < 256)
             KeyState[record.scanCode] = 0;
         else if (record.type == InputRecord::Type::ButtonUp)
-            ((record.button == 0) != ButtonsSwapped ? LeftHeld : rightHeld_) = false;
+            ((record.button == 0) != ButtonsSwapped ? LeftHeld : mRightHeld) = false;
         // A swallowed press leaves its key or button up; its release is then skipped.
     }
 }
@@ -128,7 +128,7 @@ void CBaseInputManager::HandleButton(bool pressed, int physicalButton)
         if (left) {
             OnLeftButtonDown();
         } else {
-            rightHeld_ = true;
+            mRightHeld = true;
             OnRightButtonDown();
         }
         return;
@@ -137,8 +137,8 @@ void CBaseInputManager::HandleButton(bool pressed, int physicalButton)
     if (left) {
         if (LeftHeld)
             OnLeftButtonUp();
-    } else if (rightHeld_) {
-        rightHeld_ = false;
+    } else if (mRightHeld) {
+        mRightHeld = false;
         OnRightButtonUp();
     }
 }

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/InputRecord.h"
 #include "platform/Clock.h"
+#include "platform/InputRecord.h"
 
 // Keeps the cursor, button, double-click, hover-delay and keyboard state, and
 // turns the frame's buffered keyboard and mouse records into calls of its
@@ -27,7 +27,7 @@ public:
     // Adds one record to this frame's buffer. Consecutive motion records are
     // merged into one, so a fast mouse can never push a button record out.
     void QueueRecord(const InputRecord& record);
-    size_t QueuedRecordCount() const { return queue_.size(); }
+    size_t QueuedRecordCount() const { return mQueue.size(); }
     // Takes the queued records without calling any handler: the cursor moves
     // and the key state follows, but presses are dropped. Used while long work
     // draws its progress frames, when nothing on screen may react.
@@ -72,7 +72,7 @@ public:
     static constexpr size_t kMaxQueuedRecords = 4096;
 
 protected:
-    const Clock& GetClock() const { return *clock_; }
+    const Clock& GetClock() const { return *mClock; }
     // Asked after every handled record; false drops the rest of the frame's
     // records (a handler has shut the game down).
     virtual bool KeepsHandling() const { return true; }
@@ -82,10 +82,10 @@ private:
     void HandleButton(bool pressed, int physicalButton);
     float Now() const;
 
-    const Clock* clock_;
-    std::vector<InputRecord> queue_;
-    bool rightHeld_ = false;
-    bool overflowReported_ = false;
-    float screenWidth_ = 1024.0f;
-    float screenHeight_ = 768.0f;
+    const Clock* mClock;
+    std::vector<InputRecord> mQueue;
+    bool mRightHeld = false;
+    bool mOverflowReported = false;
+    float mScreenWidth = 1024.0f;
+    float mScreenHeight = 768.0f;
 };

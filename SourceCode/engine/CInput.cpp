@@ -2,7 +2,7 @@
 
 #include "engine/BaseGUIScreen.h"
 #include "engine/Game.h"
-#include "engine/ScanCodes.h"
+#include "platform/ScanCodes.h"
 #include "sim/NeuralEffect.h"
 
 CInput& GetInput()
@@ -13,7 +13,7 @@ CInput& GetInput()
 
 void CInput::Update()
 {
-    runningAtUpdate_ = IsRunning();
+    mRunningAtUpdate = IsRunning();
     CBaseInputManager::Update();
     HoverClaimed = false;
 }
@@ -29,7 +29,7 @@ void CInput::OnLeftButtonDown()
         CloseRightClickMenu();
 }
 
-bool CInput::KeepsHandling() const { return !runningAtUpdate_ || IsRunning(); }
+bool CInput::KeepsHandling() const { return !mRunningAtUpdate || IsRunning(); }
 
 void CInput::OnLeftButtonUp() { CBaseInputManager::OnLeftButtonUp(); }
 

@@ -31,7 +31,7 @@ protected:
     bool KeepsHandling() const override;
 
 private:
-    bool runningAtUpdate_ = false;
+    bool mRunningAtUpdate = false;
 };
 
 // The process-wide input object.

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/BaseSprite.h"
+#include "engine/InstanceList.h"
 
 struct TextureRecord;
 
@@ -19,13 +20,14 @@ public:
 
     void Draw() override;
     void SetTexture(const std::string& name);
-    const std::string& TextureName() const { return textureName_; }
-    TextureRecord* Texture() const { return texture_; }
-    void ForgetTexture() { texture_ = nullptr; }
+    const std::string& TextureName() const { return mTextureName; }
+    TextureRecord* Texture() const { return mTexture; }
+    void ForgetTexture() { mTexture = nullptr; }
 
-    static const std::vector<CTexturedSprite*>& Instances();
+    static const std::vector<CTexturedSprite*>& Instances() { return InstanceList<CTexturedSprite>::All(); }
 
 private:
-    TextureRecord* texture_ = nullptr;
-    std::string textureName_;
+    TextureRecord* mTexture = nullptr;
+    std::string mTextureName;
+    InstanceList<CTexturedSprite> mRegistration{this};
 };

@@ -9,18 +9,19 @@
 
 #include "engine/GPoint.h"
 #include "engine/GRect.h"
-#include "engine/TLVertex.h"
 #include "engine/TextureRecord.h"
+#include "platform/TLVertex.h"
+#include "platform/sdl/SdlRenderer.h"
+#include "platform/sdl/SdlVideo.h"
 
-struct SDL_Window;
-struct SDL_Texture;
-struct SDL_Rect;
 class BaseSprite;
 class SmartTexture;
 
 // The game's only drawing surface: a 2D renderer of pre-transformed, alpha
-// blended coloured and textured triangles over SDL_Renderer (see
-// platform/sdl/SdlVideo.h for the window and the letterboxing).
+// blended coloured and textured triangles. The platform layer draws them
+// (platform/sdl/SdlRenderer.h) and owns the window and the letterboxing
+// (platform/sdl/SdlVideo.h); this class keeps the textures, the state of
+// a frame and the shapes the interface draws.
 //
 // Textures are named by file name ("menu.jpg", "arial16.dds") and looked for,
 // on first use, in the registered texture folders (data/bitmaps with its
@@ -34,12 +35,6 @@ class SmartTexture;
 // display always runs at 32 bits; only when "ColorDepth" asks for 16 bits (or
 // the desktop has 16) are JPEG pictures cut down to 5-6-5 colour first, which
 // is where the lower depth showed: banding in photographs and backdrops.
-//
-// Vertices follow the pre-transformed layout with pixel centres on whole
-// numbers; SDL samples at half-integers, so every vertex is moved by half a
-// pixel on its way down. In the software renderer, quads that are upright
-// rectangles of one colour are blitted, slanted plain quads are filled row by
-// row and slanted textured quads are drawn in small pieces (see DrawQuad).
 class D3DEngine {
 public:
     D3DEngine();
@@ -51,26 +46,26 @@ public:
     // Creates the renderer on the window at a logical size of width x height,
     // reading the switches of section "config" of the config file
     // ("data/config.muf"). The shell passes ignoreSafeMode and forceWindowed false.
-    bool Init(SDL_Window* window, int width, int height, int colourDepth, bool ignoreSafeMode, bool forceWindowed);
+    bool Init(PlatformWindow window, int width, int height, int colourDepth, bool ignoreSafeMode, bool forceWindowed);
     void Release();  // safe to call twice
     void OnMove() {}
     void DropTextures();
     void RestoreSurfaces();
 
     // Where Init reads its switches (tests point it elsewhere).
-    void SetConfigPath(const std::string& path) { configPath_ = path; }
-    // Always use SDL's software renderer (tests and benchmarks). Init also picks it
-    // on SDL's offscreen and dummy video drivers and when "ForceFallback" is set.
-    void ForceSoftwareRenderer(bool force) { forceSoftware_ = force; }
+    void SetConfigPath(const std::string& path) { mConfigPath = path; }
+    // Always use the software renderer (tests and benchmarks). Init also picks it
+    // on the headless video drivers and when "ForceFallback" is set.
+    void ForceSoftwareRenderer(bool force) { mForceSoftware = force; }
     // Shows the one engine error box of a run; the shell installs a message box.
     using ErrorBox = std::function<void(const std::string& caption, const std::string& text)>;
-    void SetErrorBoxHandler(ErrorBox handler) { errorBox_ = std::move(handler); }
+    void SetErrorBoxHandler(ErrorBox handler) { mErrorBox = std::move(handler); }
 
-    bool IsInitialised() const { return initialised_; }
-    bool IsWindowed() const { return windowed_; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int ColourDepth() const { return depthInUse_; }  // 16 or 32
+    bool IsInitialised() const { return mInitialised; }
+    bool IsWindowed() const { return mWindowed; }
+    int Width() const { return mWidth; }
+    int Height() const { return mHeight; }
+    int ColourDepth() const { return mDepthInUse; }  // 16 or 32
     bool IsSoftware() const;
 
     // ---- Frames ---------------------------------------------------------------
@@ -88,15 +83,15 @@ public:
     // ---- Textures ---------------------------------------------------------------
     void AddTextureFolder(const std::string& path);     // with every subfolder
     void AddModTextureFolder(const std::string& path);  // this folder only
-    const std::vector<std::string>& TextureFolders() const { return folders_; }
-    void ClearTextureFolders() { folders_.clear(); }
+    const std::vector<std::string>& TextureFolders() const { return mFolders; }
+    void ClearTextureFolders() { mFolders.clear(); }
     void SetTexture(const std::string& name);
     TextureRecord* GetTexture(const std::string& name);
     void SetTexture(TextureRecord* texture);
-    TextureRecord* BoundTexture() const { return bound_; }
+    TextureRecord* BoundTexture() const { return mBound; }
     void SetPointFiltering();
     void SetLinearFiltering();
-    bool IsPointFiltering() const { return pointFiltering_; }
+    bool IsPointFiltering() const { return mPointFiltering; }
     // 32-bit ARGB pixels of a texture's file, top row first (the font metrics
     // generator reads glyph coverage from them). Empty when it cannot be read.
     std::vector<uint32_t> ReadTexturePixels(const std::string& name, int& width, int& height);
@@ -120,10 +115,10 @@ public:
                        bool untextured = false);
 
     // ---- Statistics ----------------------------------------------------------
-    float RedundantTextureCalls() const { return redundantCalls_; }
-    float FramesPresented() const { return framesPresented_; }
-    int ScenesThisFrame() const { return scenes_; }
-    int LoadedTextureCount() const { return static_cast<int>(textures_.size()); }
+    float RedundantTextureCalls() const { return mRedundantCalls; }
+    float FramesPresented() const { return mFramesPresented; }
+    int ScenesThisFrame() const { return mScenes; }
+    int LoadedTextureCount() const { return static_cast<int>(mTextures.size()); }
 
 private:
     void ReadConfig(bool& windowed, bool ignoreSafeMode, bool forceWindowed, bool& forceFallback);
@@ -133,32 +128,30 @@ private:
     std::unique_ptr<TextureRecord> MakePlaceholder(const std::string& name);
     void ApplyFilter(TextureRecord* texture);
     void DrawLineSegment(float x1, float y1, float x2, float y2, uint32_t colour);
-    static bool IsBlittable(const TLVertex corners[4]);
-    void DrawSubdivided(const TLVertex corners[4], SDL_Texture* texture);
-    void FillSpans(const TLVertex corners[4]);
+    PlatformTexture TextureToDrawWith(bool untextured);
 
-    bool initialised_ = false;
-    bool windowed_ = true;
-    bool forceSoftware_ = false;
-    int width_ = 0;
-    int height_ = 0;
-    int depthInUse_ = 32;
-    int scenes_ = 0;
-    std::vector<std::string> folders_;
-    std::vector<std::unique_ptr<TextureRecord>> textures_;
-    std::map<std::string, bool> reportedMissing_;  // lower-case names already logged
-    TextureRecord* bound_ = nullptr;
-    std::string currentName_;
-    bool pointFiltering_ = false;
-    float redundantCalls_ = 0.0f;
-    float framesPresented_ = 0.0f;
-    bool errorBoxShown_ = false;
-    ErrorBox errorBox_;
-    std::string configPath_ = "data/config.muf";
-    std::string logPath_ = "debugdata/drawdebug.txt";
-    FILE* logFile_ = nullptr;
-    bool logTried_ = false;
-    std::vector<SDL_Rect> spanRects_;  // reused by FillSpans
+    bool mInitialised = false;
+    bool mWindowed = true;
+    bool mForceSoftware = false;
+    int mWidth = 0;
+    int mHeight = 0;
+    int mDepthInUse = 32;
+    int mScenes = 0;
+    std::vector<std::string> mFolders;
+    std::vector<std::unique_ptr<TextureRecord>> mTextures;
+    std::map<std::string, bool> mReportedMissing;  // lower-case names already logged
+    TextureRecord* mBound = nullptr;
+    std::string mCurrentName;
+    bool mPointFiltering = false;
+    float mRedundantCalls = 0.0f;
+    float mFramesPresented = 0.0f;
+    bool mErrorBoxShown = false;
+    ErrorBox mErrorBox;
+    std::string mConfigPath = "data/config.muf";
+    std::string mLogPath = "debugdata/drawdebug.txt";
+    FILE* mLogFile = nullptr;
+    bool mLogTried = false;
+    SdlRenderer mRenderer;
 };
 
 // The renderer singleton.

@@ -5,6 +5,7 @@
 
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
+#include "engine/GameFonts.h"
 #include "engine/LibTextChunk.h"
 #include "engine/LibTextChunkList.h"
 
@@ -12,19 +13,6 @@ namespace {
 
 constexpr int kQuadsPerBatch = FontManager::kQueueVertices / 4;
 constexpr int kTabStop = 80;
-
-struct GameFont {
-    const char* texture;
-    int nominalSize;
-    int cellSize;
-    int spacing;
-};
-
-const GameFont kGameFonts[] = {
-    {"tahoma12.dds", 12, 12, 1},      {"verdana12.dds", 12, 12, 2},    {"verdanabold16.dds", 16, 24, 2},
-    {"arial16.dds", 16, 24, 2},       {"arialbold16.dds", 16, 24, -1}, {"arialbold20.dds", 20, 24, -1},
-    {"tahoma30.dds", 30, 40, 2},
-};
 
 }  // namespace
 
@@ -40,47 +28,11 @@ FontManager::~FontManager() = default;
 // ---------------------------------------------------------------------------
 // Glyph map
 
-unsigned char FontManager::Fold(unsigned char c)
-{
-    switch (c) {
-    case 146: return '\'';
-    case 192: case 193: case 196: return 'A';
-    case 200: case 201: case 203: return 'E';
-    case 204: case 205: case 207: return 'I';
-    case 210: case 211: case 214: return 'O';
-    case 217: case 218: case 220: return 'U';
-    case 224: case 225: case 226: return 'a';
-    case 234: return 'e';
-    case 237: return 'i';
-    case 241: return 'n';
-    case 242: case 243: case 244: return 'o';
-    case 249: case 250: return 'u';
-    default: return c;
-    }
-}
+unsigned char FontManager::Fold(unsigned char c) { return GameFonts::Fold(c); }
 
-int FontManager::GlyphOf(unsigned char c)
-{
-    // Control bytes and the space have no glyph: never an index below 0.
-    if (c < 33)
-        return -1;
-    if (c == '%')
-        return 93;
-    return std::min(c - 33, LibFont::kGlyphCount - 1);
-}
+int FontManager::GlyphOf(unsigned char c) { return GameFonts::GlyphOf(c); }
 
-int FontManager::GlyphForDrawing(unsigned char c)
-{
-    const unsigned char folded = Fold(c);
-    if (folded >= 128) {
-        if (folded == 128)
-            return 94;  // euro
-        if (folded == 163)
-            return 92;  // pound
-        return -1;
-    }
-    return GlyphOf(folded);
-}
+int FontManager::GlyphForDrawing(unsigned char c) { return GameFonts::GlyphForDrawing(c); }
 
 // ---------------------------------------------------------------------------
 // Fonts
@@ -88,19 +40,19 @@ int FontManager::GlyphForDrawing(unsigned char c)
 void FontManager::Initialise()
 {
     Flush();
-    fonts_.clear();
-    current_ = nullptr;
-    size_ = 12.0f;
-    queue_.assign(kQueueVertices, TLVertex{});
-    queued_ = 0;
-    buffer_.Create(kQueueVertices, true);
+    mFonts.clear();
+    mCurrent = nullptr;
+    mSize = 12.0f;
+    mQueue.assign(kQueueVertices, TLVertex{});
+    mQueued = 0;
+    mBuffer.Create(kQueueVertices, true);
     // Two triangles per quad over its top-left to bottom-right diagonal, the
     // order the software renderer blits as a rectangle.
     static const uint16_t kQuad[6] = {0, 1, 3, 0, 3, 2};
     for (int q = 0; q < kQuadsPerBatch; ++q)
         for (int i = 0; i < 6; ++i)
-            buffer_.indices[static_cast<size_t>(q) * 6 + i] = static_cast<uint16_t>(q * 4 + kQuad[i]);
-    initialised_ = true;
+            mBuffer.indices[static_cast<size_t>(q) * 6 + i] = static_cast<uint16_t>(q * 4 + kQuad[i]);
+    mInitialised = true;
 }
 
 LibFont* FontManager::LoadFont(const std::string& metricsPath, const std::string& textureName, int nominalSize,
@@ -108,23 +60,23 @@ LibFont* FontManager::LoadFont(const std::string& metricsPath, const std::string
 {
     auto font = std::make_unique<LibFont>();
     font->Load(metricsPath, textureName, nominalSize, cellSize);
-    fonts_.push_back(std::move(font));
-    return fonts_.back().get();
+    mFonts.push_back(std::move(font));
+    return mFonts.back().get();
 }
 
 void FontManager::LoadGameFonts(const std::string& metricsFolder)
 {
     Initialise();
-    for (const GameFont& entry : kGameFonts) {
-        LibFont* font = LoadFont(metricsFolder + "/" + entry.texture + ".dat", entry.texture, entry.nominalSize,
-                                 entry.cellSize);
+    for (const GameFonts::Font& entry : GameFonts::kFonts) {
+        LibFont* font = LoadFont(metricsFolder + "/" + GameFonts::MetricsFileName(entry.textureName),
+                                 entry.textureName, entry.nominalSize, entry.cellSize);
         font->spacing = entry.spacing;
     }
 }
 
 LibFont* FontManager::FindFont(const std::string& name) const
 {
-    for (const auto& font : fonts_)
+    for (const auto& font : mFonts)
         if (font->textureName == name)
             return font.get();
     return nullptr;
@@ -132,29 +84,29 @@ LibFont* FontManager::FindFont(const std::string& name) const
 
 void FontManager::SelectFont(const std::string& name, float size)
 {
-    if (current_ && size == size_ && current_->textureName == name)
+    if (mCurrent && size == mSize && mCurrent->textureName == name)
         return;
-    if (!current_ || current_->textureName != name) {
+    if (!mCurrent || mCurrent->textureName != name) {
         LibFont* font = FindFont(name);
         if (!font) {
             DebugLog::Write("missing font: " + name);
-        } else if (font != current_) {
+        } else if (font != mCurrent) {
             // The queue holds quads of one font only.
-            if (queued_ > 0)
+            if (mQueued > 0)
                 Flush();
-            current_ = font;
+            mCurrent = font;
         }
     }
     // Glyphs at the nominal size are drawn unfiltered: queued ones must go
     // before the size decides otherwise.
-    if (queued_ > 0 && current_ && ((size == current_->nominalSize) != (size_ == current_->nominalSize)))
+    if (mQueued > 0 && mCurrent && ((size == mCurrent->nominalSize) != (mSize == mCurrent->nominalSize)))
         Flush();
-    size_ = size;
+    mSize = size;
 }
 
 bool FontManager::CheckInitialised(const char* message) const
 {
-    if (initialised_)
+    if (mInitialised)
         return true;
     DebugLog::Write(message);
     return false;
@@ -165,16 +117,16 @@ bool FontManager::CheckInitialised(const char* message) const
 
 float FontManager::CharAdvance(unsigned char c) const
 {
-    if (!current_)
+    if (!mCurrent)
         return 0.0f;
     const unsigned char folded = Fold(c);
     if (folded == ' ' || folded == '\t')
-        return std::trunc(size_ * 0.25f);
+        return std::trunc(mSize * 0.25f);
     const int glyph = GlyphForDrawing(c);
     if (glyph < 0)
         return 0.0f;
-    const float s = size_ / static_cast<float>(current_->nominalSize);
-    return s * static_cast<float>(current_->spacing) + s * static_cast<float>(current_->widths[glyph]);
+    const float s = mSize / static_cast<float>(mCurrent->nominalSize);
+    return s * static_cast<float>(mCurrent->spacing) + s * static_cast<float>(mCurrent->widths[glyph]);
 }
 
 int FontManager::TextWidth(const std::string& text) const
@@ -235,7 +187,7 @@ float FontManager::MeasureWrapped(const std::string& text, float wrapWidth) cons
         rest = std::move(next);
         ++lines;
     }
-    return static_cast<float>(lines) * size_;
+    return static_cast<float>(lines) * mSize;
 }
 
 // ---------------------------------------------------------------------------
@@ -245,14 +197,14 @@ void FontManager::DrawText(const std::string& text, float x, float y, uint32_t c
 {
     if (!CheckInitialised("TextNotInitialised"))
         return;
-    if (chunkList_ && !capture_) {
-        chunkList_->Add(std::make_unique<LibTextChunk>(text, x, y, colour, width, alignment, size_,
-                                                       current_ ? current_->textureName : std::string()));
+    if (mChunkList && !mCapture) {
+        mChunkList->Add(std::make_unique<LibTextChunk>(text, x, y, colour, width, alignment, mSize,
+                                                       mCurrent ? mCurrent->textureName : std::string()));
         return;
     }
-    if (!current_ || text.empty())
+    if (!mCurrent || text.empty())
         return;
-    if (!capture_ && queued_ + 4 * static_cast<long long>(text.size()) > kQueueVertices)
+    if (!mCapture && mQueued + 4 * static_cast<long long>(text.size()) > kQueueVertices)
         Flush();
 
     float pen = std::trunc(x);
@@ -261,12 +213,12 @@ void FontManager::DrawText(const std::string& text, float x, float y, uint32_t c
     else if (alignment == kAlignCentre)
         pen = std::trunc(x + width * 0.5f - static_cast<float>(TextWidth(text)) * 0.5f);
     const float top = std::trunc(y);
-    const float s = size_ / static_cast<float>(current_->nominalSize);
-    const float side = s * static_cast<float>(current_->cellSize);
+    const float s = mSize / static_cast<float>(mCurrent->nominalSize);
+    const float side = s * static_cast<float>(mCurrent->cellSize);
     int previous = -1;
 
     for (unsigned char raw : text) {
-        if (!capture_ && queued_ >= kQueueVertices - 4) {
+        if (!mCapture && mQueued >= kQueueVertices - 4) {
             DebugLog::Write("ERROR - Text exceeds max characters");
             return;
         }
@@ -277,7 +229,7 @@ void FontManager::DrawText(const std::string& text, float x, float y, uint32_t c
             continue;
         }
         if (c == ' ') {
-            pen += std::trunc(size_ * 0.25f);
+            pen += std::trunc(mSize * 0.25f);
             previous = -1;
             continue;
         }
@@ -285,7 +237,7 @@ void FontManager::DrawText(const std::string& text, float x, float y, uint32_t c
         if (glyph < 0)
             continue;
         if (previous >= 0)
-            pen += s * current_->Kerning(previous, glyph);
+            pen += s * mCurrent->Kerning(previous, glyph);
 
         TLVertex quad[4];
         const float left = pen - 0.5f, upper = top - 0.5f;
@@ -293,17 +245,17 @@ void FontManager::DrawText(const std::string& text, float x, float y, uint32_t c
             quad[i].x = left + (i % 2) * side;
             quad[i].y = upper + (i / 2) * side;
             quad[i].diffuse = colour;
-            quad[i].u = current_->u[glyph][i];
-            quad[i].v = current_->v[glyph][i];
+            quad[i].u = mCurrent->u[glyph][i];
+            quad[i].v = mCurrent->v[glyph][i];
         }
-        if (capture_) {
-            capture_->insert(capture_->end(), quad, quad + 4);
+        if (mCapture) {
+            mCapture->insert(mCapture->end(), quad, quad + 4);
         } else {
-            std::copy(quad, quad + 4, queue_.begin() + queued_);
-            queued_ += 4;
+            std::copy(quad, quad + 4, mQueue.begin() + mQueued);
+            mQueued += 4;
         }
-        pen += s * static_cast<float>(current_->widths[glyph]);
-        pen += s * static_cast<float>(current_->spacing);
+        pen += s * static_cast<float>(mCurrent->widths[glyph]);
+        pen += s * static_cast<float>(mCurrent->spacing);
         previous = glyph;
     }
 }
@@ -328,7 +280,7 @@ float FontManager::DrawWrapped(const std::string& text, float x, float y, float 
         std::string next;
         const std::string line = SplitLine(wrapWidth, rest, next);
         DrawText(line, x, y, colour, 0.0f, kAlignLeft);
-        y += size_;
+        y += mSize;
         rest = std::move(next);
     }
     return y;
@@ -337,34 +289,34 @@ float FontManager::DrawWrapped(const std::string& text, float x, float y, float 
 void FontManager::DrawBatch(const TLVertex* vertices, int count)
 {
     count -= count % 4;
-    if (count <= 0 || !current_)
+    if (count <= 0 || !mCurrent)
         return;
     D3DEngine& engine = GetD3DEngine();
     engine.BeginRender();
-    current_->texture.Bind();
+    mCurrent->texture.Bind();
     for (int start = 0; start < count; start += kQueueVertices) {
         const int n = std::min(kQueueVertices, count - start);
-        std::copy(vertices + start, vertices + start + n, buffer_.vertices.begin());
-        buffer_.vertexCount = static_cast<uint16_t>(n);
-        buffer_.indexCount = static_cast<uint16_t>(n / 4 * 6);
-        buffer_.Draw();
+        std::copy(vertices + start, vertices + start + n, mBuffer.vertices.begin());
+        mBuffer.vertexCount = static_cast<uint16_t>(n);
+        mBuffer.indexCount = static_cast<uint16_t>(n / 4 * 6);
+        mBuffer.Draw();
     }
-    buffer_.Reset();
+    mBuffer.Reset();
 }
 
 void FontManager::Flush()
 {
-    if (!initialised_) {
+    if (!mInitialised) {
         DebugLog::Write("TextNotInitialised");
         return;
     }
-    if (queued_ == 0)
+    if (mQueued == 0)
         return;
     D3DEngine& engine = GetD3DEngine();
-    if (current_ && size_ == static_cast<float>(current_->nominalSize))
+    if (mCurrent && mSize == static_cast<float>(mCurrent->nominalSize))
         engine.SetPointFiltering();
-    DrawBatch(queue_.data(), queued_);
-    queued_ = 0;
+    DrawBatch(mQueue.data(), mQueued);
+    mQueued = 0;
     engine.SetLinearFiltering();
 }
 
@@ -380,12 +332,12 @@ void FontManager::DrawPrepared(const std::vector<TLVertex>& vertices)
 
 void FontManager::ResetFrame()
 {
-    queued_ = 0;
+    mQueued = 0;
 }
 
 void FontManager::SetChunkList(LibTextChunkList* list)
 {
-    if (list && chunkList_)
+    if (list && mChunkList)
         DebugLog::Write("Failed to empty last chunk list");
-    chunkList_ = list;
+    mChunkList = list;
 }

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "engine/GVertexBuffer.h"
+#include "engine/GameFonts.h"
 #include "engine/LibFont.h"
-#include "engine/TLVertex.h"
+#include "platform/TLVertex.h"
 
 class LibTextChunkList;
 
@@ -32,17 +33,17 @@ public:
     FontManager& operator=(const FontManager&) = delete;
 
     void Initialise();
-    bool IsInitialised() const { return initialised_; }
+    bool IsInitialised() const { return mInitialised; }
     LibFont* LoadFont(const std::string& metricsPath, const std::string& textureName, int nominalSize, int cellSize);
     // Initialise, then the game's seven fonts with their spacing. The textures
     // are looked up in the renderer's texture folders (data/bitmaps/fonts).
-    void LoadGameFonts(const std::string& metricsFolder = "data/fonts");
+    void LoadGameFonts(const std::string& metricsFolder = GameFonts::kMetricsFolder);
 
     void SelectFont(const std::string& name, float size);
-    LibFont* CurrentFont() const { return current_; }
-    float CurrentSize() const { return size_; }
+    LibFont* CurrentFont() const { return mCurrent; }
+    float CurrentSize() const { return mSize; }
     LibFont* FindFont(const std::string& name) const;
-    const std::vector<std::unique_ptr<LibFont>>& Fonts() const { return fonts_; }
+    const std::vector<std::unique_ptr<LibFont>>& Fonts() const { return mFonts; }
 
     // Measuring (current font and size).
     float CharAdvance(unsigned char c) const;
@@ -58,13 +59,13 @@ public:
     float DrawWrapped(const std::string& text, float x, float y, float wrapWidth, uint32_t colour);
     void Flush();
     void ResetFrame();
-    int QueuedVertices() const { return queued_; }
+    int QueuedVertices() const { return mQueued; }
 
     // While a chunk list is set, DrawText records chunks instead of drawing.
     void SetChunkList(LibTextChunkList* list);
-    LibTextChunkList* ChunkList() const { return chunkList_; }
+    LibTextChunkList* ChunkList() const { return mChunkList; }
     // Glyph quads of DrawText go into this array instead of the queue (chunk caches).
-    void CaptureInto(std::vector<TLVertex>* vertices) { capture_ = vertices; }
+    void CaptureInto(std::vector<TLVertex>* vertices) { mCapture = vertices; }
     // Draws prepared glyph quads of the current font at once.
     void DrawPrepared(const std::vector<TLVertex>& vertices);
 
@@ -78,15 +79,15 @@ private:
     bool CheckInitialised(const char* message) const;
     void DrawBatch(const TLVertex* vertices, int count);
 
-    std::vector<std::unique_ptr<LibFont>> fonts_;
-    LibFont* current_ = nullptr;
-    std::vector<TLVertex> queue_;
-    int queued_ = 0;
-    GVertexBuffer buffer_;
-    float size_ = 12.0f;
-    bool initialised_ = false;
-    LibTextChunkList* chunkList_ = nullptr;
-    std::vector<TLVertex>* capture_ = nullptr;
+    std::vector<std::unique_ptr<LibFont>> mFonts;
+    LibFont* mCurrent = nullptr;
+    std::vector<TLVertex> mQueue;
+    int mQueued = 0;
+    GVertexBuffer mBuffer;
+    float mSize = 12.0f;
+    bool mInitialised = false;
+    LibTextChunkList* mChunkList = nullptr;
+    std::vector<TLVertex>* mCapture = nullptr;
 };
 
 // The font set singleton.

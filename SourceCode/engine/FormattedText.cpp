@@ -39,72 +39,72 @@ uint32_t ParseColour(const std::string& value)
 
 void FormattedText::Parse(const std::string& markup)
 {
-    segments_.clear();
-    colour_ = 0xFFFFFFFF;
-    fontName_ = "arial16.dds";
-    size_ = 16.0f;
-    wrapWidth_ = 1280.0f;
-    text_.clear();
-    tag_.clear();
-    inTag_ = false;
+    mSegments.clear();
+    mColour = 0xFFFFFFFF;
+    mFontName = "arial16.dds";
+    mSize = 16.0f;
+    mWrapWidth = 1280.0f;
+    mText.clear();
+    mTag.clear();
+    mInTag = false;
 
     for (char c : markup) {
-        if (inTag_) {
+        if (mInTag) {
             if (c == '>') {
-                inTag_ = false;
+                mInTag = false;
                 ProcessTag();
-                tag_.clear();
+                mTag.clear();
             } else {
-                tag_ += c;
+                mTag += c;
             }
         } else if (c == '<') {
-            if (!text_.empty())
+            if (!mText.empty())
                 CloseSegment();
-            inTag_ = true;
+            mInTag = true;
         } else if (c == '\n') {
             CloseSegment();
         } else {
-            text_ += c;
+            mText += c;
         }
     }
-    if (!text_.empty())
+    if (!mText.empty())
         CloseSegment();
 }
 
 void FormattedText::CloseSegment()
 {
-    segments_.push_back(Segment{text_, fontName_, size_, colour_, wrapWidth_});
-    text_.clear();
+    mSegments.push_back(Segment{mText, mFontName, mSize, mColour, mWrapWidth});
+    mText.clear();
 }
 
 void FormattedText::ProcessTag()
 {
-    const size_t equals = tag_.find('=');
+    const size_t equals = mTag.find('=');
     if (equals != std::string::npos) {
-        const std::string keyword = Trim(tag_.substr(0, equals));
-        const std::string value = Trim(tag_.substr(equals + 1));
+        const std::string keyword = Trim(mTag.substr(0, equals));
+        const std::string value = Trim(mTag.substr(equals + 1));
         if (!keyword.empty()) {
-            if (tag_.find("FONTNAME") != std::string::npos)
-                fontName_ = value;
-            else if (tag_.find("COLOR") != std::string::npos)
-                colour_ = ParseColour(value);
-            else if (tag_.find("SIZE") != std::string::npos)
-                size_ = NumberText::ParseFloat(value);
-            else if (tag_.find("WRAP") != std::string::npos)
-                wrapWidth_ = NumberText::ParseFloat(value);
+            if (mTag.find("FONTNAME") != std::string::npos)
+                mFontName = value;
+            else if (mTag.find("COLOR") != std::string::npos)
+                mColour = ParseColour(value);
+            else if (mTag.find("SIZE") != std::string::npos)
+                mSize = NumberText::ParseFloat(value);
+            else if (mTag.find("WRAP") != std::string::npos)
+                mWrapWidth = NumberText::ParseFloat(value);
         }
         return;
     }
-    if (tag_ == "BR") {
-        segments_.push_back(Segment{"<BR>", fontName_, size_, colour_, 0.0f});
-        text_.clear();
+    if (mTag == "BR") {
+        mSegments.push_back(Segment{"<BR>", mFontName, mSize, mColour, 0.0f});
+        mText.clear();
     }
 }
 
 void FormattedText::Draw(float x, float y)
 {
     FontManager& fonts = GetFontManager();
-    for (const Segment& segment : segments_) {
+    for (const Segment& segment : mSegments) {
         if (segment.text == "<BR>") {
             y += segment.size;
             continue;

@@ -22,18 +22,18 @@ public:
 
     void Parse(const std::string& markup);
     void Draw(float x, float y);
-    const std::vector<Segment>& Segments() const { return segments_; }
+    const std::vector<Segment>& Segments() const { return mSegments; }
 
 private:
     void CloseSegment();
     void ProcessTag();
 
-    std::vector<Segment> segments_;
-    std::string fontName_;
-    std::string text_;
-    uint32_t colour_ = 0xFFFFFFFF;
-    float size_ = 16.0f;
-    float wrapWidth_ = 1280.0f;
-    bool inTag_ = false;
-    std::string tag_;
+    std::vector<Segment> mSegments;
+    std::string mFontName;
+    std::string mText;
+    uint32_t mColour = 0xFFFFFFFF;
+    float mSize = 16.0f;
+    float mWrapWidth = 1280.0f;
+    bool mInTag = false;
+    std::string mTag;
 };

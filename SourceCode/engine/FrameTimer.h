@@ -13,21 +13,21 @@ public:
     void Start();
     void Update();
 
-    double Elapsed() const { return elapsed_; }          // ms since Start, times speed
-    float FrameFactor() const { return frameFactor_; }   // last step in 12 ms units, times speed
-    float Speed() const { return speed_; }
-    void SetSpeed(float speed) { speed_ = speed; }
-    bool IsStopped() const { return stopped_; }
-    bool IsHighResolution() const { return highResolution_; }
+    double Elapsed() const { return mElapsed; }          // ms since Start, times speed
+    float FrameFactor() const { return mFrameFactor; }   // last step in 12 ms units, times speed
+    float Speed() const { return mSpeed; }
+    void SetSpeed(float speed) { mSpeed = speed; }
+    bool IsStopped() const { return mStopped; }
+    bool IsHighResolution() const { return mHighResolution; }
 
 private:
-    const Clock* clock_;
-    float speed_ = 1.0f;
-    bool stopped_ = true;
-    double lastTime_ = 0.0;
-    double elapsed_ = 0.0;
-    float frameFactor_ = 0.0f;
-    bool highResolution_ = false;
-    int64_t counterFrequency_ = 0;
-    uint64_t lastCounter_ = 0;
+    const Clock* mClock;
+    float mSpeed = 1.0f;
+    bool mStopped = true;
+    double mLastTime = 0.0;
+    double mElapsed = 0.0;
+    float mFrameFactor = 0.0f;
+    bool mHighResolution = false;
+    int64_t mCounterFrequency = 0;
+    uint64_t mLastCounter = 0;
 };

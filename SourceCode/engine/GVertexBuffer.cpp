@@ -4,36 +4,15 @@
 
 #include "engine/D3DEngine.h"
 
-namespace {
-std::vector<GVertexBuffer*>& List()
-{
-    // Never destroyed: objects of other singletons may unregister at exit.
-    static auto* list = new std::vector<GVertexBuffer*>();
-    return *list;
-}
-}  // namespace
+GVertexBuffer::GVertexBuffer() = default;
 
-GVertexBuffer::GVertexBuffer()
-{
-    List().push_back(this);
-}
-
-GVertexBuffer::~GVertexBuffer()
-{
-    auto& list = List();
-    list.erase(std::remove(list.begin(), list.end(), this), list.end());
-}
-
-const std::vector<GVertexBuffer*>& GVertexBuffer::Instances()
-{
-    return List();
-}
+GVertexBuffer::~GVertexBuffer() = default;
 
 void GVertexBuffer::Create(int capacity, bool isStatic)
 {
     // Counts are 16-bit.
     capacity = std::clamp(capacity, 0, 65532);
-    static_ = isStatic;
+    mStatic = isStatic;
     vertices.assign(static_cast<size_t>(capacity), TLVertex{});
     indices.assign(static_cast<size_t>(capacity / 4) * 6, 0);
     vertexCount = 0;
@@ -50,7 +29,7 @@ void GVertexBuffer::Restore()
 {
     // The vertices live in memory, so nothing is lost with the display; a
     // dynamic buffer still starts over empty, as it did with a device buffer.
-    if (!static_) {
+    if (!mStatic) {
         vertexCount = 0;
         indexCount = 0;
         std::fill(indices.begin(), indices.end(), 0);

@@ -2,7 +2,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/TLVertex.h"
+#include "engine/InstanceList.h"
+#include "platform/TLVertex.h"
 
 // A batch of pre-transformed vertices with a triangle-list index array, drawn
 // in one call with the bound texture. The font system keeps its glyph quads here.
@@ -19,15 +20,16 @@ public:
     void Draw();
 
     int Capacity() const { return static_cast<int>(vertices.size()); }
-    bool IsStatic() const { return static_; }
+    bool IsStatic() const { return mStatic; }
 
     uint16_t vertexCount = 0;
     uint16_t indexCount = 0;
     std::vector<uint16_t> indices;   // room for capacity / 4 * 6 indices
     std::vector<TLVertex> vertices;  // capacity vertices
 
-    static const std::vector<GVertexBuffer*>& Instances();
+    static const std::vector<GVertexBuffer*>& Instances() { return InstanceList<GVertexBuffer>::All(); }
 
 private:
-    bool static_ = false;
+    bool mStatic = false;
+    InstanceList<GVertexBuffer> mRegistration{this};
 };

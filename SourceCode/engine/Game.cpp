@@ -1,14 +1,15 @@
 #include "engine/Game.h"
 
-#include <SDL.h>
-
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 #include "engine/BaseGUIScreen.h"
 #include "engine/CInput.h"
 #include "engine/D3DEngine.h"
 #include "engine/DebugLog.h"
 #include "engine/Diagnostics.h"
+#include "engine/GameEventSink.h"
 #include "engine/GameSubsystem.h"
 #include "engine/GamePresentation.h"
 #include "engine/ScreenFader.h"
@@ -17,10 +18,6 @@
 #include "gamedata/Options.h"
 #include "gamedata/SetupSection.h"
 #include "gamedata/UserFolders.h"
-#include "gamedata/UserSettingsFile.h"
-#include "platform/IniFile.h"
-#include "platform/NumberText.h"
-#include "platform/PlatformFiles.h"
 #include "platform/sdl/SdlEvents.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlVideo.h"
@@ -29,11 +26,6 @@
 #include "sim/OpinionPoll.h"
 #include "sim/TurnProcessor.h"
 #include "sound/GUI_Sounds.h"
-
-namespace {
-constexpr const char* kConfigFile = "data\\config.muf";
-constexpr const char* kConfigSection = "config";
-}  // namespace
 
 Game& GetGame()
 {
@@ -48,6 +40,7 @@ bool Game::CreateMainWindow()
 {
     std::string title = translate("APP_TITLE");
     SdlVideo& video = GetSdlVideo();
+    video.SetLogWriter(&DebugLog::Write);
     if (!video.CreateMainWindow(title, 800, 600)) {
         std::string reason = video.LastError();
         SdlMessageBox::Show("Failed to CreateWindow", reason, SdlMessageBox::Icon::Error);
@@ -55,7 +48,7 @@ bool Game::CreateMainWindow()
         return false;
     }
     video.SetWindowIcon("data/icon.ico");
-    SDL_RaiseWindow(video.Window());
+    video.RaiseWindow();
     return true;
 }
 
@@ -63,10 +56,10 @@ bool Game::Start()
 {
     if (!CreateMainWindow())
         return false;
-    active_ = Initialise();
-    if (!active_)
+    mActive = Initialise();
+    if (!mActive)
         return false;
-    initialised_ = true;
+    mInitialised = true;
     return true;
 }
 
@@ -118,21 +111,21 @@ bool Game::Initialise()
 
 void Game::SetDesktopSizeForTests(int width, int height)
 {
-    desktopWidth_ = width;
-    desktopHeight_ = height;
+    mDesktopWidth = width;
+    mDesktopHeight = height;
 }
 
 bool Game::SetupDisplay()
 {
-    int colourDepth = IniFile::ReadInt(ConfigReadPath(), kConfigSection, "ColorDepth", 0);
-    int desktopWidth = desktopWidth_;
-    int desktopHeight = desktopHeight_;
+    int colourDepth = mConfig.ReadInt("ColorDepth", 0);
+    int desktopWidth = mDesktopWidth;
+    int desktopHeight = mDesktopHeight;
     if (desktopWidth <= 0 || desktopHeight <= 0)
         SdlVideo::DesktopSize(desktopWidth, desktopHeight);
 
     DisplayLayout layout = LayOutDisplay(desktopWidth, desktopHeight);
     if (layout.forceFullScreen)
-        WriteConfigInt("IsWindowed", 0);
+        mConfig.WriteInt("IsWindowed", 0);
     UIScale = layout.uiScale;
     if (layout.desktopTooSmall)
         DebugLog::Write("WARNING - > invalid desktop resoltuion");
@@ -158,32 +151,6 @@ Game::DisplayLayout Game::LayOutDisplay(int desktopWidth, int desktopHeight)
     return layout;
 }
 
-std::string Game::ConfigReadPath() const
-{
-    return configPath_.empty() ? UserSettingsFile(kConfigFile).ReadPath() : configPath_;
-}
-
-std::string Game::ConfigWritePath() const
-{
-    if (!configPath_.empty())
-        return configPath_;
-    std::string path = UserSettingsFile(kConfigFile).WritePath();
-    return path.empty() ? PlatformFiles::NormalizeSlashes(kConfigFile) : path;
-}
-
-void Game::WriteConfigInt(const std::string& key, int value)
-{
-    std::string path = ConfigWritePath();
-    // The player's copy starts as a copy of the shipped settings, so the
-    // other switches keep their values.
-    std::string shipped;
-    if (!PlatformFiles::IsFile(path) && PlatformFiles::ReadFile(ConfigReadPath(), shipped))
-        PlatformFiles::WriteFileAtomically(path, shipped);
-    std::string error;
-    if (!IniFile::WriteString(path, kConfigSection, key, NumberText::FormatInt(value), &error))
-        TRACE_MESSAGE("Failed to write " + path + ": " + error);
-}
-
 void Game::ApplyScreenSize()
 {
     GetInput().SetScreenSize(g_ScreenWidth, g_ScreenHeight);
@@ -196,23 +163,24 @@ int Game::RunMessageLoop()
 {
     while (RunLoopOnce()) {
     }
-    return exitCode_;
+    return mExitCode;
 }
 
 bool Game::RunLoopOnce()
 {
-    SdlEvents::Pump(*this);
-    if (closeDuringWork_) {
-        closeDuringWork_ = false;
+    GameEventSink sink(*this);
+    SdlEvents::Pump(sink);
+    if (mCloseDuringWork) {
+        mCloseDuringWork = false;
         OnCloseRequested();
     }
-    if (quitPosted_)
+    if (mQuitPosted)
         return false;
-    if (active_)
+    if (mActive)
         RunFrame();
-    SDL_Delay(1);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
     GetSounds().Update();
-    return !quitPosted_;
+    return !mQuitPosted;
 }
 
 void Game::RunFrame()
@@ -233,11 +201,12 @@ void Game::DrawProgressFrame()
         return;
     // Nested: the long work runs inside an input handler. Window events are
     // answered, input is only tracked, and a close request waits for the work.
-    ++inProgressFrame_;
-    SdlEvents::Pump(*this);
+    ++mInProgressFrame;
+    GameEventSink sink(*this);
+    SdlEvents::Pump(sink);
     GetInput().SwallowQueuedRecords();
     DrawFrame();
-    --inProgressFrame_;
+    --mInProgressFrame;
 }
 
 void Game::DrawFrame()
@@ -257,9 +226,9 @@ void Game::DrawFrame()
         engine.EndScene();
         engine.Present();
     }
-    ++framesDrawn_;
+    ++mFramesDrawn;
     if (AfterFrame)
-        AfterFrame(framesDrawn_);
+        AfterFrame(mFramesDrawn);
 }
 
 // ---------------------------------------------------------------------------
@@ -269,15 +238,15 @@ BaseGUIScreen* Game::ScreenFor(int state)
 {
     if (state < 0 || state >= kGameStateCount)
         state = STATE_MENU;
-    if (registered_[state])
-        return registered_[state];
+    if (mRegistered[state])
+        return mRegistered[state];
     return ShellHooks::CreateScreen(state);
 }
 
 void Game::RegisterScreen(int state, BaseGUIScreen* screen)
 {
     if (state >= 0 && state < kGameStateCount)
-        registered_[state] = screen;
+        mRegistered[state] = screen;
 }
 
 void Game::SetState(int state)
@@ -318,8 +287,8 @@ void Game::StartNewGame(const std::string& missionName)
 void Game::OnCloseRequested()
 {
     // Never tear the game down under the feet of work in progress.
-    if (inProgressFrame_ > 0) {
-        closeDuringWork_ = true;
+    if (mInProgressFrame > 0) {
+        mCloseDuringWork = true;
         return;
     }
     Shutdown();
@@ -328,12 +297,12 @@ void Game::OnCloseRequested()
 
 void Game::SetActive(bool active)
 {
-    active_ = active;
+    mActive = active;
 }
 
 void Game::OnDisplayLost()
 {
-    if (!initialised_)
+    if (!mInitialised)
         return;
     D3DEngine& engine = GetD3DEngine();
     engine.DropTextures();
@@ -342,10 +311,10 @@ void Game::OnDisplayLost()
 
 void Game::PostQuit(int exitCode)
 {
-    if (quitPosted_)
+    if (mQuitPosted)
         return;
-    quitPosted_ = true;
-    exitCode_ = exitCode;
+    mQuitPosted = true;
+    mExitCode = exitCode;
 }
 
 // ---------------------------------------------------------------------------
@@ -353,8 +322,8 @@ void Game::PostQuit(int exitCode)
 
 void Game::ToggleDisplayMode()
 {
-    int windowed = IniFile::ReadInt(ConfigReadPath(), kConfigSection, "IsWindowed", 0);
-    WriteConfigInt("IsWindowed", windowed == 1 ? 0 : 1);
+    int windowed = mConfig.ReadInt("IsWindowed", 0);
+    mConfig.WriteInt("IsWindowed", windowed == 1 ? 0 : 1);
     D3DEngine& engine = GetD3DEngine();
     engine.Release();
     SetupDisplay();
@@ -372,9 +341,9 @@ void Game::Quit()
 
 void Game::Shutdown()
 {
-    if (shutDown_)
+    if (mShutDown)
         return;
-    shutDown_ = true;
+    mShutDown = true;
     DebugLog::Write("releasing resources");
     SetRunning(false);
     ShellHooks::DeleteGameLists();

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/ConfigFile.h"
 #include "engine/FrameTimer.h"
 #include "engine/GameState.h"
 
@@ -66,24 +67,24 @@ public:
     void OnDisplayLost();            // the renderer lost its textures
 
     void PostQuit(int exitCode);
-    bool IsQuitPosted() const { return quitPosted_; }
-    int ExitCode() const { return exitCode_; }
-    bool IsActive() const { return active_; }
-    bool IsInitialised() const { return initialised_; }
-    bool IsShutDown() const { return shutDown_; }
+    bool IsQuitPosted() const { return mQuitPosted; }
+    int ExitCode() const { return mExitCode; }
+    bool IsActive() const { return mActive; }
+    bool IsInitialised() const { return mInitialised; }
+    bool IsShutDown() const { return mShutDown; }
 
     // Called with each frame's number after it is drawn (automation, tests).
     std::function<void(long frame)> AfterFrame;
-    long FramesDrawn() const { return framesDrawn_; }
+    long FramesDrawn() const { return mFramesDrawn; }
 
     // Desktop size to lay the display out for; 0 x 0 asks the video layer.
     void SetDesktopSizeForTests(int width, int height);
     // The display settings: the player's copy of "data/config.muf" when it
     // exists, else the shipped file; changes go to the player's copy. Tests
     // point both at one file of their own.
-    void SetConfigPath(const std::string& path) { configPath_ = path; }
-    std::string ConfigReadPath() const;
-    std::string ConfigWritePath() const;
+    void SetConfigPath(const std::string& path) { mConfig.SetPath(path); }
+    std::string ConfigReadPath() const { return mConfig.ReadPath(); }
+    std::string ConfigWritePath() const { return mConfig.WritePath(); }
 
     bool InGame = false;
     int State = STATE_MENU;
@@ -97,20 +98,18 @@ private:
     void DrawFrame();
     void ApplyScreenSize();
 
-    std::array<BaseGUIScreen*, kGameStateCount> registered_{};
-    bool active_ = false;
-    bool initialised_ = false;
-    bool quitPosted_ = false;
-    bool shutDown_ = false;
-    bool closeDuringWork_ = false;
-    int inProgressFrame_ = 0;
-    int exitCode_ = 0;
-    long framesDrawn_ = 0;
-    int desktopWidth_ = 0;
-    int desktopHeight_ = 0;
-    void WriteConfigInt(const std::string& key, int value);
-
-    std::string configPath_;
+    std::array<BaseGUIScreen*, kGameStateCount> mRegistered{};
+    bool mActive = false;
+    bool mInitialised = false;
+    bool mQuitPosted = false;
+    bool mShutDown = false;
+    bool mCloseDuringWork = false;
+    int mInProgressFrame = 0;
+    int mExitCode = 0;
+    long mFramesDrawn = 0;
+    int mDesktopWidth = 0;
+    int mDesktopHeight = 0;
+    ConfigFile mConfig;
 };
 
 Game& GetGame();

@@ -4,13 +4,14 @@
 #include <utility>
 #include <vector>
 
+#include "engine/GameFonts.h"
 #include "engine/SmartTexture.h"
 
-// One bitmap font: a square texture with a 10 x 10 grid of glyph cells and
-// the advance width of each glyph. Glyph g sits in row g / 10, column g % 10.
+// One bitmap font: a square texture with a grid of glyph cells and the
+// advance width of each glyph (the layout is in GameFonts.h).
 class LibFont {
 public:
-    static constexpr int kGlyphCount = 100;
+    static constexpr int kGlyphCount = GameFonts::kGlyphCount;
 
     LibFont();
     virtual ~LibFont() = default;
@@ -42,5 +43,5 @@ private:
     bool MeasureFromTexture();
     void ComputeTextureCoordinates(int textureWidth);
 
-    std::array<std::vector<std::pair<int, float>>, kGlyphCount> kerning_;
+    std::array<std::vector<std::pair<int, float>>, kGlyphCount> mKerning;
 };

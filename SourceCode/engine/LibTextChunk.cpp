@@ -4,10 +4,10 @@
 
 #include "engine/FontManager.h"
 
-LibTextChunk::LibTextChunk(std::string text_, float x_, float y_, uint32_t colour_, float width_, int alignment_,
-                           float size_, std::string fontName_)
-    : text(std::move(text_)), x(x_), y(y_), colour(colour_), width(width_), alignment(alignment_), size(size_),
-      fontName(std::move(fontName_))
+LibTextChunk::LibTextChunk(std::string mText, float mX, float mY, uint32_t mColour, float mWidth, int mAlignment,
+                           float mSize, std::string mFontName)
+    : text(std::move(mText)), x(mX), y(mY), colour(mColour), width(mWidth), alignment(mAlignment), size(mSize),
+      fontName(std::move(mFontName))
 {
 }
 
@@ -15,13 +15,13 @@ void LibTextChunk::Draw()
 {
     FontManager& fonts = GetFontManager();
     fonts.SelectFont(fontName, size);
-    if (!cached_) {
-        vertices_.clear();
-        vertices_.reserve(text.size() * 4);
-        fonts.CaptureInto(&vertices_);
+    if (!mCached) {
+        mVertices.clear();
+        mVertices.reserve(text.size() * 4);
+        fonts.CaptureInto(&mVertices);
         fonts.DrawText(text, x, y, colour, width, alignment);
         fonts.CaptureInto(nullptr);
-        cached_ = true;
+        mCached = true;
     }
-    fonts.DrawPrepared(vertices_);
+    fonts.DrawPrepared(mVertices);
 }

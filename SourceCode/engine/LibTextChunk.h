@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/TLVertex.h"
+#include "platform/TLVertex.h"
 
 // One recorded DrawText call. Its glyphs are laid out on the first Draw and
 // replayed from the cache afterwards.
@@ -14,7 +14,7 @@ public:
     virtual ~LibTextChunk() = default;
 
     void Draw();
-    bool IsCached() const { return cached_; }
+    bool IsCached() const { return mCached; }
 
     std::string text;
     float x = 0.0f;
@@ -26,6 +26,6 @@ public:
     std::string fontName;
 
 private:
-    bool cached_ = false;
-    std::vector<TLVertex> vertices_;
+    bool mCached = false;
+    std::vector<TLVertex> mVertices;
 };

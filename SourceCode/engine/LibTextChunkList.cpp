@@ -2,6 +2,6 @@
 
 void LibTextChunkList::Draw()
 {
-    for (auto& chunk : chunks_)
+    for (auto& chunk : mChunks)
         chunk->Draw();
 }

@@ -9,11 +9,11 @@ class LibTextChunkList {
 public:
     virtual ~LibTextChunkList() = default;
 
-    void Add(std::unique_ptr<LibTextChunk> chunk) { chunks_.push_back(std::move(chunk)); }
+    void Add(std::unique_ptr<LibTextChunk> chunk) { mChunks.push_back(std::move(chunk)); }
     void Draw();
-    void Clear() { chunks_.clear(); }
-    const std::vector<std::unique_ptr<LibTextChunk>>& Chunks() const { return chunks_; }
+    void Clear() { mChunks.clear(); }
+    const std::vector<std::unique_ptr<LibTextChunk>>& Chunks() const { return mChunks; }
 
 private:
-    std::vector<std::unique_ptr<LibTextChunk>> chunks_;
+    std::vector<std::unique_ptr<LibTextChunk>> mChunks;
 };

@@ -1,15 +1,14 @@
 // The game's entry point: start-up, the message loop, and the exit code of
 // the quit message.
-#include <SDL.h>
-
 #include <cstdio>
 #include <memory>
 #include <string>
 
 #include "engine/AutoplayScript.h"
-#include "engine/D3DEngine.h"
+#include "engine/ErrorBoxes.h"
 #include "engine/Game.h"
 #include "platform/sdl/SdlMessageBox.h"
+#include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlVideo.h"
 #include "sound/GUI_Sounds.h"
 
@@ -28,12 +27,8 @@ int main(int argc, char** argv)
     }
     // Nobody would be there to close a box during an automated run.
     SdlMessageBox::SetEnabled(!autoplay);
-    if (!autoplay) {
-        SdlMessageBox::InstallFatalErrorBox();
-        GetD3DEngine().SetErrorBoxHandler([](const std::string& caption, const std::string& text) {
-            SdlMessageBox::Show(caption, text, SdlMessageBox::Icon::Warning);
-        });
-    }
+    if (!autoplay)
+        ErrorBoxes::Install();
 
     Game& game = GetGame();
     if (autoplay)
@@ -44,6 +39,6 @@ int main(int argc, char** argv)
 
     GetSounds().Release();
     GetSdlVideo().DestroyMainWindow();
-    SDL_Quit();
+    SdlSystem::Quit();
     return exitCode;
 }

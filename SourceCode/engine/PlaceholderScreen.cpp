@@ -6,8 +6,8 @@
 #include "engine/D3DEngine.h"
 #include "engine/Game.h"
 #include "engine/GameState.h"
-#include "engine/ScanCodes.h"
 #include "engine/ShellHooks.h"
+#include "platform/ScanCodes.h"
 #include "sound/GUI_Sounds.h"
 
 namespace {
@@ -46,8 +46,8 @@ void PlaceholderScreen::Render()
     engine.GradientRect(GRect{0, 0, w, h}, 0xFF1B2A3Au, 0xFF0E1620u);
     engine.FillRect(GRect{0, h / 2 - 60, w, h / 2 + 60}, 0xC0000000u);
     engine.DrawRect(GRect{0, h / 2 - 60, w - 1, h / 2 + 60}, 0xFF6F8FAFu);
-    float titleWidth = ShellHooks::TextWidth("arialbold20.dds", title_);
-    ShellHooks::DrawText("arialbold20.dds", title_, (w - titleWidth) / 2.0f, h / 2.0f - 30.0f, 0xFFFFFFFFu);
+    float titleWidth = ShellHooks::TextWidth("arialbold20.dds", mTitle);
+    ShellHooks::DrawText("arialbold20.dds", mTitle, (w - titleWidth) / 2.0f, h / 2.0f - 30.0f, 0xFFFFFFFFu);
     const std::string hint = "Not built yet - click or press Escape to return to the menu";
     float hintWidth = ShellHooks::TextWidth("arial16.dds", hint);
     ShellHooks::DrawText("arial16.dds", hint, (w - hintWidth) / 2.0f, h / 2.0f + 10.0f, 0xFFB0C4D8u);

@@ -7,16 +7,16 @@
 // goes back to the menu on a click or Escape.
 class PlaceholderScreen : public BaseGUIScreen {
 public:
-    explicit PlaceholderScreen(std::string title) : title_(std::move(title)) {}
+    explicit PlaceholderScreen(std::string title) : mTitle(std::move(title)) {}
 
     void Render() override;
     bool OnClick(float x, float y) override;
     void OnKey(int scanCode) override;
 
-    const std::string& Title() const { return title_; }
+    const std::string& Title() const { return mTitle; }
 
 private:
-    std::string title_;
+    std::string mTitle;
 };
 
 // The placeholder shown for a state.

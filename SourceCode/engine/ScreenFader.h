@@ -13,7 +13,7 @@ public:
 
     static constexpr double kDurationMs = 150.0;
 
-    explicit ScreenFader(const Clock& clock = Clock::System()) : timer_(clock) {}
+    explicit ScreenFader(const Clock& clock = Clock::System()) : mTimer(clock) {}
 
     void Start(int mode, Callback callback = nullptr, int argument = 0);
     void FadeOutThen(Callback callback, int argument) { Start(kToBlack, std::move(callback), argument); }
@@ -21,16 +21,16 @@ public:
     // Each frame: advance, draw the black veil, and finish when the time is up.
     void UpdateAndDraw();
 
-    int GetMode() const { return mode_; }
+    int GetMode() const { return mMode; }
     // The veil's alpha for the current progress, 0..255.
-    int Alpha() const { return alpha_; }
+    int Alpha() const { return mAlpha; }
 
 private:
-    FrameTimer timer_;
-    int mode_ = kIdle;
-    Callback callback_;
-    int argument_ = 0;
-    int alpha_ = 0;
+    FrameTimer mTimer;
+    int mMode = kIdle;
+    Callback mCallback;
+    int mArgument = 0;
+    int mAlpha = 0;
 };
 
 // The process-wide fader.

@@ -6,7 +6,6 @@
 #include "engine/PlaceholderScreen.h"
 #include "engine/SmartTexture.h"
 #include "gui/MenuGUIScreen.h"
-#include "platform/NumberText.h"
 
 namespace ShellHooks {
 
@@ -41,23 +40,16 @@ void ResetTextQueue() { GetFontManager().ResetFrame(); }
 void DrawMousePointer() {}
 
 namespace {
-// "arialbold20.dds" is drawn at 20 pixels: the size is the number in its name.
-float SizeOfFont(const std::string& font)
-{
-    size_t end = font.find_last_of("0123456789");
-    if (end == std::string::npos)
-        return 16.0f;
-    size_t begin = font.find_last_not_of("0123456789", end);
-    begin = begin == std::string::npos ? 0 : begin + 1;
-    return NumberText::ParseFloat(font.substr(begin, end - begin + 1));
-}
-
 bool SelectFont(const std::string& font)
 {
     FontManager& fonts = GetFontManager();
-    if (!fonts.IsInitialised() || !fonts.FindFont(font))
+    if (!fonts.IsInitialised())
         return false;
-    fonts.SelectFont(font, SizeOfFont(font));
+    // Placeholder text is drawn at each font's own size.
+    const LibFont* found = fonts.FindFont(font);
+    if (!found)
+        return false;
+    fonts.SelectFont(font, static_cast<float>(found->nominalSize));
     return true;
 }
 }  // namespace

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/InstanceList.h"
+
 struct TextureRecord;
 
 // A texture held by name that finds its pixels again after the renderer
@@ -17,14 +19,15 @@ public:
     void SetName(const std::string& name);  // stores and resolves it
     void Resolve();                         // looks the name up again ("" gives none)
     void Bind();                            // binds the texture, or none
-    void Forget() { texture_ = nullptr; }   // the renderer dropped its textures
-    const std::string& Name() const { return name_; }
-    TextureRecord* Texture() const { return texture_; }
+    void Forget() { mTexture = nullptr; }   // the renderer dropped its textures
+    const std::string& Name() const { return mName; }
+    TextureRecord* Texture() const { return mTexture; }
 
-    static const std::vector<SmartTexture*>& Instances();
+    static const std::vector<SmartTexture*>& Instances() { return InstanceList<SmartTexture>::All(); }
     static void ResolveAll();
 
 private:
-    std::string name_;
-    TextureRecord* texture_ = nullptr;
+    std::string mName;
+    TextureRecord* mTexture = nullptr;
+    InstanceList<SmartTexture> mRegistration{this};
 };

@@ -4,8 +4,8 @@
 #include "engine/D3DEngine.h"
 #include "engine/Game.h"
 #include "engine/GameState.h"
-#include "engine/ScanCodes.h"
 #include "engine/ShellHooks.h"
+#include "platform/ScanCodes.h"
 #include "sound/GUI_Sounds.h"
 
 namespace {
@@ -23,7 +23,7 @@ MenuGUIScreen& GetMenuGUIScreen()
 
 MenuGUIScreen::MenuGUIScreen()
 {
-    entries_ = {
+    mEntries = {
         {"Back to the game", STATE_MAIN, {}},   {"New game", STATE_CHOOSEGAME, {}},
         {"Customise game", STATE_NEWGAME, {}},  {"Load game", STATE_LOADGAME, {}},
         {"Save game", STATE_SAVEGAME, {}},      {"Options", STATE_OPTIONS, {}},
@@ -37,7 +37,7 @@ void MenuGUIScreen::Layout()
 {
     int left = static_cast<int>(g_ScreenWidth > 0 ? g_ScreenWidth : 1024.0f) / 2 - kEntryWidth / 2;
     int top = kFirstEntryTop;
-    for (Entry& entry : entries_) {
+    for (Entry& entry : mEntries) {
         entry.rect = GRect{left, top, left + kEntryWidth, top + kEntryHeight};
         top += kEntryStep;
     }
@@ -47,7 +47,7 @@ void MenuGUIScreen::Activate() { Layout(); }
 
 const MenuGUIScreen::Entry* MenuGUIScreen::EntryAt(float x, float y) const
 {
-    for (const Entry& entry : entries_) {
+    for (const Entry& entry : mEntries) {
         const GRect& r = entry.rect;
         if (x >= r.left && x < r.right && y >= r.top && y < r.bottom)
             return &entry;
@@ -68,7 +68,7 @@ void MenuGUIScreen::Render()
 
     const CInput& input = GetInput();
     const Entry* hovered = EntryAt(input.MouseX, input.MouseY);
-    for (const Entry& entry : entries_) {
+    for (const Entry& entry : mEntries) {
         bool hot = &entry == hovered;
         engine.FillRect(entry.rect, hot ? 0xF03A6EA5u : 0xC0203A55u);
         engine.DrawRoundedRect(entry.rect, hot ? 0xFFFFFFFFu : 0xFF7FA7CFu);

@@ -23,7 +23,7 @@ public:
     void OnKey(int scanCode) override;
     void Activate() override;
 
-    const std::vector<Entry>& Entries() const { return entries_; }
+    const std::vector<Entry>& Entries() const { return mEntries; }
     // The entry under a point; null when none.
     const Entry* EntryAt(float x, float y) const;
 
@@ -31,7 +31,7 @@ private:
     void Layout();
     void Choose(const Entry& entry);
 
-    std::vector<Entry> entries_;
+    std::vector<Entry> mEntries;
 };
 
 MenuGUIScreen& GetMenuGUIScreen();

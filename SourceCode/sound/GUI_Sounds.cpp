@@ -16,9 +16,9 @@ std::string BareFileName(const std::string& path)
 }
 }  // namespace
 
-GUI_Sounds::GUI_Sounds(SdlAudio& audio) : audio_(audio)
+GUI_Sounds::GUI_Sounds(SdlAudio& audio) : mAudio(audio)
 {
-    if (!audio_.Open(64))
+    if (!mAudio.Open(64))
         Report("Failed to init sound, running silent");
 }
 
@@ -27,19 +27,19 @@ GUI_Sounds::~GUI_Sounds() { Release(); }
 void GUI_Sounds::Report(const std::string& operation)
 {
     // Without a device, the one line saying so is enough.
-    if (!audio_.IsOpen() && !reported_.empty())
+    if (!mAudio.IsOpen() && !mReported.empty())
         return;
-    std::string text = "Sound error! (-1) (" + operation + ") " + audio_.LastError();
+    std::string text = "Sound error! (-1) (" + operation + ") " + mAudio.LastError();
     // A missing file or device would otherwise repeat the same line every click.
-    if (!reported_.insert(text).second)
+    if (!mReported.insert(text).second)
         return;
     TRACE_MESSAGE(text);
 }
 
 float GUI_Sounds::Option(const std::string& key) const
 {
-    if (readOption_)
-        return readOption_(key);
+    if (mReadOption)
+        return mReadOption(key);
     // No options store wired up: music on at full volume.
     return 1.0f;
 }
@@ -68,22 +68,22 @@ void GUI_Sounds::StartMusic()
 {
     if (Option("ENABLEMUSIC") == 0.0f)
         return;
-    hasMusicChannel_ = false;
+    mHasMusicChannel = false;
     // Starting a stream stops whatever played before.
-    if (!audio_.PlayMusic(MusicTrack(Mood), true)) {
+    if (!mAudio.PlayMusic(MusicTrack(Mood), true)) {
         Report("Failed to play music");
         return;
     }
-    hasMusicChannel_ = true;
+    mHasMusicChannel = true;
     RefreshMusicVolume();
 }
 
 void GUI_Sounds::StopMusic()
 {
-    if (!hasMusicChannel_)
+    if (!mHasMusicChannel)
         return;
-    audio_.StopMusic();
-    hasMusicChannel_ = false;
+    mAudio.StopMusic();
+    mHasMusicChannel = false;
 }
 
 void GUI_Sounds::SetMood(int mood)
@@ -101,25 +101,25 @@ void GUI_Sounds::SetMood(int mood)
 void GUI_Sounds::RefreshMusicVolume()
 {
     float volume = Option("MUSIC");
-    if (hasMusicChannel_)
-        audio_.SetMusicVolume(volume);
+    if (mHasMusicChannel)
+        mAudio.SetMusicVolume(volume);
 }
 
-void GUI_Sounds::SetMasterVolume() { audio_.SetMasterVolume(1.0f); }
+void GUI_Sounds::SetMasterVolume() { mAudio.SetMasterVolume(1.0f); }
 
 Mix_Chunk* GUI_Sounds::FindOrLoad(const std::string& path)
 {
     // Cached by bare file name: the same name in two folders is one sound.
     std::string name = BareFileName(path);
-    for (const CachedSound& sound : cache_)
+    for (const CachedSound& sound : mCache)
         if (sound.name == name)
             return sound.chunk;
-    Mix_Chunk* chunk = audio_.LoadSound(path);
+    Mix_Chunk* chunk = mAudio.LoadSound(path);
     if (!chunk) {
         Report("Failed create sound! (" + path + ")");
         return nullptr;
     }
-    cache_.push_back({name, chunk});
+    mCache.push_back({name, chunk});
     return chunk;
 }
 
@@ -128,10 +128,10 @@ int GUI_Sounds::PlaySound(const std::string& path, bool loop)
     Mix_Chunk* chunk = FindOrLoad(path);
     if (!chunk) {
         // Still tell the device what was wanted, so a silent run can be checked.
-        audio_.PlaySound(nullptr, loop, path);
+        mAudio.PlaySound(nullptr, loop, path);
         return -1;
     }
-    int channel = audio_.PlaySound(chunk, loop, path);
+    int channel = mAudio.PlaySound(chunk, loop, path);
     if (channel < 0)
         Report("Failed playSound() [" + path + "]");
     return channel;
@@ -141,8 +141,8 @@ int GUI_Sounds::PlaySound(const std::string& path, float volume, float pan, bool
 {
     int channel = PlaySound(path, loop);
     if (channel >= 0) {
-        audio_.SetChannelPan(channel, pan);
-        audio_.SetChannelVolume(channel, volume);
+        mAudio.SetChannelPan(channel, pan);
+        mAudio.SetChannelVolume(channel, volume);
     }
     return channel;
 }
@@ -155,15 +155,15 @@ void GUI_Sounds::PlayClick(bool silent)
 
 void GUI_Sounds::Update()
 {
-    // SDL_mixer mixes on its own thread; nothing to pump per frame.
+    // The audio device mixes on its own thread; nothing to pump per frame.
 }
 
 void GUI_Sounds::Release()
 {
     StopMusic();
-    audio_.StopAllChannels();
-    for (const CachedSound& sound : cache_)
-        audio_.FreeSound(sound.chunk);
-    cache_.clear();
-    audio_.Close();
+    mAudio.StopAllChannels();
+    for (const CachedSound& sound : mCache)
+        mAudio.FreeSound(sound.chunk);
+    mCache.clear();
+    mAudio.Close();
 }

@@ -49,11 +49,11 @@ public:
 
     // Where "ENABLEMUSIC" and "MUSIC" are read from (the player's options).
     using OptionReader = std::function<float(const std::string& key)>;
-    void SetOptionReader(OptionReader reader) { readOption_ = std::move(reader); }
+    void SetOptionReader(OptionReader reader) { mReadOption = std::move(reader); }
 
-    bool HasDevice() const { return audio_.IsOpen(); }
-    bool HasMusicChannel() const { return hasMusicChannel_; }
-    size_t CachedSoundCount() const { return cache_.size(); }
+    bool HasDevice() const { return mAudio.IsOpen(); }
+    bool HasMusicChannel() const { return mHasMusicChannel; }
+    size_t CachedSoundCount() const { return mCache.size(); }
 
 private:
     struct CachedSound {
@@ -65,12 +65,12 @@ private:
     float Option(const std::string& key) const;
     Mix_Chunk* FindOrLoad(const std::string& path);
 
-    SdlAudio& audio_;
-    std::vector<CachedSound> cache_;
-    std::string musicFile_;  // kept empty
-    bool hasMusicChannel_ = false;
-    OptionReader readOption_;
-    std::set<std::string> reported_;
+    SdlAudio& mAudio;
+    std::vector<CachedSound> mCache;
+    std::string mMusicFile;  // kept empty
+    bool mHasMusicChannel = false;
+    OptionReader mReadOption;
+    std::set<std::string> mReported;
 };
 
 // The process-wide sound object, created on first use.

@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -21,7 +22,6 @@ namespace rendertest {
 struct Rgba {
     int r, g, b, a;
 };
-
 inline Rgba Split(uint32_t argb)
 {
     return Rgba{static_cast<int>((argb >> 16) & 0xFF), static_cast<int>((argb >> 8) & 0xFF),
@@ -42,23 +42,21 @@ inline std::string Hex(uint32_t value)
     return text;
 }
 
-// Writes an image of ARGB pixels (top row first) in the format the file name's
-// extension asks for (png, bmp: 24-bit, jpg: 24-bit).
+// A screen pixel and the colour (0xRRGGBB) expected there.
+struct Probe {
+    int x, y;
+    uint32_t rgb;
+};
+
+// Writes a 32-bit image of ARGB pixels (top row first) in the format the file
+// name's extension asks for.
 inline void WriteImage(const std::string& path, int width, int height, const std::vector<uint32_t>& argb)
 {
-    const FREE_IMAGE_FORMAT format = FreeImage_GetFIFFromFilename(path.c_str());
     FIBITMAP* image = FreeImage_Allocate(width, height, 32);
-    for (int y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<uint32_t*>(FreeImage_GetScanLine(image, height - 1 - y));
-        for (int x = 0; x < width; ++x)
-            row[x] = argb[static_cast<size_t>(y) * width + x];
-    }
-    FIBITMAP* toSave = image;
-    if (format == FIF_BMP || format == FIF_JPEG)
-        toSave = FreeImage_ConvertTo24Bits(image);
-    ASSERT_TRUE(FreeImage_Save(format, toSave, path.c_str(), format == FIF_JPEG ? JPEG_QUALITYSUPERB : 0)) << path;
-    if (toSave != image)
-        FreeImage_Unload(toSave);
+    for (int y = 0; y < height; ++y)
+        std::copy_n(argb.begin() + static_cast<ptrdiff_t>(y) * width, width,
+                    reinterpret_cast<uint32_t*>(FreeImage_GetScanLine(image, height - 1 - y)));
+    ASSERT_TRUE(FreeImage_Save(FreeImage_GetFIFFromFilename(path.c_str()), image, path.c_str(), 0)) << path;
     FreeImage_Unload(image);
 }
 
@@ -104,13 +102,27 @@ protected:
     }
 
     static D3DEngine& Engine() { return GetD3DEngine(); }
-
     // Reads the frame drawn so far.
-    void Grab()
-    {
-        ASSERT_TRUE(GetSdlVideo().ReadLogicalPixels(frame));
-    }
+    void Grab() { ASSERT_TRUE(GetSdlVideo().ReadLogicalPixels(frame)); }
     uint32_t At(int x, int y) const { return frame.at(static_cast<size_t>(y) * kWidth + x); }
+    // Grabs the frame and checks every probe.
+    void ExpectPixels(std::initializer_list<Probe> probes, int tolerance = 3)
+    {
+        Grab();
+        for (const Probe& p : probes)
+            EXPECT_TRUE(Near(At(p.x, p.y), p.rgb, tolerance)) << p.x << "," << p.y << " is " << Hex(At(p.x, p.y));
+    }
+    // A quad from (left, top) to (right, bottom) in the vertex layout, one colour.
+    static void SetQuad(TLVertex corners[4], float left, float top, float right, float bottom, uint32_t argb)
+    {
+        for (int i = 0; i < 4; ++i) {
+            corners[i].x = i % 2 ? right : left;
+            corners[i].y = i / 2 ? bottom : top;
+            corners[i].u = static_cast<float>(i % 2);
+            corners[i].v = static_cast<float>(i / 2);
+            corners[i].diffuse = argb;
+        }
+    }
 
     std::string EngineLog() const
     {

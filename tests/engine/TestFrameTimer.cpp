@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(FrameTimer, StoppedUntilStartedThenMeasuresInTwelveMillisecondUnits)
+TEST(FrameTimer, StoppedUntilStartedAndARestartForgetsWhatWentBefore)
 {
     FakeClock clock;
     FrameTimer timer(clock);
@@ -13,47 +13,44 @@ TEST(FrameTimer, StoppedUntilStartedThenMeasuresInTwelveMillisecondUnits)
     clock.Advance(100);
     timer.Update();
     EXPECT_EQ(timer.Elapsed(), 0.0);
-
     timer.Start();
-    EXPECT_TRUE(timer.IsHighResolution());
     clock.Advance(24);
     timer.Update();
-    EXPECT_FLOAT_EQ(timer.FrameFactor(), 2.0f);
-    EXPECT_NEAR(timer.Elapsed(), 24.0, 1e-4);
-    clock.Advance(6);
-    timer.Update();
-    EXPECT_FLOAT_EQ(timer.FrameFactor(), 0.5f);
-    EXPECT_NEAR(timer.Elapsed(), 30.0, 1e-4);
-
-    // A restart forgets what went before.
     timer.Start();
     EXPECT_EQ(timer.Elapsed(), 0.0);
 }
 
-TEST(FrameTimer, SpeedScalesElapsedTimeAndFrameFactor)
+// Frame factors are in units of 12 ms; speed scales both them and the elapsed time.
+TEST(FrameTimer, MeasuresInTwelveMillisecondUnitsOnEitherClock)
 {
-    FakeClock clock;
-    FrameTimer timer(clock);
-    timer.SetSpeed(2.0f);
-    timer.Start();
-    clock.Advance(12);
-    timer.Update();
-    EXPECT_FLOAT_EQ(timer.FrameFactor(), 2.0f);
-    EXPECT_NEAR(timer.Elapsed(), 24.0, 1e-4);
-}
-
-TEST(FrameTimer, CoarseClockWithoutCounterSurvivesTheTickCountWrapping)
-{
-    FakeClock clock;
-    clock.hasCounter = false;
-    clock.milliseconds = 0xFFFFFFF0u;
-    FrameTimer timer(clock);
-    timer.Start();
-    EXPECT_FALSE(timer.IsHighResolution());
-    clock.milliseconds = 0x00000020u;  // 48 ms later, past the wrap
-    timer.Update();
-    EXPECT_DOUBLE_EQ(timer.Elapsed(), 48.0);
-    EXPECT_FLOAT_EQ(timer.FrameFactor(), 4.0f);
+    const struct {
+        bool hasCounter;
+        uint32_t startMs;  // the coarse clock wraps after 2^32 ms
+        float speed;
+        uint32_t step;
+        float factor;
+        double elapsedAfterTwoSteps;
+    } cases[] = {
+        {true, 1000, 1.0f, 24, 2.0f, 48.0},
+        {true, 1000, 1.0f, 6, 0.5f, 12.0},
+        {true, 1000, 2.0f, 12, 2.0f, 48.0},
+        {false, 0xFFFFFFF0u, 1.0f, 24, 2.0f, 48.0},
+    };
+    for (const auto& c : cases) {
+        FakeClock clock;
+        clock.hasCounter = c.hasCounter;
+        clock.milliseconds = c.startMs;
+        FrameTimer timer(clock);
+        timer.SetSpeed(c.speed);
+        timer.Start();
+        EXPECT_EQ(timer.IsHighResolution(), c.hasCounter);
+        for (int i = 0; i < 2; ++i) {
+            clock.Advance(c.step);
+            timer.Update();
+            EXPECT_FLOAT_EQ(timer.FrameFactor(), c.factor) << c.hasCounter << " " << c.step;
+        }
+        EXPECT_NEAR(timer.Elapsed(), c.elapsedAfterTwoSteps, 1e-4) << c.hasCounter << " " << c.step;
+    }
 }
 
 }  // namespace

@@ -32,15 +32,6 @@ constexpr uint32_t kMeasureOnlyLike = 'e';
 
 }  // namespace
 
-uint32_t FontAtlasBuilder::CodepointForGlyph(int glyph)
-{
-    if (glyph >= 0 && glyph <= 91) return uint32_t(glyph + 33);
-    if (glyph == 92) return 0x00A3;  // pound sign
-    if (glyph == 93) return '%';
-    if (glyph == 94) return 0x20AC;  // euro sign
-    return 0;
-}
-
 bool FontAtlasBuilder::Build(const FontRecipe& recipe)
 {
     error_.clear();
@@ -71,7 +62,7 @@ bool FontAtlasBuilder::Build(const FontRecipe& recipe)
     // centred in the cell so that captions line up the same in every font.
     int above = 0, below = 0;
     for (int g = 0; g < kGlyphCount; ++g) {
-        uint32_t cp = CodepointForGlyph(g);
+        uint32_t cp = GameFonts::CodepointForGlyph(g);
         if (cp == 0) continue;
         if (FT_Load_Char(ft.face, cp, FT_LOAD_RENDER) != 0) {
             error_ = recipe.textureName + ": cannot render glyph " + std::to_string(g);
@@ -88,7 +79,7 @@ bool FontAtlasBuilder::Build(const FontRecipe& recipe)
     }
     baseline_ = (cell - (above + below)) / 2 + above;
 
-    textureSize_ = NextPowerOfTwo(cell * 10);
+    textureSize_ = NextPowerOfTwo(cell * GameFonts::kGridColumns);
     // White everywhere so that filtering at glyph edges never pulls in a dark fringe.
     pixels_.assign(size_t(textureSize_) * size_t(textureSize_), 0x00FFFFFFu);
     widths_.assign(kGlyphCount, 0);
@@ -99,7 +90,7 @@ bool FontAtlasBuilder::Build(const FontRecipe& recipe)
     };
 
     for (int g = 0; g < kGlyphCount; ++g) {
-        uint32_t cp = CodepointForGlyph(g);
+        uint32_t cp = GameFonts::CodepointForGlyph(g);
         if (cp == 0) {
             widths_[g] = std::clamp(advanceOf(kMeasureOnlyLike) - recipe.spacing, 1, cell);
             continue;
@@ -114,7 +105,7 @@ bool FontAtlasBuilder::Build(const FontRecipe& recipe)
         }
         int x0 = std::clamp(int(slot->bitmap_left), 0, cell - w);
         int y0 = baseline_ - slot->bitmap_top;
-        int cellX = (g % 10) * cell, cellY = (g / 10) * cell;
+        int cellX = (g % GameFonts::kGridColumns) * cell, cellY = (g / GameFonts::kGridColumns) * cell;
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
                 int coverage = bm.buffer[y * bm.pitch + x];
@@ -137,8 +128,9 @@ std::vector<uint8_t> FontAtlasBuilder::MetricsBytes() const
     std::vector<uint8_t> out;
     out.reserve(widths_.size() * 4);
     for (int32_t w : widths_) {
-        uint32_t v = uint32_t(w);
-        for (int i = 0; i < 4; ++i) out.push_back(uint8_t(v >> (8 * i)));
+        uint8_t bytes[4];
+        GameFonts::EncodeWidth(w, bytes);
+        out.insert(out.end(), bytes, bytes + 4);
     }
     return out;
 }

@@ -2,15 +2,14 @@
 // Renders one bitmap font: a square texture holding a 10 x 10 grid of glyph cells
 // and the 100 glyph widths the game's font loader reads.
 //
-// Glyph g sits in row g / 10, column g % 10. Glyphs 0..91 are the characters
-// 33..124 ("!" to "|"); the game draws byte 163 (pound) with glyph 92, both "%"
-// and "~" with glyph 93 and byte 128 (euro) with glyph 94, so those cells hold
-// the pound sign, the percent sign and the euro sign. Glyphs 95..99 are only
-// ever measured (bytes 128 and above), never drawn: they stay empty and get
-// the width of an average lower-case letter.
+// The grid and the character in each cell are the game's own (engine/GameFonts.h).
+// Cells that are only ever measured, never drawn, stay empty and get the width
+// of an average lower-case letter.
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "engine/GameFonts.h"
 
 struct FontRecipe {
     std::string textureName;             // e.g. "arial16.dds"
@@ -23,7 +22,7 @@ struct FontRecipe {
 
 class FontAtlasBuilder {
 public:
-    static constexpr int kGlyphCount = 100;
+    static constexpr int kGlyphCount = GameFonts::kGlyphCount;
 
     // Renders the font; false with a message in error() when the face can't be used
     // or a glyph does not fit its cell.
@@ -35,9 +34,6 @@ public:
     const std::string& FaceFile() const { return faceFile_; }
     int Baseline() const { return baseline_; }
     const std::string& Error() const { return error_; }
-
-    // The character code (Unicode) drawn in glyph cell g, 0 for an empty cell.
-    static uint32_t CodepointForGlyph(int glyph);
 
     // The 400-byte metrics file: 100 little-endian signed 32-bit widths.
     std::vector<uint8_t> MetricsBytes() const;

@@ -11,26 +11,28 @@
 #include "FontAtlasBuilder.h"
 #include "TextPreview.h"
 #include "artcommon/DdsWriter.h"
+#include "engine/GameFonts.h"
 
 namespace {
 
-const std::string kLiberation = "/usr/share/fonts/truetype/liberation/";
-const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/";
-
-// The names describe the look the screens were laid out for: a compact humanist
-// sans (DejaVu Sans, condensed for the narrower one) and a neutral grotesque
-// (Liberation Sans). DejaVu stands in wherever Liberation is missing.
-std::vector<FontRecipe> GameFonts()
+// The recipes come from the game's own font table, so the atlases and the
+// loader that reads them cannot disagree.
+std::vector<FontRecipe> GameFontRecipes()
 {
-    return {
-        {"tahoma12.dds", {kDejaVu + "DejaVuSansCondensed.ttf", kDejaVu + "DejaVuSans.ttf"}, 12, 12, 1, 10},
-        {"verdana12.dds", {kDejaVu + "DejaVuSans.ttf"}, 12, 12, 2, 10},
-        {"verdanabold16.dds", {kDejaVu + "DejaVuSans-Bold.ttf"}, 16, 24, 2, 14},
-        {"arial16.dds", {kLiberation + "LiberationSans-Regular.ttf", kDejaVu + "DejaVuSans.ttf"}, 16, 24, 2, 16},
-        {"arialbold16.dds", {kLiberation + "LiberationSans-Bold.ttf", kDejaVu + "DejaVuSans-Bold.ttf"}, 16, 24, -1, 16},
-        {"arialbold20.dds", {kLiberation + "LiberationSans-Bold.ttf", kDejaVu + "DejaVuSans-Bold.ttf"}, 20, 24, -1, 20},
-        {"tahoma30.dds", {kDejaVu + "DejaVuSansCondensed.ttf", kDejaVu + "DejaVuSans.ttf"}, 30, 40, 2, 26},
-    };
+    std::vector<FontRecipe> recipes;
+    for (const GameFonts::Font& font : GameFonts::kFonts) {
+        FontRecipe recipe;
+        recipe.textureName = font.textureName;
+        for (const char* face : font.faceFiles)
+            if (face)
+                recipe.faceFiles.push_back(face);
+        recipe.nominalSize = font.nominalSize;
+        recipe.cellSize = font.cellSize;
+        recipe.spacing = font.spacing;
+        recipe.pixelSize = font.renderPixelSize;
+        recipes.push_back(recipe);
+    }
+    return recipes;
 }
 
 }  // namespace
@@ -48,13 +50,13 @@ int main(int argc, char** argv)
     }
     TextPreview proof(900, 460);
     int proofY = 8;
-    std::filesystem::path textureDir = root / "data" / "bitmaps" / "fonts";
-    std::filesystem::path metricsDir = root / "data" / "fonts";
+    std::filesystem::path textureDir = root / GameFonts::kTextureFolder;
+    std::filesystem::path metricsDir = root / GameFonts::kMetricsFolder;
     std::filesystem::create_directories(textureDir);
     std::filesystem::create_directories(metricsDir);
 
     int failures = 0;
-    for (const FontRecipe& recipe : GameFonts()) {
+    for (const FontRecipe& recipe : GameFontRecipes()) {
         FontAtlasBuilder builder;
         if (!builder.Build(recipe)) {
             std::fprintf(stderr, "fontgen: %s\n", builder.Error().c_str());
@@ -68,7 +70,7 @@ int main(int argc, char** argv)
             ++failures;
             continue;
         }
-        std::filesystem::path metricsPath = metricsDir / (recipe.textureName + ".dat");
+        std::filesystem::path metricsPath = metricsDir / GameFonts::MetricsFileName(recipe.textureName);
         std::vector<uint8_t> metrics = builder.MetricsBytes();
         std::ofstream out(metricsPath, std::ios::binary);
         out.write(reinterpret_cast<const char*>(metrics.data()), std::streamsize(metrics.size()));

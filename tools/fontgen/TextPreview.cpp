@@ -2,30 +2,7 @@
 
 #include <cstdio>
 
-namespace {
-
-// The game's glyph map for drawing: byte c is glyph c - 33, "%" is glyph 93,
-// the euro (128) glyph 94, the pound (163) glyph 92.
-int GlyphForByte(unsigned char c)
-{
-    if (c == '%') return 93;
-    if (c == 128) return 94;
-    if (c == 163) return 92;
-    if (c < 33 || c >= 128) return -1;
-    return c - 33 > 99 ? 99 : c - 33;
-}
-
-float Kerning(int previous, int glyph)
-{
-    const int f = 'f' - 33;
-    if (previous == f && (glyph == 'o' - 33 || glyph == 'e' - 33 || glyph == 'a' - 33 || glyph == 'u' - 33))
-        return -1.0f;
-    if (previous == f && glyph == f) return -2.0f;
-    if (previous == 'o' - 33 && glyph == 'w' - 33) return -1.0f;
-    return 0.0f;
-}
-
-}  // namespace
+#include "engine/GameFonts.h"
 
 TextPreview::TextPreview(int width, int height) : width_(width), height_(height), rgb_(size_t(width) * height * 3)
 {
@@ -48,10 +25,10 @@ int TextPreview::DrawLine(const FontAtlasBuilder& font, const FontRecipe& recipe
             previous = -1;
             continue;
         }
-        int g = GlyphForByte(c);
+        int g = GameFonts::GlyphForDrawing(c);
         if (g < 0) continue;
-        if (previous >= 0) pen += Kerning(previous, g);
-        int cellX = (g % 10) * recipe.cellSize, cellY = (g / 10) * recipe.cellSize;
+        if (previous >= 0) pen += GameFonts::Kerning(previous, g);
+        int cellX = (g % GameFonts::kGridColumns) * recipe.cellSize, cellY = (g / GameFonts::kGridColumns) * recipe.cellSize;
         for (int v = 0; v < recipe.cellSize; ++v)
             for (int u = 0; u < recipe.cellSize; ++u) {
                 int px = int(pen) + u, py = y + v;

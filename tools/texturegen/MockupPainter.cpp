@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "engine/GameFonts.h"
+
 namespace {
 
 bool LoadWithFreeImage(const std::string& path, Canvas& out)
@@ -114,47 +116,64 @@ void MockupPainter::Frame(Canvas& dst, const std::string& name, float left, floa
     });
 }
 
-float MockupPainter::TextWidth(const std::string& font, int nominal, int spacing, const std::string& text)
+const std::vector<int>& MockupPainter::Widths(const std::string& font)
 {
     auto& w = widths_[font];
     if (w.empty()) {
-        std::ifstream in(root_ + "/data/fonts/" + font + ".dat", std::ios::binary);
-        w.assign(100, 0);
+        std::ifstream in(root_ + "/" + GameFonts::kMetricsFolder + "/" + GameFonts::MetricsFileName(font),
+                         std::ios::binary);
+        w.assign(GameFonts::kGlyphCount, 0);
         for (int& v : w) {
-            unsigned char b[4] = {0, 0, 0, 0};
+            uint8_t b[4] = {0, 0, 0, 0};
             in.read(reinterpret_cast<char*>(b), 4);
-            v = int(uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24);
+            v = GameFonts::DecodeWidth(b);
         }
     }
-    float width = 0;
-    for (unsigned char c : text) {
-        if (c == ' ') width += float(int(nominal * 0.25f));
-        else if (c > 32 && c < 128) width += float(w[c == '%' ? 93 : c - 33] + spacing);
-    }
-    return width;
+    return w;
 }
 
-float MockupPainter::Text(Canvas& dst, const std::string& font, int nominal, int cell, int spacing,
-                          const std::string& text, float x, float y, Colour colour)
+// Lays text out like the game's font manager at the font's nominal size:
+// widths plus spacing, a quarter of the size for a space, the kerning pairs.
+float MockupPainter::Layout(const std::string& font, const std::string& text, Canvas* dst, float x, float y,
+                            Colour colour)
 {
-    const Canvas* atlas = Image("fonts/" + font);
-    TextWidth(font, nominal, spacing, "");
-    if (!atlas) return x;
-    const auto& w = widths_[font];
-    float c = float(cell) / float(atlas->Width());
+    const GameFonts::Font* info = GameFonts::Find(font);
+    if (!info) return x;
+    const std::vector<int>& w = Widths(font);
+    const Canvas* atlas = dst ? Image(std::string("fonts/") + font) : nullptr;
+    if (dst && !atlas) return x;
+    const float c = atlas ? float(info->cellSize) / float(atlas->Width()) : 0.0f;
+    int previous = -1;
     for (unsigned char ch : text) {
-        if (ch == ' ') {
-            x += float(int(nominal * 0.25f));
+        if (GameFonts::Fold(ch) == ' ') {
+            x += float(int(float(info->nominalSize) * 0.25f));
+            previous = -1;
             continue;
         }
-        if (ch <= 32 || ch >= 128) continue;
-        int g = ch == '%' ? 93 : ch - 33;
-        float u = float(g % 10) * c, v = float(g / 10) * c;
-        Quad(dst, *atlas, std::floor(x), std::floor(y), std::floor(x) + float(cell), std::floor(y) + float(cell), u, v,
-             u + c, v + c, colour);
-        x += float(w[size_t(g)] + spacing);
+        const int g = GameFonts::GlyphForDrawing(ch);
+        if (g < 0) continue;
+        if (previous >= 0) x += GameFonts::Kerning(previous, g);
+        if (dst) {
+            const int columns = GameFonts::kGridColumns;
+            float u = float(g % columns) * c, v = float(g / columns) * c;
+            Quad(*dst, *atlas, std::floor(x), std::floor(y), std::floor(x) + float(info->cellSize),
+                 std::floor(y) + float(info->cellSize), u, v, u + c, v + c, colour);
+        }
+        x += float(w[size_t(g)] + info->spacing);
+        previous = g;
     }
     return x;
+}
+
+float MockupPainter::TextWidth(const std::string& font, const std::string& text)
+{
+    return Layout(font, text, nullptr, 0.0f, 0.0f, Colour{1, 1, 1, 1});
+}
+
+float MockupPainter::Text(Canvas& dst, const std::string& font, const std::string& text, float x, float y,
+                          Colour colour)
+{
+    return Layout(font, text, &dst, x, y, colour);
 }
 
 bool MockupPainter::Paint(const std::string& outPath)
@@ -183,7 +202,7 @@ bool MockupPainter::Paint(const std::string& outPath)
             Sprite(s, std::string("values/simval_") + values[(i / 2) % 8] + ".dds", cx - 16, cy - 16, cx + 16, cy + 16);
         }
         if (i == 8) Sprite(s, "network/circ_highlight.dds", cx - 25, cy - 25, cx + 25, cy + 25);
-        Text(s, "tahoma12.dds", 12, 12, 1, i % 4 == 0 ? "Income Tax" : "GDP", cx - 20, cy + 22, white);
+        Text(s, "tahoma12.dds", i % 4 == 0 ? "Income Tax" : "GDP", cx - 20, cy + 22, white);
     }
     // Influence lines from the centre.
     if (const Canvas* line = Image("network/line.dds")) {
@@ -199,7 +218,7 @@ bool MockupPainter::Paint(const std::string& outPath)
             float share = 0.3f + 0.1f * float(i);
             Quad(s, *strip, x, y, x + 100 * share, y + 31, 0, 0.25f, share * 0.78125f, 0.5f, white);
         }
-        Text(s, "tahoma12.dds", 12, 12, 1, groups[i], x + 50 - TextWidth("tahoma12.dds", 12, 1, groups[i]) / 2, y + 3, white);
+        Text(s, "tahoma12.dds", groups[i], x + 50 - TextWidth("tahoma12.dds", groups[i]) / 2, y + 3, white);
         s.Fill([=](float px, float py) { return Sdf::RoundRect(px, py, x + 8, y + 20, x + 92, y + 26, 0.1f); }, Colour::Hex(0x202020));
         s.Fill([=](float px, float py) { return Sdf::RoundRect(px, py, x + 8, y + 20, x + 8 + 84 * (0.2f + 0.12f * float(i)), y + 26, 0.1f); },
                Colour::Hex(i % 2 ? 0x0EA00E : 0xA00E06));
@@ -225,33 +244,33 @@ bool MockupPainter::Paint(const std::string& outPath)
     float dl = 90, dt = 430, dr = 470, db = 700;
     Frame(s, "gui/dialog_opaque.dds", dl, dt, dr, db, 32);
     std::string title = "Cabinet Meeting";
-    Text(s, "arialbold20.dds", 20, 24, -1, title, dl + (dr - dl) / 2 - TextWidth("arialbold20.dds", 20, -1, title) / 2, dt + 16, white);
+    Text(s, "arialbold20.dds", title, dl + (dr - dl) / 2 - TextWidth("arialbold20.dds", title) / 2, dt + 16, white);
     Sprite(s, "gui/button_close.dds", dr - 44, dt + 20, dr - 20, dt + 44);
-    Text(s, "arial16.dds", 16, 24, 2, "The treasury asks for 12% more", dl + 20, dt + 60, white);
-    Text(s, "arial16.dds", 16, 24, 2, "spending on rail and buses.", dl + 20, dt + 78, white);
+    Text(s, "arial16.dds", "The treasury asks for 12% more", dl + 20, dt + 60, white);
+    Text(s, "arial16.dds", "spending on rail and buses.", dl + 20, dt + 78, white);
     Sprite(s, "gui/gui_checkbox_checked.dds", dl + 20, dt + 110, dl + 52, dt + 142);
-    Text(s, "arial16.dds", 16, 24, 2, "Show hints", dl + 68, dt + 117, white);
+    Text(s, "arial16.dds", "Show hints", dl + 68, dt + 117, white);
     Sprite(s, "gui/gui_checkbox.dds", dl + 200, dt + 110, dl + 232, dt + 142);
-    Text(s, "arial16.dds", 16, 24, 2, "Windowed", dl + 248, dt + 117, white);
+    Text(s, "arial16.dds", "Windowed", dl + 248, dt + 117, white);
     s.Fill([=](float x, float y) { return Sdf::RoundRect(x, y, dl + 30, dt + 170, dr - 30, dt + 176, 0.1f); }, Colour::Hex(0x808080));
     Sprite(s, "gui/slider_button.dds", dl + 150 - 7, dt + 162, dl + 150 + 7, dt + 184);
-    Text(s, "arialbold16.dds", 16, 24, -1, "Music Volume", dl + 140, dt + 186, white);
+    Text(s, "arialbold16.dds", "Music Volume", dl + 140, dt + 186, white);
     Frame(s, "gui/button.dds", dl + 40, db - 44, dl + 170, db - 22, 9);
-    Text(s, "verdanabold16.dds", 16, 24, 2, "Accept", dl + 105 - TextWidth("verdanabold16.dds", 16, 2, "Accept") / 2, db - 46, white);
+    Text(s, "verdanabold16.dds", "Accept", dl + 105 - TextWidth("verdanabold16.dds", "Accept") / 2, db - 46, white);
     Frame(s, "gui/button_h.dds", dr - 170, db - 44, dr - 40, db - 22, 9);
-    Text(s, "verdanabold16.dds", 16, 24, 2, "Refuse", dr - 105 - TextWidth("verdanabold16.dds", 16, 2, "Refuse") / 2, db - 46,
+    Text(s, "verdanabold16.dds", "Refuse", dr - 105 - TextWidth("verdanabold16.dds", "Refuse") / 2, db - 46,
          Colour::Hex(0x191919));
     // A tutorial hint and a tab strip.
     Frame(s, "gui/dialog_tutorial.dds", 560, 520, 960, 640, 32);
-    Text(s, "arialbold20.dds", 20, 24, -1, "Tutorial Hint", 700, 535, white);
-    Text(s, "arialbold16.dds", 16, 24, -1, "Drag a slider to change a policy.", 580, 570, white);
+    Text(s, "arialbold20.dds", "Tutorial Hint", 700, 535, white);
+    Text(s, "arialbold16.dds", "Drag a slider to change a policy.", 580, 570, white);
     Frame(s, "gui/dialog_rounded.dds", 560, 660, 700, 700, 16);
     Frame(s, "gui/dialog_rounded_dark.dds", 705, 660, 845, 700, 16);
-    Text(s, "arial16.dds", 16, 24, 2, "Summary", 600, 661, white);
-    Text(s, "arial16.dds", 16, 24, 2, "Details", 750, 661, white);
+    Text(s, "arial16.dds", "Summary", 600, 661, white);
+    Text(s, "arial16.dds", "Details", 750, 661, white);
     // Tooltip as the game draws it.
     s.Fill([](float x, float y) { return Sdf::RoundRect(x, y, 700, 100, 900, 124, 1.5f); }, Colour::Hex(0x202080, 0.75f));
-    Text(s, "arial16.dds", 16, 24, 2, "End the turn (F6)", 704, 98, white);
+    Text(s, "arial16.dds", "End the turn (F6)", 704, 98, white);
     Sprite(s, "gui/cursor.dds", 880, 112, 918, 150);
 
     std::string error;

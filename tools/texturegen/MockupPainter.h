@@ -22,9 +22,10 @@ private:
               float v1, Colour tint) const;
     void Sprite(Canvas& dst, const std::string& name, float x0, float y0, float x1, float y1, Colour tint = {1, 1, 1, 1});
     void Frame(Canvas& dst, const std::string& name, float left, float top, float right, float bottom, float corner);
-    float Text(Canvas& dst, const std::string& font, int nominal, int cell, int spacing, const std::string& text,
-               float x, float y, Colour colour);
-    float TextWidth(const std::string& font, int nominal, int spacing, const std::string& text);
+    float Text(Canvas& dst, const std::string& font, const std::string& text, float x, float y, Colour colour);
+    float TextWidth(const std::string& font, const std::string& text);
+    float Layout(const std::string& font, const std::string& text, Canvas* dst, float x, float y, Colour colour);
+    const std::vector<int>& Widths(const std::string& font);
 
     std::string root_;
     std::map<std::string, Canvas> cache_;

@@ -17,97 +17,97 @@ SdlAudio::~SdlAudio() { Close(); }
 bool SdlAudio::Fail(const std::string& what)
 {
     const char* reason = SDL_GetError();
-    lastError_ = what;
+    mLastError = what;
     if (reason && *reason)
-        lastError_ += std::string(": ") + reason;
+        mLastError += std::string(": ") + reason;
     return false;
 }
 
 bool SdlAudio::Open(int channels)
 {
-    if (open_)
+    if (mOpen)
         return true;
     if (!SDL_WasInit(SDL_INIT_AUDIO)) {
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return Fail("no audio device");
-        ownsAudioInit_ = true;
+        mOwnsAudioInit = true;
     }
     // Ogg Vorbis is all the game ships; a missing decoder only shows when a file fails to load.
     Mix_Init(MIX_INIT_OGG);
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) != 0) {
         Fail("no audio device");
         Mix_Quit();
-        if (ownsAudioInit_) {
+        if (mOwnsAudioInit) {
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            ownsAudioInit_ = false;
+            mOwnsAudioInit = false;
         }
         return false;
     }
     Mix_AllocateChannels(channels);
-    open_ = true;
+    mOpen = true;
     return true;
 }
 
 void SdlAudio::Close()
 {
-    if (!open_)
+    if (!mOpen)
         return;
     StopMusic();
     Mix_HaltChannel(-1);
     Mix_CloseAudio();
     Mix_Quit();
-    if (ownsAudioInit_) {
+    if (mOwnsAudioInit) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        ownsAudioInit_ = false;
+        mOwnsAudioInit = false;
     }
-    open_ = false;
+    mOpen = false;
 }
 
 bool SdlAudio::PlayMusic(const std::string& path, bool loop)
 {
-    musicRequests_.push_back(path);
+    mMusicRequests.push_back(path);
     StopMusic();
-    if (!open_)
+    if (!mOpen)
         return Fail("no audio device");
     // Decoded by what the file holds, whatever its name says.
     SDL_RWops* file = SDL_RWFromFile(path.c_str(), "rb");
     if (!file)
         return Fail("cannot open " + path);
-    music_ = Mix_LoadMUS_RW(file, 1);
-    if (!music_)
+    mMusic = Mix_LoadMUS_RW(file, 1);
+    if (!mMusic)
         return Fail("cannot open " + path);
-    if (Mix_PlayMusic(music_, loop ? -1 : 1) != 0) {
-        Mix_FreeMusic(music_);
-        music_ = nullptr;
+    if (Mix_PlayMusic(mMusic, loop ? -1 : 1) != 0) {
+        Mix_FreeMusic(mMusic);
+        mMusic = nullptr;
         return Fail("cannot play " + path);
     }
-    currentMusic_ = path;
-    SetMusicVolume(musicVolume_);
+    mCurrentMusic = path;
+    SetMusicVolume(mMusicVolume);
     return true;
 }
 
 void SdlAudio::StopMusic()
 {
-    currentMusic_.clear();
-    if (!music_)
+    mCurrentMusic.clear();
+    if (!mMusic)
         return;
     Mix_HaltMusic();
-    Mix_FreeMusic(music_);
-    music_ = nullptr;
+    Mix_FreeMusic(mMusic);
+    mMusic = nullptr;
 }
 
-bool SdlAudio::IsMusicPlaying() const { return open_ && music_ && Mix_PlayingMusic(); }
+bool SdlAudio::IsMusicPlaying() const { return mOpen && mMusic && Mix_PlayingMusic(); }
 
 void SdlAudio::SetMusicVolume(float volume)
 {
-    musicVolume_ = std::clamp(volume, 0.0f, 1.0f);
-    if (open_)
-        Mix_VolumeMusic(static_cast<int>(std::lround(musicVolume_ * MIX_MAX_VOLUME)));
+    mMusicVolume = std::clamp(volume, 0.0f, 1.0f);
+    if (mOpen)
+        Mix_VolumeMusic(static_cast<int>(std::lround(mMusicVolume * MIX_MAX_VOLUME)));
 }
 
 Mix_Chunk* SdlAudio::LoadSound(const std::string& path)
 {
-    if (!open_) {
+    if (!mOpen) {
         Fail("no audio device");
         return nullptr;
     }
@@ -119,14 +119,14 @@ Mix_Chunk* SdlAudio::LoadSound(const std::string& path)
 
 void SdlAudio::FreeSound(Mix_Chunk* sound)
 {
-    if (sound && open_)
+    if (sound && mOpen)
         Mix_FreeChunk(sound);
 }
 
 int SdlAudio::PlaySound(Mix_Chunk* sound, bool loop, const std::string& nameForTests)
 {
-    effectRequests_.push_back(nameForTests);
-    if (!open_ || !sound) {
+    mEffectRequests.push_back(nameForTests);
+    if (!mOpen || !sound) {
         Fail("no sound to play");
         return -1;
     }
@@ -143,7 +143,7 @@ int SdlAudio::PlaySound(Mix_Chunk* sound, bool loop, const std::string& nameForT
 
 bool SdlAudio::SetChannelVolume(int channel, float volume)
 {
-    if (!open_ || channel < 0)
+    if (!mOpen || channel < 0)
         return false;
     Mix_Volume(channel, static_cast<int>(std::lround(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME)));
     return true;
@@ -151,7 +151,7 @@ bool SdlAudio::SetChannelVolume(int channel, float volume)
 
 bool SdlAudio::SetChannelPan(int channel, float pan)
 {
-    if (!open_ || channel < 0)
+    if (!mOpen || channel < 0)
         return false;
     pan = std::clamp(pan, -1.0f, 1.0f);
     // Constant loudness in the middle; the far side fades out towards the edges.
@@ -164,18 +164,18 @@ bool SdlAudio::SetChannelPan(int channel, float pan)
 
 void SdlAudio::StopAllChannels()
 {
-    if (open_)
+    if (mOpen)
         Mix_HaltChannel(-1);
 }
 
 void SdlAudio::SetMasterVolume(float volume)
 {
-    if (open_)
+    if (mOpen)
         Mix_MasterVolume(static_cast<int>(std::lround(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME)));
 }
 
 void SdlAudio::ClearRequests()
 {
-    musicRequests_.clear();
-    effectRequests_.clear();
+    mMusicRequests.clear();
+    mEffectRequests.clear();
 }

@@ -23,7 +23,7 @@ public:
     // False when there is no usable device; LastError() says why.
     bool Open(int channels);
     void Close();
-    bool IsOpen() const { return open_; }
+    bool IsOpen() const { return mOpen; }
 
     // --- Music: one looping stream at a time ------------------------------
     // Stops what plays, then streams the file. False when the file can't be
@@ -47,26 +47,26 @@ public:
     // Volume of everything, 0..1.
     void SetMasterVolume(float volume);
 
-    const std::string& LastError() const { return lastError_; }
+    const std::string& LastError() const { return mLastError; }
 
     // --- What was asked for (tests) --------------------------------------
-    const std::vector<std::string>& MusicRequests() const { return musicRequests_; }
-    const std::vector<std::string>& EffectRequests() const { return effectRequests_; }
-    const std::string& CurrentMusic() const { return currentMusic_; }  // "" when stopped
-    float MusicVolume() const { return musicVolume_; }
+    const std::vector<std::string>& MusicRequests() const { return mMusicRequests; }
+    const std::vector<std::string>& EffectRequests() const { return mEffectRequests; }
+    const std::string& CurrentMusic() const { return mCurrentMusic; }  // "" when stopped
+    float MusicVolume() const { return mMusicVolume; }
     void ClearRequests();
 
 private:
     bool Fail(const std::string& what);
 
-    bool open_ = false;
-    bool ownsAudioInit_ = false;
-    Mix_Music* music_ = nullptr;
-    std::string currentMusic_;
-    float musicVolume_ = 1.0f;
-    std::string lastError_;
-    std::vector<std::string> musicRequests_;
-    std::vector<std::string> effectRequests_;
+    bool mOpen = false;
+    bool mOwnsAudioInit = false;
+    Mix_Music* mMusic = nullptr;
+    std::string mCurrentMusic;
+    float mMusicVolume = 1.0f;
+    std::string mLastError;
+    std::vector<std::string> mMusicRequests;
+    std::vector<std::string> mEffectRequests;
 };
 
 // The process-wide audio device.

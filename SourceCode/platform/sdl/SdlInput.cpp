@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "engine/ScanCodes.h"
+#include "platform/ScanCodes.h"
 #include "platform/sdl/SdlVideo.h"
 
 namespace SdlInput {

@@ -1,11 +1,11 @@
 #pragma once
-#include "engine/InputRecord.h"
+#include "platform/InputRecord.h"
 
 union SDL_Event;
 class SdlVideo;
 
 // Turns SDL keyboard and mouse events into the game's input records: key
-// codes become the game's scan codes (engine/ScanCodes.h) and window
+// codes become the game's scan codes (platform/ScanCodes.h) and window
 // coordinates become screen (logical) pixels.
 namespace SdlInput {
 

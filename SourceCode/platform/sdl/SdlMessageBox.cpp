@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-#include "engine/Diagnostics.h"
-
 namespace SdlMessageBox {
 
 namespace {
@@ -37,13 +35,6 @@ bool Show(const std::string& caption, const std::string& text, Icon icon)
     if (parent && (SDL_GetWindowFlags(parent) & SDL_WINDOW_FULLSCREEN))
         SDL_SetWindowFullscreen(parent, 0);
     return SDL_ShowSimpleMessageBox(flags, caption.c_str(), text.c_str(), parent) == 0;
-}
-
-void InstallFatalErrorBox()
-{
-    Diagnostics::SetFatalHandler([](const std::string& line, const std::string&) {
-        Show("ERROR", line, Icon::Error);
-    });
 }
 
 }  // namespace SdlMessageBox

@@ -18,7 +18,4 @@ void SetEnabled(bool enabled);
 // Shows a modal box over the game window; false when none was shown.
 bool Show(const std::string& caption, const std::string& text, Icon icon);
 
-// Makes FatalError show its line in a box captioned "ERROR" before the game ends.
-void InstallFatalErrorBox();
-
 }  // namespace SdlMessageBox

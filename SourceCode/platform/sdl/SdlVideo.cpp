@@ -1,11 +1,10 @@
 #include "platform/sdl/SdlVideo.h"
 
 #include <SDL.h>
-#include <FreeImage.h>
 
 #include <algorithm>
 
-#include "engine/DebugLog.h"
+#include "platform/sdl/ImageLoader.h"
 
 SdlVideo& GetSdlVideo()
 {
@@ -21,21 +20,21 @@ SdlVideo::~SdlVideo()
 
 bool SdlVideo::CreateMainWindow(const std::string& title, int width, int height)
 {
-    if (window_)
+    if (mWindow)
         return true;
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-            lastError_ = SDL_GetError();
-            DebugLog::Write("SDL video init failed: " + lastError_);
+            mLastError = SDL_GetError();
+            Log("SDL video init failed: " + mLastError);
             return false;
         }
-        ownsVideoInit_ = true;
+        mOwnsVideoInit = true;
     }
-    window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+    mWindow = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
-    if (!window_) {
-        lastError_ = SDL_GetError();
-        DebugLog::Write("SDL_CreateWindow failed: " + lastError_);
+    if (!mWindow) {
+        mLastError = SDL_GetError();
+        Log("SDL_CreateWindow failed: " + mLastError);
         return false;
     }
     return true;
@@ -44,74 +43,78 @@ bool SdlVideo::CreateMainWindow(const std::string& title, int width, int height)
 void SdlVideo::DestroyMainWindow()
 {
     DestroyRenderer();
-    if (window_) {
-        SDL_DestroyWindow(window_);
-        window_ = nullptr;
+    if (mWindow) {
+        SDL_DestroyWindow(mWindow);
+        mWindow = nullptr;
     }
-    if (ownsVideoInit_) {
+    if (mOwnsVideoInit) {
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        ownsVideoInit_ = false;
+        mOwnsVideoInit = false;
     }
 }
 
 bool SdlVideo::SetWindowIcon(const std::string& path)
 {
-    if (!window_)
+    if (!mWindow)
         return false;
-    FREE_IMAGE_FORMAT format = FreeImage_GetFileType(path.c_str(), 0);
-    if (format == FIF_UNKNOWN)
-        format = FreeImage_GetFIFFromFilename(path.c_str());
-    if (format == FIF_UNKNOWN)
+    LoadedImage image;
+    if (!ImageLoader::Load(path, false, image))
         return false;
-    FIBITMAP* loaded = FreeImage_Load(format, path.c_str(), 0);
-    if (!loaded)
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, image.width, image.height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!surface)
         return false;
-    FIBITMAP* image = FreeImage_ConvertTo32Bits(loaded);
-    FreeImage_Unload(loaded);
-    if (!image)
-        return false;
-    const int w = static_cast<int>(FreeImage_GetWidth(image));
-    const int h = static_cast<int>(FreeImage_GetHeight(image));
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (surface) {
-        // FreeImage keeps rows bottom-up, in BGRA byte order (ARGB as a little-endian word).
-        for (int y = 0; y < h; ++y) {
-            const BYTE* src = FreeImage_GetScanLine(image, h - 1 - y);
-            auto* dst = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
-            std::copy(src, src + w * 4, dst);
-        }
-        SDL_SetWindowIcon(window_, surface);
-        SDL_FreeSurface(surface);
+    for (int y = 0; y < image.height; ++y) {
+        const uint32_t* src = image.argb.data() + static_cast<size_t>(y) * image.width;
+        std::copy(src, src + image.width, reinterpret_cast<uint32_t*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch));
     }
-    FreeImage_Unload(image);
-    return surface != nullptr;
+    SDL_SetWindowIcon(mWindow, surface);
+    SDL_FreeSurface(surface);
+    return true;
+}
+
+void SdlVideo::RaiseWindow()
+{
+    if (mWindow)
+        SDL_RaiseWindow(mWindow);
+}
+
+void SdlVideo::ResizeWindow(int width, int height)
+{
+    if (mWindow)
+        SDL_SetWindowSize(mWindow, width, height);
+}
+
+void SdlVideo::Log(const std::string& line) const
+{
+    if (mLogWriter)
+        mLogWriter(line);
 }
 
 bool SdlVideo::CreateRenderer(int logicalWidth, int logicalHeight, bool fullscreen, RendererKind kind)
 {
     DestroyRenderer();
-    if (!window_) {
-        lastError_ = "no window";
+    if (!mWindow) {
+        mLastError = "no window";
         return false;
     }
-    logicalWidth_ = logicalWidth;
-    logicalHeight_ = logicalHeight;
+    mLogicalWidth = logicalWidth;
+    mLogicalHeight = logicalHeight;
 
     SetFullscreen(fullscreen);
     if (!fullscreen) {
         int desktopW = 0, desktopH = 0;
         DesktopSize(desktopW, desktopH);
         if (logicalWidth <= desktopW && logicalHeight <= desktopH) {
-            SDL_SetWindowSize(window_, logicalWidth, logicalHeight);
-            SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+            SDL_SetWindowSize(mWindow, logicalWidth, logicalHeight);
+            SDL_SetWindowPosition(mWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         }
     }
 
     // Naming a driver switches SDL's batching off unless it is asked for.
     SDL_SetHint(SDL_HINT_RENDER_BATCHING, "1");
-    software_ = kind == RendererKind::Software;
+    mSoftware = kind == RendererKind::Software;
     Uint32 flags = SDL_RENDERER_TARGETTEXTURE;
-    if (software_) {
+    if (mSoftware) {
         flags |= SDL_RENDERER_SOFTWARE;
         // Show the software picture through the window's own framebuffer, not
         // through a hidden GL texture (on the offscreen driver that GL is itself
@@ -120,63 +123,63 @@ bool SdlVideo::CreateRenderer(int logicalWidth, int logicalHeight, bool fullscre
     } else {
         flags |= SDL_RENDERER_PRESENTVSYNC;
     }
-    renderer_ = SDL_CreateRenderer(window_, -1, flags);
-    if (!renderer_ && !software_) {
-        DebugLog::Write(std::string("Accelerated renderer unavailable, using software: ") + SDL_GetError());
-        software_ = true;
+    mRenderer = SDL_CreateRenderer(mWindow, -1, flags);
+    if (!mRenderer && !mSoftware) {
+        Log(std::string("Accelerated renderer unavailable, using software: ") + SDL_GetError());
+        mSoftware = true;
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
+        mRenderer = SDL_CreateRenderer(mWindow, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
     }
-    if (!renderer_) {
-        lastError_ = SDL_GetError();
-        DebugLog::Write("SDL_CreateRenderer failed: " + lastError_);
+    if (!mRenderer) {
+        mLastError = SDL_GetError();
+        Log("SDL_CreateRenderer failed: " + mLastError);
         return false;
     }
     SDL_RendererInfo info;
-    if (SDL_GetRendererInfo(renderer_, &info) == 0) {
-        software_ = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-        DebugLog::Write(std::string("Renderer: ") + info.name);
+    if (SDL_GetRendererInfo(mRenderer, &info) == 0) {
+        mSoftware = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+        Log(std::string("Renderer: ") + info.name);
     }
 
-    target_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, logicalWidth,
+    mTarget = SDL_CreateTexture(mRenderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, logicalWidth,
                                 logicalHeight);
-    if (!target_) {
-        lastError_ = SDL_GetError();
-        DebugLog::Write("Creating the frame target failed: " + lastError_);
-        SDL_DestroyRenderer(renderer_);
-        renderer_ = nullptr;
+    if (!mTarget) {
+        mLastError = SDL_GetError();
+        Log("Creating the frame target failed: " + mLastError);
+        SDL_DestroyRenderer(mRenderer);
+        mRenderer = nullptr;
         return false;
     }
-    SDL_SetTextureBlendMode(target_, SDL_BLENDMODE_NONE);
-    SDL_SetTextureScaleMode(target_, SDL_ScaleModeLinear);
-    SDL_SetRenderTarget(renderer_, target_);
-    SDL_SetRenderDrawBlendMode(renderer_, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureBlendMode(mTarget, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(mTarget, SDL_ScaleModeLinear);
+    SDL_SetRenderTarget(mRenderer, mTarget);
+    SDL_SetRenderDrawBlendMode(mRenderer, SDL_BLENDMODE_BLEND);
     return true;
 }
 
 void SdlVideo::DestroyRenderer()
 {
-    if (target_) {
-        SDL_DestroyTexture(target_);
-        target_ = nullptr;
+    if (mTarget) {
+        SDL_DestroyTexture(mTarget);
+        mTarget = nullptr;
     }
-    if (renderer_) {
-        SDL_DestroyRenderer(renderer_);
-        renderer_ = nullptr;
+    if (mRenderer) {
+        SDL_DestroyRenderer(mRenderer);
+        mRenderer = nullptr;
     }
 }
 
 bool SdlVideo::IsFullscreen() const
 {
-    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+    return mWindow && (SDL_GetWindowFlags(mWindow) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
 void SdlVideo::SetFullscreen(bool fullscreen)
 {
-    if (!window_ || fullscreen == IsFullscreen())
+    if (!mWindow || fullscreen == IsFullscreen())
         return;
-    if (SDL_SetWindowFullscreen(window_, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
-        DebugLog::Write(std::string("SDL_SetWindowFullscreen failed: ") + SDL_GetError());
+    if (SDL_SetWindowFullscreen(mWindow, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0)
+        Log(std::string("SDL_SetWindowFullscreen failed: ") + SDL_GetError());
 }
 
 void SdlVideo::ToggleFullscreen()
@@ -209,17 +212,17 @@ SdlVideo::Box FitInto(int outerW, int outerH, int innerW, int innerH)
 SdlVideo::Box SdlVideo::LetterboxInOutput() const
 {
     int w = 0, h = 0;
-    if (renderer_)
-        SDL_GetRendererOutputSize(renderer_, &w, &h);
-    return FitInto(w, h, logicalWidth_, logicalHeight_);
+    if (mRenderer)
+        SDL_GetRendererOutputSize(mRenderer, &w, &h);
+    return FitInto(w, h, mLogicalWidth, mLogicalHeight);
 }
 
 SdlVideo::Box SdlVideo::LetterboxInWindow() const
 {
     int w = 0, h = 0;
-    if (window_)
-        SDL_GetWindowSize(window_, &w, &h);
-    return FitInto(w, h, logicalWidth_, logicalHeight_);
+    if (mWindow)
+        SDL_GetWindowSize(mWindow, &w, &h);
+    return FitInto(w, h, mLogicalWidth, mLogicalHeight);
 }
 
 void SdlVideo::WindowToLogical(float windowX, float windowY, float& logicalX, float& logicalY) const
@@ -230,51 +233,51 @@ void SdlVideo::WindowToLogical(float windowX, float windowY, float& logicalX, fl
         logicalY = windowY;
         return;
     }
-    logicalX = (windowX - box.x) * static_cast<float>(logicalWidth_) / box.w;
-    logicalY = (windowY - box.y) * static_cast<float>(logicalHeight_) / box.h;
+    logicalX = (windowX - box.x) * static_cast<float>(mLogicalWidth) / box.w;
+    logicalY = (windowY - box.y) * static_cast<float>(mLogicalHeight) / box.h;
 }
 
 void SdlVideo::ComposeWindow()
 {
-    SDL_SetRenderTarget(renderer_, nullptr);
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
+    SDL_SetRenderTarget(mRenderer, nullptr);
+    SDL_SetRenderDrawColor(mRenderer, 0, 0, 0, 255);
+    SDL_RenderClear(mRenderer);
     const Box box = LetterboxInOutput();
     // Whole-number scales keep their pixels sharp; any other scale is smoothed.
-    const bool wholeScale = logicalWidth_ > 0 && logicalHeight_ > 0 && box.w % logicalWidth_ == 0 &&
-                            box.h % logicalHeight_ == 0;
-    SDL_SetTextureScaleMode(target_, wholeScale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    const bool wholeScale = mLogicalWidth > 0 && mLogicalHeight > 0 && box.w % mLogicalWidth == 0 &&
+                            box.h % mLogicalHeight == 0;
+    SDL_SetTextureScaleMode(mTarget, wholeScale ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     const SDL_Rect dst{box.x, box.y, box.w, box.h};
-    SDL_RenderCopy(renderer_, target_, nullptr, &dst);
+    SDL_RenderCopy(mRenderer, mTarget, nullptr, &dst);
 }
 
 void SdlVideo::Present()
 {
-    if (!renderer_)
+    if (!mRenderer)
         return;
     ComposeWindow();
-    SDL_RenderPresent(renderer_);
-    SDL_SetRenderTarget(renderer_, target_);
+    SDL_RenderPresent(mRenderer);
+    SDL_SetRenderTarget(mRenderer, mTarget);
 }
 
 bool SdlVideo::ReadLogicalPixels(std::vector<uint32_t>& argb)
 {
-    if (!renderer_)
+    if (!mRenderer)
         return false;
-    argb.assign(static_cast<size_t>(logicalWidth_) * logicalHeight_, 0);
-    SDL_SetRenderTarget(renderer_, target_);
-    return SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, argb.data(), logicalWidth_ * 4) == 0;
+    argb.assign(static_cast<size_t>(mLogicalWidth) * mLogicalHeight, 0);
+    SDL_SetRenderTarget(mRenderer, mTarget);
+    return SDL_RenderReadPixels(mRenderer, nullptr, SDL_PIXELFORMAT_ARGB8888, argb.data(), mLogicalWidth * 4) == 0;
 }
 
 bool SdlVideo::ReadWindowPixels(std::vector<uint32_t>& argb, int& width, int& height)
 {
-    if (!renderer_)
+    if (!mRenderer)
         return false;
     ComposeWindow();
-    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    SDL_GetRendererOutputSize(mRenderer, &width, &height);
     argb.assign(static_cast<size_t>(width) * height, 0);
-    const bool ok = SDL_RenderReadPixels(renderer_, nullptr, SDL_PIXELFORMAT_ARGB8888, argb.data(), width * 4) == 0;
-    SDL_SetRenderTarget(renderer_, target_);
+    const bool ok = SDL_RenderReadPixels(mRenderer, nullptr, SDL_PIXELFORMAT_ARGB8888, argb.data(), width * 4) == 0;
+    SDL_SetRenderTarget(mRenderer, mTarget);
     return ok;
 }
 

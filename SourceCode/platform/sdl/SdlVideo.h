@@ -7,6 +7,9 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 
+// The game's window, as the engine holds it.
+using PlatformWindow = SDL_Window*;
+
 // The game's one window and the SDL renderer under D3DEngine.
 //
 // The game always draws at its logical size (the display mode, 1024 x 768 on
@@ -33,10 +36,17 @@ public:
     // error) when that fails; LastError() then holds SDL's text.
     bool CreateMainWindow(const std::string& title, int width, int height);
     void DestroyMainWindow();
-    SDL_Window* Window() const { return window_; }
-    // Loads any image FreeImage reads (ICO, PNG, BMP) and sets it as the window icon.
+    SDL_Window* Window() const { return mWindow; }
+    // Loads any image the image loader reads (ICO, PNG, BMP) and sets it as the window icon.
     bool SetWindowIcon(const std::string& path);
-    const std::string& LastError() const { return lastError_; }
+    // Brings the window to the front with the keyboard focus.
+    void RaiseWindow();
+    // Sets the window's client size, as the player dragging its border would.
+    void ResizeWindow(int width, int height);
+    // Where the video layer's notes and failures are written (the game's debug log).
+    using LogWriter = void (*)(const std::string& line);
+    void SetLogWriter(LogWriter writer) { mLogWriter = writer; }
+    const std::string& LastError() const { return mLastError; }
 
     // --- The renderer (D3DEngine::Init / Release call these) -------------
     // Creates the renderer on the main window and the logical target. In a
@@ -44,11 +54,11 @@ public:
     // room for it; full screen uses the desktop's mode (no mode switch).
     bool CreateRenderer(int logicalWidth, int logicalHeight, bool fullscreen, RendererKind kind);
     void DestroyRenderer();  // frees every texture made on it; safe to call twice
-    SDL_Renderer* Renderer() const { return renderer_; }
-    SDL_Texture* Target() const { return target_; }
-    bool IsSoftware() const { return software_; }
-    int LogicalWidth() const { return logicalWidth_; }
-    int LogicalHeight() const { return logicalHeight_; }
+    SDL_Renderer* Renderer() const { return mRenderer; }
+    SDL_Texture* Target() const { return mTarget; }
+    bool IsSoftware() const { return mSoftware; }
+    int LogicalWidth() const { return mLogicalWidth; }
+    int LogicalHeight() const { return mLogicalHeight; }
 
     // --- Full screen (Alt+Enter) ------------------------------------------
     bool IsFullscreen() const;
@@ -84,15 +94,17 @@ public:
 private:
     void ComposeWindow();  // letterbox the target into the window's back buffer
     Box LetterboxInOutput() const;
+    void Log(const std::string& line) const;
 
-    SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* target_ = nullptr;
-    bool software_ = false;
-    bool ownsVideoInit_ = false;
-    int logicalWidth_ = 0;
-    int logicalHeight_ = 0;
-    std::string lastError_;
+    SDL_Window* mWindow = nullptr;
+    SDL_Renderer* mRenderer = nullptr;
+    SDL_Texture* mTarget = nullptr;
+    bool mSoftware = false;
+    bool mOwnsVideoInit = false;
+    int mLogicalWidth = 0;
+    int mLogicalHeight = 0;
+    std::string mLastError;
+    LogWriter mLogWriter = nullptr;
 };
 
 // The process-wide video object.

@@ -1,0 +1,27 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/AutoplayScript.h"
+
+namespace {
+
+TEST(AutoplayScript, ScriptsAreReadWholeOrRejectedWithFileAndLine)
+{
+    AutoplayScript script;
+    std::string error;
+    EXPECT_TRUE(script.Parse("# comment\n\nwait 5\nclick 512 608\r\nkey 1\nexpect-state 0\ntimeout 90\n",
+                             "ok.autoplay", &error));
+    ASSERT_EQ(script.Commands().size(), 4u);
+    EXPECT_EQ(script.Commands()[1].b, 608);
+    EXPECT_EQ(script.Commands()[3].line, 6);
+
+    EXPECT_FALSE(script.Parse("wait 5\nclick 512\n", "bad.autoplay", &error));
+    EXPECT_EQ(error, "bad.autoplay line 2: cannot read \"click 512\"");
+    EXPECT_TRUE(script.Commands().empty());
+    for (const char* bad : {"jump 3\n", "wait 3 4\n", "wait x\n"})
+        EXPECT_FALSE(script.Parse(bad, "bad.autoplay", &error)) << bad;
+    EXPECT_FALSE(script.Load("/nonexistent/x.autoplay", &error));
+}
+
+}  // namespace
