@@ -6,6 +6,7 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
 #include "platform/PlatformFiles.h"
+#include "sim/Clamp.h"
 #include "sim/IconBoard.h"
 #include "sim/NeuralEffect.h"
 #include "sim/PoliticalCapital.h"
@@ -49,13 +50,6 @@ std::vector<std::string> SplitAt(const std::string& text, char separator)
     }
     parts.push_back(part);
     return parts;
-}
-
-float Clamp01(float value)
-{
-    if (!(value > 0.0f))
-        return 0.0f;
-    return value > 1.0f ? 1.0f : value;
 }
 
 // The first effect into a voter group from the policy, if any.
@@ -308,7 +302,7 @@ void SIM_Policy::SetPlayerSetting(float level)
 {
     if (!mPlayer)
         return;
-    mPlayer->SetValue(Clamp01(level));
+    mPlayer->SetValue(ClampZeroToOne(level));
     mPlayer->Propagate();
 }
 
@@ -328,7 +322,7 @@ void SIM_Policy::AdvanceImplementation()
 {
     if (mImplementation >= 1.0f)
         return;
-    mImplementation = Clamp01(mImplementation + MinisterialFactor() * (1.0f / static_cast<float>(mImplementationTurns)));
+    mImplementation = ClampZeroToOne(mImplementation + MinisterialFactor() * (1.0f / static_cast<float>(mImplementationTurns)));
 }
 
 void SIM_Policy::ComputePopularity() { mPopularity = PopularityOf({this}); }
@@ -351,7 +345,7 @@ float SIM_Policy::PopularityOf(const std::vector<SIM_Policy*>& policies)
     }
     if (weights == 0.0f)
         return 0.5f;
-    return Clamp01(0.5f + weighted / weights);
+    return ClampZeroToOne(0.5f + weighted / weights);
 }
 
 void SIM_Policy::SetVoterGroupSource(VoterGroupSource source) { InstalledVoterGroups() = std::move(source); }

@@ -4,6 +4,7 @@
 
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
+#include "sim/Clamp.h"
 #include "sim/IconBoard.h"
 #include "sim/IssueNotices.h"
 #include "sim/SIM_PolicyGroup.h"
@@ -77,10 +78,7 @@ void SIM_Situation::ReadEffectFields(RecordTokenizer& fields)
 float SIM_Situation::Recalculate()
 {
     Neuron::Recalculate();
-    if (mValue < 0.0f)
-        mValue = 0.0f;
-    if (mValue > 1.0f)
-        mValue = 1.0f;
+    mValue = ClampZeroToOne(mValue);
     if (IsActive() && mValue < kStopThreshold)
         End();
     else if (!IsActive() && mValue >= kStartThreshold)
