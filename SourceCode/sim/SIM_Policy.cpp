@@ -10,6 +10,7 @@
 #include "sim/IconBoard.h"
 #include "sim/NeuralEffect.h"
 #include "sim/PoliticalCapital.h"
+#include "sim/RecordScope.h"
 #include "sim/SIM_PlayerNeuron.h"
 #include "sim/SIM_PolicyGroup.h"
 #include "sim/SIM_PolicyManager.h"
@@ -65,6 +66,7 @@ NeuralEffect* EffectFrom(const SIM_Policy* policy, Neuron* group)
 
 SIM_Policy::SIM_Policy(const RecordLine& record) : mRecord(record)
 {
+    RecordScope scope(mRecord);
     SetType(NEURON_POLICY);
     SetActive(false);
     mValue = 0.5f;
@@ -149,6 +151,7 @@ void SIM_Policy::ReadMultiplierLines(Neuron& neuron, const std::string& field)
 
 void SIM_Policy::ReadFields(const SliderDefinitions& sliders)
 {
+    RecordScope scope(mRecord);
     RecordTokenizer fields(mRecord.text);
     fields.SkipField();
     fields.SkipField();  // the name, read at construction
@@ -204,6 +207,7 @@ void SIM_Policy::ReadFields(const SliderDefinitions& sliders)
 
 void SIM_Policy::CreateEffects()
 {
+    RecordScope scope(mRecord);
     std::vector<std::string> effects;
     if (!EffectFields(mRecord.text, effects))
         Corrupted();

@@ -7,12 +7,14 @@
 #include "sim/Clamp.h"
 #include "sim/IconBoard.h"
 #include "sim/IssueNotices.h"
+#include "sim/RecordScope.h"
 #include "sim/SIM_PolicyGroup.h"
 #include "sim/SIM_PolicyManager.h"
 #include "sim/SIM_SituationManager.h"
 
 SIM_Situation::SIM_Situation(const RecordLine& record) : mRecord(record)
 {
+    RecordScope scope(mRecord);
     SetType(NEURON_SITUATION);
     SetActive(false);
 

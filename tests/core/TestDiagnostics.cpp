@@ -66,6 +66,24 @@ TEST(Diagnostics, FatalErrorIsLoggedBeforeTheHandlerRuns)
     EXPECT_EQ(log.Lines().back(), "missing comma:Neuron 12");
 }
 
+TEST(Diagnostics, FatalErrorWhileReadingDataNamesTheDataFirst)
+{
+    FatalCatcher catcher;
+    std::string previous = Diagnostics::SetDataContext("data/simulation/policies.csv:27: #,Broken");
+    try {
+        FatalError("Policy data corrupted", "sim/SIM_Policy.cpp", 125);
+    } catch (const FatalErrorRaised& e) {
+        EXPECT_EQ(e.line, "data/simulation/policies.csv:27: #,Broken\nPolicy data corrupted:SIM_Policy 125");
+        EXPECT_EQ(e.message, "Policy data corrupted");
+    }
+    Diagnostics::SetDataContext(previous);
+    try {
+        FatalError("x", "a.cpp", 1);
+    } catch (const FatalErrorRaised& e) {
+        EXPECT_EQ(e.line, "x:a 1");
+    }
+}
+
 TEST(Diagnostics, OverlongMessagesAreClipped)
 {
     LogCapture log;
