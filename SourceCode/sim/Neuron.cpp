@@ -9,15 +9,15 @@
 #include "sim/NeuralEffect.h"
 #include "sim/SIM_RandomNeuron.h"
 
-namespace {
-
-struct NeuronSlotOf {
+struct NeuronRegistrySlot {
     static size_t& Get(Neuron* neuron) { return neuron->mNeuronSlot; }
 };
 
-SlotList<Neuron, NeuronSlotOf>& Registry()
+namespace {
+
+SlotList<Neuron, NeuronRegistrySlot>& Registry()
 {
-    static SlotList<Neuron, NeuronSlotOf> registry;
+    static SlotList<Neuron, NeuronRegistrySlot> registry;
     return registry;
 }
 
