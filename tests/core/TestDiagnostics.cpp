@@ -51,36 +51,23 @@ TEST(Diagnostics, AssertionLineWithAndWithoutMissionFlag)
     EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
 }
 
-TEST(Diagnostics, FatalErrorIsLoggedBeforeTheHandlerRuns)
+TEST(Diagnostics, FatalErrorIsLoggedBeforeTheHandlerRunsAndNamesTheDataFirst)
 {
     LogCapture log;
     FatalCatcher catcher;
-    try {
-        FatalError("missing comma", "sim/Neuron.cpp", 12);
-        FAIL() << "FatalError returned";
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.message, "missing comma");
-        EXPECT_EQ(e.line, "missing comma:Neuron 12");
-    }
-    ASSERT_FALSE(log.Lines().empty());
-    EXPECT_EQ(log.Lines().back(), "missing comma:Neuron 12");
-}
-
-TEST(Diagnostics, FatalErrorWhileReadingDataNamesTheDataFirst)
-{
-    FatalCatcher catcher;
-    std::string previous = Diagnostics::SetDataContext("data/simulation/policies.csv:27: #,Broken");
-    try {
-        FatalError("Policy data corrupted", "sim/SIM_Policy.cpp", 125);
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.line, "data/simulation/policies.csv:27: #,Broken\nPolicy data corrupted:SIM_Policy 125");
-        EXPECT_EQ(e.message, "Policy data corrupted");
-    }
-    Diagnostics::SetDataContext(previous);
-    try {
-        FatalError("x", "a.cpp", 1);
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.line, "x:a 1");
+    for (const std::string context : {"", "data/simulation/policies.csv:27: #,Broken"}) {
+        std::string previous = Diagnostics::SetDataContext(context);
+        std::string expected = (context.empty() ? "" : context + "\n") + "missing comma:Neuron 12";
+        try {
+            FatalError("missing comma", "sim/Neuron.cpp", 12);
+            ADD_FAILURE() << "FatalError returned";
+        } catch (const FatalErrorRaised& e) {
+            EXPECT_EQ(e.message, "missing comma");
+            EXPECT_EQ(e.line, expected);
+        }
+        Diagnostics::SetDataContext(previous);
+        ASSERT_FALSE(log.Lines().empty());
+        EXPECT_EQ(log.Lines().back(), expected);
     }
 }
 

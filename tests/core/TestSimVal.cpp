@@ -132,16 +132,4 @@ TEST_F(SimValTest, RecordsWithoutNameOrFormulaAreSkippedWithTheirLine)
     EXPECT_TRUE(GetSimulation().FindSimVal("Lone")->Outgoing().empty());
 }
 
-TEST_F(SimValTest, OverlongLinesAreReadWhole)
-{
-    std::string description(5000, 'x');
-    std::string table = Write("simulation.csv", "#,Long,Long," + description + ",HIDDEN,0.25,0,1,1,,0,\"Target,0+(1.0*x)\"\n");
-    GetSimulation().LoadSimVals(table);
-    SIM_SimVal* value = GetSimulation().FindSimVal("Long");
-    ASSERT_NE(value, nullptr);
-    EXPECT_EQ(value->Description().size(), 5000u);
-    EXPECT_FLOAT_EQ(value->GetBaseValue(), 0.25f);
-    EXPECT_EQ(value->PendingEffects().size(), 1u);
-}
-
 }  // namespace
