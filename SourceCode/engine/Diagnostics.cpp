@@ -8,6 +8,7 @@
 namespace {
 Diagnostics::FatalHandler gFatalHandler;
 Diagnostics::FlagProvider gFlagProvider;
+std::string gDataContext;
 int gAssertionFailures = 0;
 
 // The log lines were fixed-size buffers once; the limit is kept so that a
@@ -57,10 +58,13 @@ void AssertCheck(bool condition, const char* sourceFile, int line)
 
 void FatalError(const std::string& message, const char* sourceFile, int line)
 {
-    std::string text = Clip(message + ":" + SourceFileName(sourceFile) + " " + std::to_string(line));
+    std::string fixed = Clip(message + ":" + SourceFileName(sourceFile) + " " + std::to_string(line));
+    // The data's own place comes first: it is what a modder can act on.
+    std::string context = gDataContext.empty() ? "" : Clip(gDataContext) + "\n";
+    std::string text = context + fixed;
     // Log and stderr come first: a message box may never return on some displays.
     DebugLog::Write(text);
-    std::fprintf(stderr, "ERROR: %s\n", text.c_str());
+    std::fprintf(stderr, "%sERROR: %s\n", context.c_str(), fixed.c_str());
     std::fflush(stderr);
     if (gFatalHandler)
         gFatalHandler(text, message);
@@ -75,6 +79,12 @@ FatalHandler SetFatalHandler(FatalHandler handler)
     FatalHandler previous = std::move(gFatalHandler);
     gFatalHandler = std::move(handler);
     return previous;
+}
+
+std::string SetDataContext(std::string context)
+{
+    std::swap(context, gDataContext);
+    return context;
 }
 
 void SetMissionFlagProvider(FlagProvider provider) { gFlagProvider = std::move(provider); }

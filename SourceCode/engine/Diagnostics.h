@@ -9,6 +9,9 @@
 //   AssertCheck   - logged when the condition fails, the game goes on
 //   FatalError    - logged, written to stderr, shown in a box, the program ends
 //
+// A fatal error raised while data is being read shows first where the data
+// came from (see Diagnostics::SetDataContext), then its own fixed text.
+//
 // Use the macros below so that file and line are filled in.
 
 void TraceMessage(const std::string& message, const char* sourceFile, int line);
@@ -31,11 +34,17 @@ namespace Diagnostics {
 // Exit status of the process after a fatal error.
 constexpr int kFatalExitCode = 3;
 
-// Called with the full fatal line ("message:file line") after it has been
+// Called with the full fatal text (the data context and a line break when
+// there is one, then "message:file line") after it has been
 // logged and written to stderr. The game installs one that shows a message
 // box; tests install one that throws. When the handler returns, the process exits.
 using FatalHandler = std::function<void(const std::string& line, const std::string& message)>;
 FatalHandler SetFatalHandler(FatalHandler handler);
+
+// The data being read now, as a modder should see it first in a fatal error:
+// "data/simulation/policies.csv:27: #,Broken,...". Empty when none. Returns
+// the previous context, so that a reader can restore it when it is done.
+std::string SetDataContext(std::string context);
 
 // The loaded mission's flag name, appended to assertion lines ("" when none).
 using FlagProvider = std::function<std::string()>;

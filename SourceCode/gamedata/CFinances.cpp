@@ -6,6 +6,7 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/Options.h"
 #include "gamedata/SpecialNeurons.h"
+#include "sim/Clamp.h"
 #include "sim/Neuron.h"
 #include "sim/SIM_Policy.h"
 #include "sim/SIM_PolicyManager.h"
@@ -119,7 +120,7 @@ float CFinances::DebtBurden() const
     float burden = mNationalDebt / yearlyIncome;
     if (!(burden == burden))
         return 0.0f;
-    return std::clamp(burden, 0.0f, 1.0f);
+    return ClampZeroToOne(burden);
 }
 
 void CFinances::SettleMonth(int turnNumber)

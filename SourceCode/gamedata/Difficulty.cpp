@@ -1,9 +1,9 @@
 #include "gamedata/Difficulty.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "gamedata/Options.h"
+#include "sim/Clamp.h"
 
 float Difficulty::Current()
 {
@@ -11,5 +11,5 @@ float Difficulty::Current()
     float difficulty = Options::Get().Section().GetFloat("DIFFICULTY", 0.5f);
     if (std::isnan(difficulty))
         return 0.5f;
-    return std::clamp(difficulty, 0.0f, 1.0f);
+    return ClampZeroToOne(difficulty);
 }

@@ -22,9 +22,9 @@ int GHashTable::BucketOf(const std::string& key)
 
 void GHashTable::Clear()
 {
-    for (auto& bucket : buckets_)
+    for (auto& bucket : mBuckets)
         bucket.clear();
-    loaded_ = false;
+    mLoaded = false;
 }
 
 void GHashTable::Load(const std::string& section, const std::string& file)
@@ -41,8 +41,8 @@ void GHashTable::LoadFromStrings(const std::string& section, const std::vector<s
                                  const std::string& fileName)
 {
     Clear();
-    sectionName_ = section;
-    fileName_ = fileName;
+    mSectionName = section;
+    mFileName = fileName;
     for (const std::string& raw : strings) {
         std::string rawKey, rawValue;
         IniSection::SplitRaw(raw, rawKey, rawValue);
@@ -56,9 +56,9 @@ void GHashTable::LoadFromStrings(const std::string& section, const std::vector<s
                 TRACE_MESSAGE("String key does not begin with a letter, skipped: " + key + " in " + fileName);
             continue;
         }
-        buckets_[bucket].push_back(Entry{key, IniSection::DecodeValue(rawValue)});
+        mBuckets[bucket].push_back(Entry{key, IniSection::DecodeValue(rawValue)});
     }
-    loaded_ = true;
+    mLoaded = true;
 }
 
 const std::string* GHashTable::Find(const std::string& key) const
@@ -66,7 +66,7 @@ const std::string* GHashTable::Find(const std::string& key) const
     int bucket = BucketOf(key);
     if (bucket < 0)
         return nullptr;
-    for (const Entry& entry : buckets_[bucket])
+    for (const Entry& entry : mBuckets[bucket])
         if (entry.key == key)
             return &entry.value;
     return nullptr;
@@ -75,7 +75,7 @@ const std::string* GHashTable::Find(const std::string& key) const
 int GHashTable::Count() const
 {
     int count = 0;
-    for (const auto& bucket : buckets_)
+    for (const auto& bucket : mBuckets)
         count += static_cast<int>(bucket.size());
     return count;
 }

@@ -22,10 +22,10 @@ public:
     // Null when the key is absent.
     const std::string* Find(const std::string& key) const;
 
-    bool IsLoaded() const { return loaded_; }
+    bool IsLoaded() const { return mLoaded; }
     int Count() const;
-    const std::string& FileName() const { return fileName_; }
-    const std::string& SectionName() const { return sectionName_; }
+    const std::string& FileName() const { return mFileName; }
+    const std::string& SectionName() const { return mSectionName; }
 
 private:
     struct Entry {
@@ -36,8 +36,8 @@ private:
                          const std::string& fileName);
     static int BucketOf(const std::string& key);  // -1 when the key does not begin with a letter
 
-    std::array<std::vector<Entry>, 26> buckets_;
-    std::string sectionName_;
-    std::string fileName_;
-    bool loaded_ = false;
+    std::array<std::vector<Entry>, 26> mBuckets;
+    std::string mSectionName;
+    std::string mFileName;
+    bool mLoaded = false;
 };

@@ -15,14 +15,14 @@ std::string HintsFile::Path() const
     return folder.empty() ? std::string() : folder + "/hints.txt";
 }
 
-void HintsFile::Load() { section_.Load(kSection, Path()); }
+void HintsFile::Load() { mSection.Load(kSection, Path()); }
 
 bool HintsFile::Register(const std::string& name)
 {
-    if (section_.Has(name))
-        return section_.GetInt(name) != 0;
-    section_.Add(name, "0");
+    if (mSection.Has(name))
+        return mSection.GetInt(name) != 0;
+    mSection.Add(name, "0");
     return false;
 }
 
-bool HintsFile::Save() const { return section_.Save(Path()); }
+bool HintsFile::Save() const { return mSection.Save(Path()); }

@@ -15,13 +15,13 @@ public:
     void Load();
     // Whether the hint was shown; an unknown hint is added with "0".
     bool Register(const std::string& name);
-    void SetShown(const std::string& name, bool shown) { section_.SetFloat(name, shown ? 1.0f : 0.0f); }
+    void SetShown(const std::string& name, bool shown) { mSection.SetFloat(name, shown ? 1.0f : 0.0f); }
     // Writes the file atomically; on failure the old file stays and it is logged.
     bool Save() const;
 
     std::string Path() const;  // "<user folder>/hints.txt"; "" before the user folders exist
-    IniSection& Section() { return section_; }
+    IniSection& Section() { return mSection; }
 
 private:
-    IniSection section_;
+    IniSection mSection;
 };

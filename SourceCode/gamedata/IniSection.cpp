@@ -17,10 +17,10 @@ void IniSection::LoadFromText(const std::string& section, std::string_view fileT
 
 void IniSection::Clear()
 {
-    raw_.clear();
-    rawCursor_ = 0;
-    entries_.clear();
-    cursor_ = 0;
+    mRaw.clear();
+    mRawCursor = 0;
+    mEntries.clear();
+    mCursor = 0;
 }
 
 void IniSection::SplitRaw(const std::string& raw, std::string& key, std::string& value)
@@ -53,10 +53,10 @@ void IniSection::LoadFromStrings(const std::string& section, std::vector<std::st
                                  const std::string& fileName)
 {
     Clear();
-    fileName_ = fileName;
-    sectionName_ = section;
-    raw_ = std::move(strings);
-    for (const std::string& raw : raw_) {
+    mFileName = fileName;
+    mSectionName = section;
+    mRaw = std::move(strings);
+    for (const std::string& raw : mRaw) {
         std::string key, rawValue;
         SplitRaw(raw, key, rawValue);
         while (!key.empty() && (key.back() == ' ' || key.back() == '\r' || key.back() == '\n'))
@@ -67,7 +67,7 @@ void IniSection::LoadFromStrings(const std::string& section, std::vector<std::st
 
 const IniEntry* IniSection::Find(const std::string& key) const
 {
-    for (const IniEntry& entry : entries_)
+    for (const IniEntry& entry : mEntries)
         if (entry.key == key)
             return &entry;
     return nullptr;
@@ -98,7 +98,7 @@ bool IniSection::Has(const std::string& key) const { return Find(key) != nullptr
 void IniSection::SetFloat(const std::string& key, float value)
 {
     std::string text = NumberText::FormatFixed(value, 2);
-    for (IniEntry& entry : entries_)
+    for (IniEntry& entry : mEntries)
         if (entry.key == key)
             entry.value = text;
 }
@@ -107,30 +107,30 @@ void IniSection::Add(const std::string& key, const std::string& value)
 {
     if (!key.empty() && key.front() == '/')
         return;
-    entries_.push_back(IniEntry{key, value});
+    mEntries.push_back(IniEntry{key, value});
 }
 
 bool IniSection::NextKey(std::string& key)
 {
-    if (cursor_ >= entries_.size())
+    if (mCursor >= mEntries.size())
         return false;
-    key = entries_[cursor_++].key;
+    key = mEntries[mCursor++].key;
     return true;
 }
 
 bool IniSection::NextValue(std::string& value)
 {
-    if (cursor_ >= entries_.size())
+    if (mCursor >= mEntries.size())
         return false;
-    value = entries_[cursor_++].value;
+    value = mEntries[mCursor++].value;
     return true;
 }
 
 bool IniSection::NextRawPair(std::string& key, std::string& value)
 {
-    if (rawCursor_ >= raw_.size())
+    if (mRawCursor >= mRaw.size())
         return false;
-    SplitRaw(raw_[rawCursor_++], key, value);
+    SplitRaw(mRaw[mRawCursor++], key, value);
     return true;
 }
 
@@ -161,8 +161,8 @@ std::string IniSection::ToText() const
         }
         return result;
     };
-    std::string text = "[" + clean(sectionName_, false) + "]\n";
-    for (const IniEntry& entry : entries_)
+    std::string text = "[" + clean(mSectionName, false) + "]\n";
+    for (const IniEntry& entry : mEntries)
         if (CanWriteKey(entry.key))
             text += entry.key + " = " + clean(entry.value, true) + "\n";
     return text;
@@ -172,14 +172,14 @@ bool IniSection::Save(const std::string& file) const
 {
     // A key that would read back as something else (or start a new section
     // and swallow the entries after it) is left out, and said so.
-    for (const IniEntry& entry : entries_)
+    for (const IniEntry& entry : mEntries)
         if (!CanWriteKey(entry.key))
-            TRACE_MESSAGE("Key \"" + entry.key + "\" of section " + sectionName_ + " cannot be written to " + file +
+            TRACE_MESSAGE("Key \"" + entry.key + "\" of section " + mSectionName + " cannot be written to " + file +
                           "; left out");
     std::string error;
     if (PlatformFiles::WriteFileAtomically(file, ToText(), &error))
         return true;
-    TRACE_MESSAGE("Failed to save section " + sectionName_ + " to " + file + ": " + error);
+    TRACE_MESSAGE("Failed to save section " + mSectionName + " to " + file + ": " + error);
     return false;
 }
 

@@ -37,9 +37,9 @@ public:
     // moves the cursor on; false past the end. Load puts the cursor on the first entry.
     bool NextKey(std::string& key);
     bool NextValue(std::string& value);
-    void ResetIteration() { cursor_ = 0; }
-    int Count() const { return static_cast<int>(entries_.size()); }
-    const std::vector<IniEntry>& Entries() const { return entries_; }
+    void ResetIteration() { mCursor = 0; }
+    int Count() const { return static_cast<int>(mEntries.size()); }
+    const std::vector<IniEntry>& Entries() const { return mEntries; }
 
     // The next string of the section as the platform returned it, split at its
     // first '=' without the value rules (key untrimmed). False at the end.
@@ -65,17 +65,17 @@ public:
     // Splits a platform string at its first '=' (no '=': all key, empty value).
     static void SplitRaw(const std::string& raw, std::string& key, std::string& value);
 
-    const std::string& FileName() const { return fileName_; }
-    const std::string& SectionName() const { return sectionName_; }
+    const std::string& FileName() const { return mFileName; }
+    const std::string& SectionName() const { return mSectionName; }
 
 private:
     void LoadFromStrings(const std::string& section, std::vector<std::string> strings, const std::string& fileName);
     const IniEntry* Find(const std::string& key) const;
 
-    std::string fileName_;
-    std::string sectionName_;
-    std::vector<std::string> raw_;
-    size_t rawCursor_ = 0;
-    std::vector<IniEntry> entries_;
-    size_t cursor_ = 0;
+    std::string mFileName;
+    std::string mSectionName;
+    std::vector<std::string> mRaw;
+    size_t mRawCursor = 0;
+    std::vector<IniEntry> mEntries;
+    size_t mCursor = 0;
 };

@@ -12,22 +12,22 @@ Options& Options::Get()
 void Options::Load()
 {
     UserSettingsFile file(kShippedFile);
-    loadedFrom_ = file.ReadPath();
-    section_.Load(kSection, file.ShippedPath());
-    if (loadedFrom_ == file.ShippedPath())
+    mLoadedFrom = file.ReadPath();
+    mSection.Load(kSection, file.ShippedPath());
+    if (mLoadedFrom == file.ShippedPath())
         return;
     IniSection players;
-    players.Load(kSection, loadedFrom_);
-    if (section_.Count() == 0) {
+    players.Load(kSection, mLoadedFrom);
+    if (mSection.Count() == 0) {
         // No shipped defaults (a damaged install): the player's own options
         // are all there is, and saving must not throw them away.
-        TRACE_MESSAGE("No options in " + file.ShippedPath() + ", using " + loadedFrom_);
-        section_ = players;
+        TRACE_MESSAGE("No options in " + file.ShippedPath() + ", using " + mLoadedFrom);
+        mSection = players;
         return;
     }
-    for (const IniEntry& entry : section_.Entries())
+    for (const IniEntry& entry : mSection.Entries())
         if (players.Has(entry.key))
-            section_.SetFloat(entry.key, players.GetFloat(entry.key, 0.0f));
+            mSection.SetFloat(entry.key, players.GetFloat(entry.key, 0.0f));
 }
 
-bool Options::Save() const { return section_.Save(UserSettingsFile(kShippedFile).WritePath()); }
+bool Options::Save() const { return mSection.Save(UserSettingsFile(kShippedFile).WritePath()); }

@@ -20,14 +20,14 @@ public:
     // Writes the player's copy; on failure the old copy stays and it is logged.
     bool Save() const;
 
-    float GetFloat(const std::string& key) const { return section_.GetFloat(key, 0.0f); }
+    float GetFloat(const std::string& key) const { return mSection.GetFloat(key, 0.0f); }
     bool IsOn(const std::string& key) const { return GetFloat(key) != 0.0f; }
-    void SetFloat(const std::string& key, float value) { section_.SetFloat(key, value); }
+    void SetFloat(const std::string& key, float value) { mSection.SetFloat(key, value); }
 
-    IniSection& Section() { return section_; }
-    const std::string& LoadedFrom() const { return loadedFrom_; }
+    IniSection& Section() { return mSection; }
+    const std::string& LoadedFrom() const { return mLoadedFrom; }
 
 private:
-    IniSection section_;
-    std::string loadedFrom_;
+    IniSection mSection;
+    std::string mLoadedFrom;
 };

@@ -6,22 +6,22 @@ RecordTokenizer::RecordTokenizer(const std::string& line, char separator) { Init
 
 void RecordTokenizer::Init(const std::string& line, char separator)
 {
-    line_ = line;
-    position_ = 0;
-    separator_ = separator;
+    mLine = line;
+    mPosition = 0;
+    mSeparator = separator;
 }
 
 std::string RecordTokenizer::NextText()
 {
     std::string token;
     bool inQuotes = false;
-    while (position_ < line_.size()) {
-        char c = line_[position_++];
+    while (mPosition < mLine.size()) {
+        char c = mLine[mPosition++];
         if (c == '"') {
             inQuotes = !inQuotes;
-            if (keepQuotes_)
+            if (mKeepQuotes)
                 token += c;
-        } else if (c == separator_ && !inQuotes) {
+        } else if (c == mSeparator && !inQuotes) {
             break;
         } else {
             token += c;

@@ -14,7 +14,7 @@ public:
     explicit RecordTokenizer(const std::string& line, char separator = ',');
 
     void Init(const std::string& line, char separator = ',');
-    void SetKeepQuotes(bool keep) { keepQuotes_ = keep; }
+    void SetKeepQuotes(bool keep) { mKeepQuotes = keep; }
 
     // The next field as it stands (not trimmed).
     std::string NextText();
@@ -28,11 +28,11 @@ public:
     void SkipField() { NextText(); }
 
     // True when the read position is at or past the end of the line.
-    bool AtEnd() const { return position_ >= line_.size(); }
+    bool AtEnd() const { return mPosition >= mLine.size(); }
 
 private:
-    std::string line_;
-    size_t position_ = 0;
-    char separator_ = ',';
-    bool keepQuotes_ = false;
+    std::string mLine;
+    size_t mPosition = 0;
+    char mSeparator = ',';
+    bool mKeepQuotes = false;
 };

@@ -11,6 +11,7 @@
 #include "sim/SIM_Policy.h"
 #include "sim/SIM_PolicyManager.h"
 #include "politics/VoterTuning.h"
+#include "sim/Clamp.h"
 #include "sim/Neuron.h"
 
 namespace {
@@ -95,7 +96,7 @@ void SIM_Mission::Load()
     mFlag = Limit(config.GetText("flag"), kMaxPath);
     mBriefing = config.GetText("briefing");
     float cycle = config.GetFloat("economic_cycle_start", 0.0f);
-    mEconomicCycleStart = cycle < 0.0f ? 0.0f : (cycle > 1.0f ? 1.0f : cycle);
+    mEconomicCycleStart = ClampZeroToOne(cycle);
     SetCurrency(config.GetText("currency"));
     mTermLength = config.GetInt("termlength");
     mPlayerPartyName = config.GetText("partyname");

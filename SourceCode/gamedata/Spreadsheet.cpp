@@ -14,7 +14,7 @@ std::vector<std::string> Spreadsheet::RecordLines(const std::string& text)
 
 bool Spreadsheet::Load(const std::string& fileName)
 {
-    lines_.clear();
+    mLines.clear();
     if (fileName.size() < 2)
         return false;
     std::string text;
@@ -22,6 +22,6 @@ bool Spreadsheet::Load(const std::string& fileName)
         TRACE_MESSAGE("Failed to find spreadsheet: " + fileName);
         return false;
     }
-    lines_ = RecordLines(text);
+    mLines = RecordLines(text);
     return true;
 }

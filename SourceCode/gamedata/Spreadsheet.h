@@ -12,13 +12,13 @@ public:
     // empty list silently; a missing file logs "Failed to find spreadsheet: <name>".
     bool Load(const std::string& fileName);
 
-    const std::vector<std::string>& Lines() const { return lines_; }
-    size_t Count() const { return lines_.size(); }
-    bool Empty() const { return lines_.empty(); }
+    const std::vector<std::string>& Lines() const { return mLines; }
+    size_t Count() const { return mLines.size(); }
+    bool Empty() const { return mLines.empty(); }
 
     // Record lines of text already in memory (a mod file's contents, a fuzz input).
     static std::vector<std::string> RecordLines(const std::string& text);
 
 private:
-    std::vector<std::string> lines_;
+    std::vector<std::string> mLines;
 };

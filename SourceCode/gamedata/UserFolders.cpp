@@ -61,7 +61,7 @@ UserFolders& UserFolders::Get()
     return folders;
 }
 
-void UserFolders::SetBaseFolder(const std::string& folder) { baseFolder_ = folder; }
+void UserFolders::SetBaseFolder(const std::string& folder) { mBaseFolder = folder; }
 
 std::vector<std::string> UserFolders::FolderTree(const std::string& base)
 {
@@ -86,20 +86,20 @@ std::vector<std::string> UserFolders::FolderTree(const std::string& base)
 
 void UserFolders::Create()
 {
-    if (baseFolder_.empty())
-        baseFolder_ = FindDocumentsFolder();
-    std::vector<std::string> tree = FolderTree(baseFolder_);
+    if (mBaseFolder.empty())
+        mBaseFolder = FindDocumentsFolder();
+    std::vector<std::string> tree = FolderTree(mBaseFolder);
     for (const std::string& folder : tree) {
         std::string error;
         if (!PlatformFiles::CreateFolder(folder, &error))
             FATAL_ERROR("Failed to create folder " + folder + ": " + error);
     }
-    userFolder_ = tree[0];
-    saveGameFolder_ = tree[1];
-    created_ = true;
+    mUserFolder = tree[0];
+    mSaveGameFolder = tree[1];
+    mCreated = true;
 }
 
-std::string UserFolders::ModPath(const std::string& relative) const { return userFolder_ + "/mods/" + relative; }
+std::string UserFolders::ModPath(const std::string& relative) const { return mUserFolder + "/mods/" + relative; }
 
 std::string UserFolders::ChooseDocumentsFolder(const std::string& home, const std::string& xdgDocumentsDir,
                                                const std::string& userDirsText)

@@ -15,16 +15,16 @@ public:
     // Chooses the base folder instead of the documents folder (tests, the
     // headless runner's --user DIR). Takes effect at the next Create().
     void SetBaseFolder(const std::string& folder);
-    const std::string& BaseFolder() const { return baseFolder_; }
+    const std::string& BaseFolder() const { return mBaseFolder; }
 
     // Creates every folder of the tree that is missing, in order. The base is
     // the documents folder unless one was set. A folder that cannot be created
     // is a fatal error naming it and the system's reason.
     void Create();
-    bool IsCreated() const { return created_; }
+    bool IsCreated() const { return mCreated; }
 
-    const std::string& UserFolder() const { return userFolder_; }          // "<base>/rulecraft2"
-    const std::string& SaveGameFolder() const { return saveGameFolder_; }  // "<base>/rulecraft2/savegames"
+    const std::string& UserFolder() const { return mUserFolder; }          // "<base>/rulecraft2"
+    const std::string& SaveGameFolder() const { return mSaveGameFolder; }  // "<base>/rulecraft2/savegames"
     // "<user folder>/mods/<relative>", e.g. ModPath("data/missions/*.txt").
     std::string ModPath(const std::string& relative) const;
 
@@ -42,8 +42,8 @@ public:
                                              const std::string& userDirsText);
 
 private:
-    std::string baseFolder_;
-    std::string userFolder_;
-    std::string saveGameFolder_;
-    bool created_ = false;
+    std::string mBaseFolder;
+    std::string mUserFolder;
+    std::string mSaveGameFolder;
+    bool mCreated = false;
 };

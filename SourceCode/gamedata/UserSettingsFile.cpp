@@ -8,7 +8,7 @@ std::string UserSettingsFile::PlayerPath() const
     const std::string& folder = UserFolders::Get().UserFolder();
     if (folder.empty())
         return "";
-    return folder + "/" + PlatformFiles::FileNameOf(shippedPath_);
+    return folder + "/" + PlatformFiles::FileNameOf(mShippedPath);
 }
 
 std::string UserSettingsFile::ReadPath() const
@@ -16,5 +16,5 @@ std::string UserSettingsFile::ReadPath() const
     std::string player = PlayerPath();
     if (!player.empty() && PlatformFiles::IsFile(player))
         return player;
-    return shippedPath_;
+    return mShippedPath;
 }

@@ -7,9 +7,9 @@
 // player's copy is the one read when it exists and the only one ever written.
 class UserSettingsFile {
 public:
-    explicit UserSettingsFile(std::string shippedPath) : shippedPath_(std::move(shippedPath)) {}
+    explicit UserSettingsFile(std::string shippedPath) : mShippedPath(std::move(shippedPath)) {}
 
-    const std::string& ShippedPath() const { return shippedPath_; }
+    const std::string& ShippedPath() const { return mShippedPath; }
     // "<user folder>/<file name>"; "" while the user folders are not created.
     std::string PlayerPath() const;
     // The player's copy when it exists, else the shipped file.
@@ -18,5 +18,5 @@ public:
     std::string WritePath() const { return PlayerPath(); }
 
 private:
-    std::string shippedPath_;
+    std::string mShippedPath;
 };

@@ -72,8 +72,8 @@ IniFile IniFile::Parse(std::string_view text)
         if (line.empty())
             continue;
         if (line.front() == '[') {
-            file.sections_.push_back(Section{std::string(HeaderName(line)), {}});
-            current = &file.sections_.back();
+            file.mSections.push_back(Section{std::string(HeaderName(line)), {}});
+            current = &file.mSections.back();
             continue;
         }
         if (!current)
@@ -102,7 +102,7 @@ IniFile IniFile::Load(const std::string& path)
 
 const IniFile::Section* IniFile::FindSection(const std::string& name) const
 {
-    for (const Section& section : sections_)
+    for (const Section& section : mSections)
         if (EqualsNoCase(section.name, name))
             return &section;
     return nullptr;
@@ -127,7 +127,7 @@ bool IniFile::HasSection(const std::string& section) const { return FindSection(
 std::vector<std::string> IniFile::SectionNames() const
 {
     std::vector<std::string> names;
-    for (const Section& section : sections_)
+    for (const Section& section : mSections)
         names.push_back(section.name);
     return names;
 }

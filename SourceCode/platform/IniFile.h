@@ -56,5 +56,5 @@ private:
     };
     const Section* FindSection(const std::string& name) const;
 
-    std::vector<Section> sections_;
+    std::vector<Section> mSections;
 };

@@ -4,6 +4,7 @@
 
 #include "engine/Diagnostics.h"
 #include "politics/PartyNames.h"
+#include "sim/Clamp.h"
 
 namespace {
 std::vector<SIM_Party*>& PartyList()
@@ -65,7 +66,7 @@ void SIM_Party::UpdateTurn(size_t voterCount)
         mNeuron.SetBaseValue(0.0f);
     } else {
         // A party whose members are a fifth of the population has full pull.
-        mTurnoutPull = std::clamp(members / (voters / 5.0f), 0.0f, 1.0f);
+        mTurnoutPull = ClampZeroToOne(members / (voters / 5.0f));
         mNeuron.SetBaseValue(members / voters);
     }
     unsigned count = MemberCount();

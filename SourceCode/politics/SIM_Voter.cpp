@@ -13,6 +13,7 @@
 #include "politics/TurnoutWeights.h"
 #include "politics/VoterTuning.h"
 #include "politics/RandomDraws.h"
+#include "sim/Clamp.h"
 #include "sim/NeuralEffect.h"
 #include "sim/SlotList.h"
 
@@ -26,15 +27,6 @@ SlotList<SIM_Voter, PopulationSlotOf>& PopulationList()
 {
     static SlotList<SIM_Voter, PopulationSlotOf> population;
     return population;
-}
-
-float Clamp01(float value)
-{
-    if (value < 0.0f)
-        return 0.0f;
-    if (value > 1.0f)
-        return 1.0f;
-    return value;
 }
 
 // sin(pi * (x - a) / (b - a)) inside [a, b], 0 outside. A range of no width
@@ -163,7 +155,7 @@ float SIM_Voter::OpinionOfGovernment() const { return OpinionOfGovernment(Opinio
 
 float SIM_Voter::OpinionOfGovernment(const OpinionFactors& factors) const
 {
-    return Clamp01(GetValue() - factors.cynicism - factors.manifestoPenalty);
+    return ClampZeroToOne(GetValue() - factors.cynicism - factors.manifestoPenalty);
 }
 
 float SIM_Voter::VotingPreference() const { return VotingPreference(OpinionFactors::Take()); }
@@ -197,7 +189,7 @@ float SIM_Voter::ComputeTurnoutChance()
     float chance = VotTend * weights.tendency + 2.0f * std::fabs(h - 0.5f) * weights.opinion + pull * weights.party;
     if (mission.HasModule("PoliticalApathy"))
         chance *= 0.5f;
-    TurnoutChance = Clamp01(chance);
+    TurnoutChance = ClampZeroToOne(chance);
     return TurnoutChance;
 }
 
@@ -246,13 +238,13 @@ void SIM_Voter::UpdateSympathies(int rate, const VoterTuning& t, const OpinionFa
 
     // One side's sympathy only grows once the other side's has gone.
     if (h < t.oppositionIncreaseBelow && PlaySymp <= 0.0f)
-        OppSymp = Clamp01(OppSymp + t.oppositionGain * r);
+        OppSymp = ClampZeroToOne(OppSymp + t.oppositionGain * r);
     if (h > t.oppositionDecreaseAbove)
-        OppSymp = Clamp01(OppSymp - t.oppositionDecay * r);
+        OppSymp = ClampZeroToOne(OppSymp - t.oppositionDecay * r);
     if (h > t.playerIncreaseAbove && OppSymp <= 0.0f)
-        PlaySymp = Clamp01(PlaySymp + t.playerGain * r);
+        PlaySymp = ClampZeroToOne(PlaySymp + t.playerGain * r);
     if (h < t.playerDecreaseBelow)
-        PlaySymp = Clamp01(PlaySymp - t.playerDecay * r);
+        PlaySymp = ClampZeroToOne(PlaySymp - t.playerDecay * r);
 
     switch (Party) {
     case PARTY_NONE:

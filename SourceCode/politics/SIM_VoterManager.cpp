@@ -15,6 +15,8 @@
 #include "politics/VoterTuning.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
+#include "sim/RecordLine.h"
+#include "sim/RecordScope.h"
 
 #include <cmath>
 
@@ -78,7 +80,9 @@ void SIM_VoterManager::LoadVoterTypes(const std::string& path)
         const std::string& line = lines[i];
         if (line.empty() || line[0] != '#')
             continue;
-        std::string where = path + " line " + std::to_string(i + 1);
+        RecordLine record{line, path, static_cast<int>(i + 1)};
+        RecordScope scope(record);
+        std::string where = record.Where();
         RecordTokenizer fields(line);
         fields.SkipField();
         std::string name = LimitName(fields.NextTrimmedText(), where);

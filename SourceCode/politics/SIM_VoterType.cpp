@@ -7,6 +7,7 @@
 #include "politics/SIM_VoterManager.h"
 #include "gamedata/SetupSection.h"
 #include "politics/VoterTuning.h"
+#include "sim/Clamp.h"
 #include "sim/NeuralEffect.h"
 
 #include <algorithm>
@@ -253,12 +254,7 @@ float SIM_VoterType::MembershipShare() const
 
 float SIM_VoterType::Happiness01() const
 {
-    float happiness = (GetValue() + 1.0f) * 0.5f;
-    if (happiness < 0.0f)
-        return 0.0f;
-    if (happiness > 1.0f)
-        return 1.0f;
-    return happiness;
+    return ClampZeroToOne((GetValue() + 1.0f) * 0.5f);
 }
 
 SIM_Voter* SIM_VoterType::RandomMember() const

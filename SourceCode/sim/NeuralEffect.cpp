@@ -61,17 +61,30 @@ void NeuralEffect::SetInertialDrag(unsigned turns)
     mInertialDrag = turns;
 }
 
+float NeuralEffect::Counted(float result)
+{
+    if (!std::isnan(result))
+        return result;
+    if (!mNoNumberReported) {
+        mNoNumberReported = true;
+        TRACE_MESSAGE("Effect of " + (mSource ? mSource->GetName() : std::string("?")) + " on " +
+                      (mTarget ? mTarget->GetName() : std::string("?")) + " gives no number (" + GetFormula() +
+                      "); it counts as 0");
+    }
+    return 0.0f;
+}
+
 void NeuralEffect::SetInput(float value)
 {
     mInput = value;
-    mOutput = EvaluateAtInput() * mMultiplier;
+    mOutput = Counted(EvaluateAtInput() * mMultiplier);
 }
 
 float NeuralEffect::ComputeOutput()
 {
     if (gInitialising || mSteps == 1)
         mInput = mTargetInput;
-    mOutput = EvaluateAtInput() * mMultiplier;
+    mOutput = Counted(EvaluateAtInput() * mMultiplier);
     return mOutput;
 }
 
@@ -79,7 +92,7 @@ float NeuralEffect::GetEffectiveOutput()
 {
     float output = ComputeOutput();
     if (mSource && mSource->GetType() == NEURON_POLICY)
-        output = output * mSource->ImplementationLevel() * mSource->MinisterialFactor();
+        output = Counted(output * mSource->ImplementationLevel() * mSource->MinisterialFactor());
     return output;
 }
 

@@ -35,7 +35,9 @@ public:
     float GetLastChange() const { return mLastChange; }
     const std::string& GetFormula() const { return mFormula->Text(); }
 
-    // The stored output, as last computed.
+    // The stored output, as last computed. A result that is not a number (0/0,
+    // 0 * infinity in a formula) counts as 0 and is logged once per effect;
+    // infinities stand and are clamped by the target neuron.
     float GetOutput() const { return mOutput; }
     // Computes the output (moving the input to the target input first when the
     // effect has one step or the network is initialising) and weighs it by the
@@ -75,6 +77,8 @@ public:
     size_t mOutgoingSlot = 0;
 
 private:
+    float Counted(float result);
+
     Neuron* mSource;
     Neuron* mTarget;
     float mMultiplier;
@@ -86,6 +90,7 @@ private:
     int mSteps = 1;
     const EffectFormula* mFormula = nullptr;  // shared, see EffectFormula::Intern
     unsigned mInertialDrag = 0;
+    bool mNoNumberReported = false;
 };
 
 // The running flag: true while the game runs and the network keeps its links.

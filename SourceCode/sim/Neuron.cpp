@@ -5,18 +5,19 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
 #include "platform/NumberText.h"
+#include "sim/Clamp.h"
 #include "sim/NeuralEffect.h"
 #include "sim/SIM_RandomNeuron.h"
 
-namespace {
-
-struct NeuronSlotOf {
+struct NeuronRegistrySlot {
     static size_t& Get(Neuron* neuron) { return neuron->mNeuronSlot; }
 };
 
-SlotList<Neuron, NeuronSlotOf>& Registry()
+namespace {
+
+SlotList<Neuron, NeuronRegistrySlot>& Registry()
 {
-    static SlotList<Neuron, NeuronSlotOf> registry;
+    static SlotList<Neuron, NeuronRegistrySlot> registry;
     return registry;
 }
 
@@ -26,15 +27,6 @@ std::vector<std::function<void()>>& ClearListeners()
 {
     static std::vector<std::function<void()>> listeners;
     return listeners;
-}
-
-float Clamp(float value, float low, float high)
-{
-    if (value < low)
-        return low;
-    if (value > high)
-        return high;
-    return value;  // NaN passes unchanged
 }
 
 }  // namespace
@@ -89,7 +81,7 @@ float Neuron::Recalculate()
         else
             acc = acc + e;
     }
-    mValue = Clamp(mBaseValue + acc, -1.0f, 1.0f);
+    mValue = ClampMinusOneToOne(mBaseValue + acc);
     Propagate();
     return mValue;
 }
@@ -134,7 +126,7 @@ void Neuron::ShiftHistory()
 {
     for (int i = kHistorySize - 1; i >= 1; --i)
         mHistory[i] = mHistory[i - 1];
-    mHistory[0] = Clamp(GetValue(), -1.0f, 1.0f);
+    mHistory[0] = ClampMinusOneToOne(GetValue());
 }
 
 void Neuron::ParseInfluenceLine(const std::string& line)

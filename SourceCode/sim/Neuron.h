@@ -122,8 +122,6 @@ public:
     // The id counter, 100 after a clear.
     static float NextID();
 
-    size_t mNeuronSlot = 0;  // slot in the neuron registry
-
 protected:
     void SetType(int type) { mType = type; }
 
@@ -132,6 +130,10 @@ protected:
 
 private:
     friend class NeuralEffect;
+    // The neuron registry (Neuron.cpp) keeps the slot; nothing else touches it.
+    friend struct NeuronRegistrySlot;
+    size_t mNeuronSlot = 0;
+
     static void ApplyDrag(NeuralEffect* effect, RecordTokenizer& fields);
     void LinkIncoming(NeuralEffect* effect);
     void LinkOutgoing(NeuralEffect* effect);

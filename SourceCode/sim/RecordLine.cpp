@@ -9,6 +9,8 @@
 
 std::string RecordLine::Where() const { return file + " line " + std::to_string(lineNumber); }
 
+std::string RecordLine::Context() const { return file + ":" + std::to_string(lineNumber) + ": " + text; }
+
 bool RecordLine::ReadTable(const std::string& path, size_t minLength, std::vector<RecordLine>& records)
 {
     std::vector<std::string> lines;

@@ -11,6 +11,8 @@ struct RecordLine {
 
     // "data/simulation/policies.csv line 12"
     std::string Where() const;
+    // "data/simulation/policies.csv:12: #,the,record": how a fatal error names it.
+    std::string Context() const;
 
     // The record lines of a table: lines that begin with "#" and are at least
     // minLength characters long. Over-long lines are read whole. False when the
@@ -32,7 +34,7 @@ struct RecordLine {
 void LogRecordProblem(const RecordLine& record, const std::string& problem);
 
 // Looks at one effect text of a record ("name,formula[,drag]") before the
-// network reads it, and logs the record's file and line when the network is
-// about to refuse it (no comma, a formula over 31 characters, a drag outside
-// 0..32), so that the fatal error that follows can be traced to its line.
+// network reads it, and logs why the network is about to refuse it (no comma,
+// a formula over 31 characters, a drag outside 0..32): the fatal error that
+// follows names the record (RecordScope) but not what is wrong with it.
 void NoteEffectProblems(const RecordLine& record, const std::string& owner, const std::string& effect);

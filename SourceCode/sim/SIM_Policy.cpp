@@ -8,9 +8,11 @@
 #include "platform/PlatformFiles.h"
 #include "politics/SIM_VoterManager.h"
 #include "politics/SIM_VoterType.h"
+#include "sim/Clamp.h"
 #include "sim/Presentation.h"
 #include "sim/NeuralEffect.h"
 #include "sim/PoliticalCapital.h"
+#include "sim/RecordScope.h"
 #include "sim/SIM_PlayerNeuron.h"
 #include "sim/SIM_PolicyGroup.h"
 #include "sim/SIM_PolicyManager.h"
@@ -47,13 +49,6 @@ std::vector<std::string> SplitAt(const std::string& text, char separator)
     return parts;
 }
 
-float Clamp01(float value)
-{
-    if (!(value > 0.0f))
-        return 0.0f;
-    return value > 1.0f ? 1.0f : value;
-}
-
 // The first effect into a voter group from the policy, if any.
 NeuralEffect* EffectFrom(const SIM_Policy* policy, Neuron* group)
 {
@@ -67,6 +62,7 @@ NeuralEffect* EffectFrom(const SIM_Policy* policy, Neuron* group)
 
 SIM_Policy::SIM_Policy(const RecordLine& record) : mRecord(record)
 {
+    RecordScope scope(mRecord);
     SetType(NEURON_POLICY);
     SetActive(false);
     mValue = 0.5f;
@@ -151,6 +147,7 @@ void SIM_Policy::ReadMultiplierLines(Neuron& neuron, const std::string& field)
 
 void SIM_Policy::ReadFields(const SliderDefinitions& sliders)
 {
+    RecordScope scope(mRecord);
     RecordTokenizer fields(mRecord.text);
     fields.SkipField();
     fields.SkipField();  // the name, read at construction
@@ -206,6 +203,7 @@ void SIM_Policy::ReadFields(const SliderDefinitions& sliders)
 
 void SIM_Policy::CreateEffects()
 {
+    RecordScope scope(mRecord);
     std::vector<std::string> effects;
     if (!EffectFields(mRecord.text, effects))
         Corrupted();
@@ -304,7 +302,7 @@ void SIM_Policy::SetPlayerSetting(float level)
 {
     if (!mPlayer)
         return;
-    mPlayer->SetValue(Clamp01(level));
+    mPlayer->SetValue(ClampZeroToOne(level));
     mPlayer->Propagate();
 }
 
@@ -324,7 +322,7 @@ void SIM_Policy::AdvanceImplementation()
 {
     if (mImplementation >= 1.0f)
         return;
-    mImplementation = Clamp01(mImplementation + MinisterialFactor() * (1.0f / static_cast<float>(mImplementationTurns)));
+    mImplementation = ClampZeroToOne(mImplementation + MinisterialFactor() * (1.0f / static_cast<float>(mImplementationTurns)));
 }
 
 void SIM_Policy::ApplyMissionSetting(float value)
@@ -355,6 +353,6 @@ float SIM_Policy::PopularityOf(const std::vector<SIM_Policy*>& policies)
     }
     if (weights == 0.0f)
         return 0.5f;
-    return Clamp01(0.5f + weighted / weights);
+    return ClampZeroToOne(0.5f + weighted / weights);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "gamedata/Localisation.h"
+#include "sim/Clamp.h"
 #include "sim/PolicyGroupMinister.h"
 #include "sim/SIM_Policy.h"
 #include "sim/SimulationState.h"
@@ -53,12 +54,7 @@ float SIM_PolicyGroup::MinisterialFactor() const
 {
     if (!mMinister)
         return 0.5f;
-    float factor = 0.5f + 0.5f * (mMinister->Competence() * mMinister->AbilityIn(mIndex));
-    if (factor < 0.0f)
-        return 0.0f;
-    if (factor > 1.0f)
-        return 1.0f;
-    return factor;
+    return ClampZeroToOne(0.5f + 0.5f * (mMinister->Competence() * mMinister->AbilityIn(mIndex)));
 }
 
 float SIM_PolicyGroup::Popularity(int turnNumber)

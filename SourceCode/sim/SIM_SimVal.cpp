@@ -8,6 +8,7 @@
 #include "sim/CSimulation.h"
 #include "sim/Presentation.h"
 #include "sim/NeuralEffect.h"
+#include "sim/RecordScope.h"
 
 namespace {
 // Shorter effect fields are leftovers such as a stray pair of quotes.
@@ -51,6 +52,7 @@ SIM_SimVal::~SIM_SimVal()
 void SIM_SimVal::CreatePendingEffects()
 {
     for (const PendingEffect& pending : mPendingEffects) {
+        RecordScope scope(pending.source);
         RecordTokenizer parts(pending.text);
         std::string target = parts.NextTrimmedText();
         if (parts.AtEnd()) {

@@ -4,13 +4,16 @@
 
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
+#include "sim/Clamp.h"
 #include "sim/Presentation.h"
+#include "sim/RecordScope.h"
 #include "sim/SIM_PolicyGroup.h"
 #include "sim/SIM_PolicyManager.h"
 #include "sim/SIM_SituationManager.h"
 
 SIM_Situation::SIM_Situation(const RecordLine& record) : mRecord(record)
 {
+    RecordScope scope(mRecord);
     SetType(NEURON_SITUATION);
     SetActive(false);
 
@@ -76,10 +79,7 @@ void SIM_Situation::ReadEffectFields(RecordTokenizer& fields)
 float SIM_Situation::Recalculate()
 {
     Neuron::Recalculate();
-    if (mValue < 0.0f)
-        mValue = 0.0f;
-    if (mValue > 1.0f)
-        mValue = 1.0f;
+    mValue = ClampZeroToOne(mValue);
     if (IsActive() && mValue < kStopThreshold)
         End();
     else if (!IsActive() && mValue >= kStartThreshold)

@@ -3,6 +3,7 @@
 #include "gamedata/RecordTokenizer.h"
 #include "platform/PlatformFiles.h"
 #include "sim/RecordLine.h"
+#include "sim/RecordScope.h"
 
 namespace {
 // A slider needs a bottom and a top notch; more than this is a typing error.
@@ -29,6 +30,7 @@ void SliderDefinitions::LoadFile(const std::string& path)
 
 void SliderDefinitions::AddRecord(const RecordLine& record)
 {
+    RecordScope scope(record);
     RecordTokenizer fields(record.text);
     fields.SkipField();
     std::string name = fields.NextTrimmedText();

@@ -19,72 +19,48 @@ protected:
 TEST_F(CalendarTest, FourTurnsMakeAYearAndMonthsCarryIntoTheYear)
 {
     Calendar& calendar = Calendar::Get();
-    calendar.Set(0, 2020);
-    for (int i = 0; i < 4; ++i)
-        calendar.AdvanceTurn();
-    EXPECT_EQ(calendar.Month(), 0);
-    EXPECT_EQ(calendar.Year(), 2021);
-
-    calendar.Set(10, 2020);
-    calendar.AdvanceTurn();
-    EXPECT_EQ(calendar.Month(), 1);
-    EXPECT_EQ(calendar.Year(), 2021);
-
-    calendar.Set(14, 2020);  // brought into range
-    EXPECT_EQ(calendar.Month(), 2);
-    EXPECT_EQ(calendar.Year(), 2021);
+    struct Case {
+        int month, turns, endMonth, endYear;
+    };
+    for (const Case& c : {Case{0, 4, 0, 2021}, Case{10, 1, 1, 2021}, Case{14, 0, 2, 2021}}) {
+        calendar.Set(c.month, 2020);  // a month past 11 is brought into range
+        for (int i = 0; i < c.turns; ++i)
+            calendar.AdvanceTurn();
+        EXPECT_EQ(calendar.Month(), c.endMonth);
+        EXPECT_EQ(calendar.Year(), c.endYear);
+    }
 }
 
-TEST_F(CalendarTest, ElectionDatesForTermsOf48And30Months)
+TEST_F(CalendarTest, TheElectionIsDueOnTheFirstTurnAtOrPastItsDate)
 {
     Calendar& calendar = Calendar::Get();
     ElectionManager& elections = ElectionManager::Get();
-
-    ElectionManager::SetTermLengthMonths(48);
-    calendar.Set(3, 2000);
-    elections.ScheduleNextElection();
-    EXPECT_EQ(elections.NextElectionMonth(), 3);
-    EXPECT_EQ(elections.NextElectionYear(), 2004);
-    EXPECT_EQ(elections.MonthsUntilElection(), 48);
-    EXPECT_EQ(elections.MonthsSinceElection(), 0);
-    EXPECT_FLOAT_EQ(elections.TermProgress(), 0.0f);
-
-    ElectionManager::SetTermLengthMonths(30);
-    calendar.Set(8, 2000);
-    elections.ScheduleNextElection();
-    EXPECT_EQ(elections.NextElectionMonth(), 2);
-    EXPECT_EQ(elections.NextElectionYear(), 2003);
-
-    // Ten turns of three months reach it exactly, and not a turn earlier.
-    for (int turn = 0; turn < 9; ++turn) {
-        calendar.AdvanceTurn();
-        EXPECT_FALSE(elections.IsElectionDue()) << "turn " << turn;
+    struct Case {
+        int termMonths, startMonth, electionMonth, electionYear, turns;
+    };
+    const Case cases[] = {
+        {48, 3, 3, 2004, 16},
+        {30, 8, 2, 2003, 10},
+        {32, 0, 8, 2002, 11},  // month 8, which three-month steps from 0 never hit: not stepped over
+    };
+    for (const Case& c : cases) {
+        ElectionManager::SetTermLengthMonths(c.termMonths);
+        calendar.Set(c.startMonth, 2000);
+        elections.ScheduleNextElection();
+        EXPECT_EQ(elections.NextElectionMonth(), c.electionMonth);
+        EXPECT_EQ(elections.NextElectionYear(), c.electionYear);
+        EXPECT_EQ(elections.MonthsUntilElection(), c.termMonths);
+        EXPECT_FLOAT_EQ(elections.TermProgress(), 0.0f);
+        int turns = 0;
+        while (!elections.IsElectionDue() && turns < 100) {
+            calendar.AdvanceTurn();
+            ++turns;
+        }
+        EXPECT_EQ(turns, c.turns) << c.termMonths;
+        if (c.turns * 3 == c.termMonths) {
+            EXPECT_FLOAT_EQ(elections.TermProgress(), 1.0f);
+        }
     }
-    EXPECT_EQ(elections.MonthsUntilElection(), 3);
-    calendar.AdvanceTurn();
-    EXPECT_TRUE(elections.IsElectionDue());
-    EXPECT_EQ(elections.MonthsUntilElection(), 0);
-    EXPECT_EQ(elections.MonthsSinceElection(), 30);
-    EXPECT_FLOAT_EQ(elections.TermProgress(), 1.0f);
-}
-
-TEST_F(CalendarTest, AnElectionDateBetweenTwoTurnsIsNotSteppedOver)
-{
-    Calendar& calendar = Calendar::Get();
-    ElectionManager& elections = ElectionManager::Get();
-    // 32 months from month 0: month 8, which three-month steps from 0 never hit.
-    ElectionManager::SetTermLengthMonths(32);
-    calendar.Set(0, 2000);
-    elections.ScheduleNextElection();
-    EXPECT_EQ(elections.NextElectionMonth(), 8);
-    EXPECT_EQ(elections.NextElectionYear(), 2002);
-    int turns = 0;
-    while (!elections.IsElectionDue() && turns < 100) {
-        calendar.AdvanceTurn();
-        ++turns;
-    }
-    EXPECT_EQ(turns, 11);  // month 9 of 2002, the first turn past the date
-    EXPECT_EQ(calendar.Month(), 9);
 }
 
 TEST_F(CalendarTest, AMissingOrZeroTermLengthIsFourYears)
@@ -95,7 +71,6 @@ TEST_F(CalendarTest, AMissingOrZeroTermLengthIsFourYears)
     EXPECT_EQ(ElectionManager::TermLengthMonths(), 48);
     ElectionManager::SetTermLengthYears(5);
     EXPECT_EQ(ElectionManager::TermLengthMonths(), 60);
-
     // TermProgress never divides by zero.
     ElectionManager::SetTermLengthMonths(0);
     Calendar::Get().Set(0, 2000);

@@ -51,19 +51,24 @@ TEST(Diagnostics, AssertionLineWithAndWithoutMissionFlag)
     EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
 }
 
-TEST(Diagnostics, FatalErrorIsLoggedBeforeTheHandlerRuns)
+TEST(Diagnostics, FatalErrorIsLoggedBeforeTheHandlerRunsAndNamesTheDataFirst)
 {
     LogCapture log;
     FatalCatcher catcher;
-    try {
-        FatalError("missing comma", "sim/Neuron.cpp", 12);
-        FAIL() << "FatalError returned";
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.message, "missing comma");
-        EXPECT_EQ(e.line, "missing comma:Neuron 12");
+    for (const std::string context : {"", "data/simulation/policies.csv:27: #,Broken"}) {
+        std::string previous = Diagnostics::SetDataContext(context);
+        std::string expected = (context.empty() ? "" : context + "\n") + "missing comma:Neuron 12";
+        try {
+            FatalError("missing comma", "sim/Neuron.cpp", 12);
+            ADD_FAILURE() << "FatalError returned";
+        } catch (const FatalErrorRaised& e) {
+            EXPECT_EQ(e.message, "missing comma");
+            EXPECT_EQ(e.line, expected);
+        }
+        Diagnostics::SetDataContext(previous);
+        ASSERT_FALSE(log.Lines().empty());
+        EXPECT_EQ(log.Lines().back(), expected);
     }
-    ASSERT_FALSE(log.Lines().empty());
-    EXPECT_EQ(log.Lines().back(), "missing comma:Neuron 12");
 }
 
 TEST(Diagnostics, OverlongMessagesAreClipped)

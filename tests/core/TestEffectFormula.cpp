@@ -9,74 +9,44 @@ namespace {
 
 float Eval(const char* text, float x) { return EffectFormula::Evaluate(text, x); }
 
-TEST(EffectFormula, ExamplesFromTheDataFiles)
+TEST(EffectFormula, ExamplesAndFixedPositionScanning)
 {
-    EXPECT_FLOAT_EQ(Eval("0+(1.0*x)", 0.37f), 0.37f);
-    EXPECT_FLOAT_EQ(Eval("-0.2+(0.4*x)", 0.5f), 0.0f);
-    EXPECT_FLOAT_EQ(Eval("-0.2+(0.4*x)", 1.0f), 0.2f);
-    EXPECT_FLOAT_EQ(Eval("0+(x^2)", 0.5f), 0.25f);
-    EXPECT_FLOAT_EQ(Eval("1-(0.5/x)", 0.25f), -1.0f);
-    EXPECT_FLOAT_EQ(Eval("0.5*(x+1)", 0.2f), 0.6f);
+    struct Case {
+        const char* text;
+        float x, value;
+    };
+    const Case cases[] = {
+        {"0+(1.0*x)", 0.37f, 0.37f},   {"-0.2+(0.4*x)", 1.0f, 0.2f}, {"0+(x^2)", 0.5f, 0.25f},
+        {"1-(0.5/x)", 0.25f, -1.0f},   {"0.5*(x+1)", 0.2f, 0.6f},
+        {"0+(-1*x)", 0.7f, -1.0f},     // B is empty, the minus is op2, C is "1*x", worth 1
+        {"0+(2^x)", 0.9f, 1.0f},       // the exponent truncates toward zero
+        {"0+(2^x)", -1.7f, 0.5f},      {"0+(x^-2)", 0.5f, 4.0f},
+        {"0+(1.0*x)abc", 0.3f, 0.3f},  // text after the closing parenthesis is ignored
+        {"0 +(1.0*x)", 0.3f, 0.3f},    // a blank after A is part of A ("0 " is 0)
+        {"0+ (1.0*x)", 0.3f, 0.0f},    // a blank after op1 takes the parenthesis' place: B is "(1.0"
+        {"0+(1.0*X)", 0.3f, 0.0f},     // only lower-case x is the variable
+        {"-0.5+(1.0*x)", 0.25f, -0.25f},  // a leading minus belongs to A
+        {"0+(x*-1.5)", 2.0f, -3.0f},   // C may hold a signed number
+        {"0+(3^x)", 5.0f, 243.0f},     {"0+(2^x)", -3.0f, 0.125f}, {"0+(7^x)", 0.0f, 1.0f},  // repeated squaring
+        {"0+(0.5^x)", 1e12f, 0.0f},    // a huge exponent does not overflow
+    };
+    for (const Case& c : cases)
+        EXPECT_FLOAT_EQ(Eval(c.text, c.x), c.value) << c.text << " at " << c.x;
 }
 
-TEST(EffectFormula, FixedPositionScanningQuirks)
-{
-    // B is empty, the minus is op2, C is the text "1*x" which converts as 1.
-    EXPECT_FLOAT_EQ(Eval("0+(-1*x)", 0.7f), -1.0f);
-    EXPECT_FLOAT_EQ(Eval("0+(-1*x)", -0.3f), -1.0f);
-    // The exponent truncates toward zero.
-    EXPECT_FLOAT_EQ(Eval("0+(2^x)", 0.9f), 1.0f);
-    EXPECT_FLOAT_EQ(Eval("0+(2^x)", -1.7f), 0.5f);
-    EXPECT_FLOAT_EQ(Eval("0+(x^-2)", 0.5f), 4.0f);
-    // Text after the closing parenthesis is ignored.
-    EXPECT_FLOAT_EQ(Eval("0+(1.0*x)abc", 0.3f), 0.3f);
-    // A blank after A is part of A ("0 " is 0); a blank after op1 takes the
-    // place of the parenthesis, so B is "(1.0", worth 0.
-    EXPECT_FLOAT_EQ(Eval("0 +(1.0*x)", 0.3f), 0.3f);
-    EXPECT_FLOAT_EQ(Eval("0+ (1.0*x)", 0.3f), 0.0f);
-    // Only lower-case x is the variable.
-    EXPECT_FLOAT_EQ(Eval("0+(1.0*X)", 0.3f), 0.0f);
-    // A leading minus belongs to A.
-    EXPECT_FLOAT_EQ(Eval("-0.5+(1.0*x)", 0.25f), -0.25f);
-    // C may hold a signed number.
-    EXPECT_FLOAT_EQ(Eval("0+(x*-1.5)", 2.0f), -3.0f);
-}
-
-TEST(EffectFormula, PowerByRepeatedSquaring)
-{
-    EXPECT_FLOAT_EQ(EffectFormula::ApplyOperator(3.0f, '^', 5.0f), 243.0f);
-    EXPECT_FLOAT_EQ(EffectFormula::ApplyOperator(2.0f, '^', -3.0f), 0.125f);
-    EXPECT_FLOAT_EQ(EffectFormula::ApplyOperator(7.0f, '^', 0.0f), 1.0f);
-    EXPECT_FLOAT_EQ(EffectFormula::ApplyOperator(0.5f, '^', 1e12f), 0.0f);  // huge exponent: no overflow
-}
-
-TEST(EffectFormula, DivisionByZeroIsNotTrapped)
+TEST(EffectFormula, DivisionByZeroIsNotTrappedButAnUnknownOperatorIsFatal)
 {
     EXPECT_TRUE(std::isinf(Eval("0+(1/x)", 0.0f)));
     EXPECT_TRUE(std::isnan(Eval("0+(x/x)", 0.0f)));
-}
-
-TEST(EffectFormula, UnknownOperatorIsFatal)
-{
-    FatalCatcher catcher;
-    try {
-        EffectFormula::ApplyOperator(1.0f, '%', 2.0f);
-        FAIL();
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_EQ(e.message, "unknown operator");
-    }
+    EXPECT_EQ(FatalMessageOf([] { EffectFormula::ApplyOperator(1.0f, '%', 2.0f); }), "unknown operator");
 }
 
 TEST(EffectFormula, MalformedTextIsReportedAndStaysInsideTheText)
 {
     LogCapture log;
     int before = Diagnostics::AssertionFailures();
-    EXPECT_FLOAT_EQ(Eval("", 0.5f), 0.0f);
-    EXPECT_FLOAT_EQ(Eval("x", 0.5f), 0.0f);
-    EXPECT_FLOAT_EQ(Eval("0.5", 0.5f), 0.0f);
-    EXPECT_FLOAT_EQ(Eval("0+", 0.5f), 0.0f);
-    EXPECT_FLOAT_EQ(Eval("0+(", 0.5f), 0.0f);
-    EXPECT_FLOAT_EQ(Eval("0+(x", 0.5f), 0.0f);
+    for (const char* text : {"", "x", "0.5", "0+", "0+(", "0+(x"})
+        EXPECT_FLOAT_EQ(Eval(text, 0.5f), 0.0f) << text;
     // Missing only the closing parenthesis: C runs to the end of the text.
     EXPECT_FLOAT_EQ(Eval("0+(1.0*x", 0.5f), 0.5f);
     EXPECT_GE(Diagnostics::AssertionFailures(), before + 7);

@@ -1,9 +1,8 @@
-// The generated art and sound: every fixed asset name is present, every font's
+// The generated art: every fixed asset name is present, every font's
 // width table and atlas match what the font loader expects, and every DDS file
 // under data/bitmaps is a well-formed 32-bit texture whose name is unique.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <filesystem>
@@ -84,63 +83,40 @@ const std::vector<GameFont> kFonts = {
 
 }  // namespace
 
-TEST(GeneratedAssets, EveryRequiredAssetExists)
+TEST(GeneratedAssets, FontWidthTablesAndAtlasesAgreeWithTheirCells)
+{
+    for (const auto& font : kFonts) {
+        SCOPED_TRACE(font.name);
+        // Exactly 100 little-endian 32-bit widths: every glyph advances the pen and fits its cell.
+        std::vector<uint8_t> widths = ReadBytes(kRoot / "data" / "fonts" / (font.name + ".dat"));
+        ASSERT_EQ(widths.size(), 400u);
+        for (int g = 0; g < 100; ++g)
+            EXPECT_TRUE(int32_t(U32(widths, size_t(g) * 4)) >= 1 && int32_t(U32(widths, size_t(g) * 4)) <= font.cellSize);
+        EXPECT_LT(U32(widths, size_t('i' - 33) * 4), U32(widths, size_t('M' - 33) * 4));  // not one repeated number
+
+        DdsImage atlas(kRoot / "data" / "bitmaps" / "fonts" / font.name);
+        ASSERT_EQ(atlas.problem, "");
+        ASSERT_EQ(atlas.width, atlas.height);
+        ASSERT_GE(atlas.width, font.cellSize * 10);
+        // Glyphs 0..94 are drawn ("!" to "|", pound, percent, euro); 95..99 and
+        // everything outside the grid stay empty.
+        std::vector<int> ink(101, 0);
+        for (int y = 0; y < atlas.height; ++y)
+            for (int x = 0; x < atlas.width; ++x) {
+                bool inGrid = x < font.cellSize * 10 && y < font.cellSize * 10;
+                ink[inGrid ? (y / font.cellSize) * 10 + x / font.cellSize : 100] += atlas.Alpha(x, y) > 0;
+            }
+        for (int g = 0; g <= 100; ++g)
+            EXPECT_EQ(ink[g] > 0, g <= 94) << "glyph " << g;
+    }
+}
+
+TEST(GeneratedAssets, EveryRequiredAndListedAssetIsGeneratedAndPolicyIconsAreNamedForLookup)
 {
     std::vector<std::string> names = RequiredAssets();
     ASSERT_GE(names.size(), 14u) << "tools/required-assets.txt is missing or empty";
     for (const auto& name : names)
         EXPECT_TRUE(fs::is_regular_file(kRoot / name)) << name << " is missing (run tools/make-assets.sh)";
-}
-
-TEST(GeneratedAssets, FontWidthTablesHoldOneWidthPerGlyph)
-{
-    for (const auto& font : kFonts) {
-        SCOPED_TRACE(font.name);
-        std::vector<uint8_t> bytes = ReadBytes(kRoot / "data" / "fonts" / (font.name + ".dat"));
-        // Exactly 100 little-endian 32-bit widths, nothing else.
-        ASSERT_EQ(bytes.size(), 400u);
-        for (int g = 0; g < 100; ++g) {
-            int32_t width = int32_t(U32(bytes, size_t(g) * 4));
-            // Every glyph, drawn or only measured, advances the pen and fits its cell.
-            EXPECT_GE(width, 1) << "glyph " << g;
-            EXPECT_LE(width, font.cellSize) << "glyph " << g;
-        }
-        // Narrow and wide letters differ: the table is not one repeated number.
-        int32_t i = int32_t(U32(bytes, size_t('i' - 33) * 4)), m = int32_t(U32(bytes, size_t('M' - 33) * 4));
-        EXPECT_LT(i, m);
-    }
-}
-
-TEST(GeneratedAssets, FontAtlasesHaveAGlyphInEveryDrawnCell)
-{
-    for (const auto& font : kFonts) {
-        SCOPED_TRACE(font.name);
-        DdsImage atlas(kRoot / "data" / "bitmaps" / "fonts" / font.name);
-        ASSERT_EQ(atlas.problem, "");
-        EXPECT_EQ(atlas.width, atlas.height);
-        ASSERT_GE(atlas.width, font.cellSize * 10);
-        // Glyphs 0..94 are drawn ("!" to "|", pound, percent, euro); 95..99 are only measured.
-        for (int g = 0; g < 100; ++g) {
-            int cellX = (g % 10) * font.cellSize, cellY = (g / 10) * font.cellSize;
-            int ink = 0;
-            for (int y = 0; y < font.cellSize; ++y)
-                for (int x = 0; x < font.cellSize; ++x) ink += atlas.Alpha(cellX + x, cellY + y) > 0;
-            if (g <= 94)
-                EXPECT_GT(ink, 0) << "glyph " << g << " is empty";
-            else
-                EXPECT_EQ(ink, 0) << "glyph " << g << " should be empty";
-        }
-        // Nothing outside the grid: the loader's texture coordinates never reach it.
-        int stray = 0;
-        for (int y = 0; y < atlas.height; ++y)
-            for (int x = 0; x < atlas.width; ++x)
-                if (x >= font.cellSize * 10 || y >= font.cellSize * 10) stray += atlas.Alpha(x, y) > 0;
-        EXPECT_EQ(stray, 0);
-    }
-}
-
-TEST(GeneratedAssets, EveryListedIconIsGeneratedAndPolicyIconsAreNamedForLookup)
-{
     // tools/texturegen/icons.csv: file below data/bitmaps, glyph, colour, note.
     std::ifstream in(kRoot / "tools" / "texturegen" / "icons.csv");
     ASSERT_TRUE(in.good());
@@ -165,62 +141,27 @@ TEST(GeneratedAssets, EveryListedIconIsGeneratedAndPolicyIconsAreNamedForLookup)
     EXPECT_GE(icons, 40);
 }
 
-namespace {
-
-// Length in seconds of an Ogg Vorbis file: the last page's granule position
-// over the sample rate of the identification header; negative when malformed.
-double OggVorbisSeconds(const fs::path& path)
+TEST(GeneratedAssets, EveryTextureIsWellFormedAndUniqueAndEveryPictureNamedInTheDataExists)
 {
-    std::vector<uint8_t> b = ReadBytes(path);
-    const std::string ident = "\x01vorbis";
-    if (b.size() < 58 || std::string(b.begin(), b.begin() + 4) != "OggS") return -1;
-    auto at = std::search(b.begin(), b.end(), ident.begin(), ident.end());
-    if (at == b.end() || size_t(at - b.begin()) + 16 > b.size()) return -1;
-    uint32_t rate = U32(b, size_t(at - b.begin()) + 12);
-    if (rate == 0) return -1;
-    uint64_t granule = 0;
-    for (size_t i = b.size() - 27; i > 0; --i)
-        if (b[i] == 'O' && b[i + 1] == 'g' && b[i + 2] == 'g' && b[i + 3] == 'S') {
-            granule = uint64_t(U32(b, i + 6)) | uint64_t(U32(b, i + 10)) << 32;
-            break;
+    // Textures are found by bare file name in data/bitmaps and all its subfolders,
+    // so two files with one name would hide each other, and a name with no file
+    // would stop the game with an error box.
+    std::map<std::string, fs::path> available;
+    for (const auto& entry : fs::recursive_directory_iterator(kRoot / "data" / "bitmaps")) {
+        if (!entry.is_regular_file()) continue;
+        auto [it, inserted] = available.emplace(entry.path().filename().string(), entry.path());
+        EXPECT_TRUE(inserted) << it->first << " exists twice: " << it->second << " and " << entry.path();
+        if (entry.path().extension() == ".dds") {
+            EXPECT_EQ(DdsImage(entry.path()).problem, "") << entry.path();
         }
-    return double(granule) / double(rate);
-}
-
-}  // namespace
-
-TEST(GeneratedAssets, MusicLoopsAndEffectsHaveSensibleLengths)
-{
-    for (const char* mood : {"neutral", "great", "poorly", "theme", "electionwin"}) {
-        double seconds = OggVorbisSeconds(kRoot / "data" / "sounds" / "music" / (std::string(mood) + ".ogg"));
-        EXPECT_GE(seconds, 30.0) << mood;
-        EXPECT_LE(seconds, 60.0) << mood;
     }
-    for (const char* effect : {"menuclick", "click", "crowd_angry", "crowd_clap", "crowd_cheer", "firework1",
-                               "firework2", "firework3"}) {
-        double seconds = OggVorbisSeconds(kRoot / "data" / "sounds" / (std::string(effect) + ".ogg"));
-        EXPECT_GT(seconds, 0.02) << effect;
-        EXPECT_LE(seconds, 6.0) << effect;
-    }
-}
-
-TEST(GeneratedAssets, EveryPictureNamedInTheDataFilesExists)
-{
-    // Data files name textures by bare file name; the renderer finds them anywhere
-    // under data/bitmaps. A name with no file would stop the game with an error box.
-    std::map<std::string, bool> available;
-    for (const auto& entry : fs::recursive_directory_iterator(kRoot / "data" / "bitmaps"))
-        if (entry.is_regular_file()) available[entry.path().filename().string()] = true;
     int checked = 0;
     for (const auto& entry : fs::recursive_directory_iterator(kRoot / "data")) {
-        if (!entry.is_regular_file()) continue;
         std::string ext = entry.path().extension().string();
-        if (ext != ".csv" && ext != ".txt" && ext != ".ini") continue;
+        if (!entry.is_regular_file() || (ext != ".csv" && ext != ".txt" && ext != ".ini")) continue;
         std::ifstream in(entry.path());
         std::string line;
-        int lineNumber = 0;
-        while (std::getline(in, line)) {
-            ++lineNumber;
+        for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
             for (const std::string suffix : {".dds", ".jpg", ".bmp"}) {
                 for (size_t at = line.find(suffix); at != std::string::npos; at = line.find(suffix, at + 1)) {
                     size_t begin = at;
@@ -237,24 +178,4 @@ TEST(GeneratedAssets, EveryPictureNamedInTheDataFilesExists)
         }
     }
     EXPECT_GT(checked, 0);
-}
-
-TEST(GeneratedAssets, EveryTextureIsWellFormedAndUniquelyNamed)
-{
-    // Textures are found by bare file name in data/bitmaps and all its subfolders,
-    // so two files with one name would hide each other.
-    std::map<std::string, fs::path> seen;
-    int count = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(kRoot / "data" / "bitmaps")) {
-        if (!entry.is_regular_file()) continue;
-        std::string name = entry.path().filename().string();
-        auto [it, inserted] = seen.emplace(name, entry.path());
-        EXPECT_TRUE(inserted) << name << " exists twice: " << it->second << " and " << entry.path();
-        if (entry.path().extension() == ".dds") {
-            DdsImage image(entry.path());
-            EXPECT_EQ(image.problem, "") << entry.path();
-            ++count;
-        }
-    }
-    EXPECT_GE(count, 7);
 }

@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "TestSupport.h"
 #include "platform/IniFile.h"
 #include "platform/PlatformFiles.h"
 
-namespace {
 using Strings = std::vector<std::string>;
-
-}  // namespace
 
 TEST(IniFile, SectionStringsFollowTheProfileReader)
 {
@@ -32,14 +27,11 @@ TEST(IniFile, SectionStringsFollowTheProfileReader)
     EXPECT_EQ(ini.SectionStrings("Other"), Strings{"gamma=3"});
     EXPECT_TRUE(ini.SectionStrings("missing").empty());
     EXPECT_EQ(ini.SectionNames(), (Strings{"Setup", "other"}));
-}
-
-TEST(IniFile, FirstSectionOfANameIsReadAndLinesBeforeAnyHeaderAreIgnored)
-{
-    IniFile ini = IniFile::Parse("orphan=1\n[a]\nx=1\n[A]\nx=2\n[unclosed\ny=3\n");
-    EXPECT_EQ(ini.SectionStrings("a"), Strings{"x=1"});
-    EXPECT_EQ(ini.SectionStrings("unclosed"), Strings{"y=3"});
-    EXPECT_TRUE(ini.SectionStrings("").empty());
+    // The first section of a name is read; lines before any header belong to none.
+    IniFile twice = IniFile::Parse("orphan=1\n[a]\nx=1\n[A]\nx=2\n[unclosed\ny=3\n");
+    EXPECT_EQ(twice.SectionStrings("a"), Strings{"x=1"});
+    EXPECT_EQ(twice.SectionStrings("unclosed"), Strings{"y=3"});
+    EXPECT_TRUE(twice.SectionStrings("").empty());
 }
 
 TEST(IniFile, GetIntReadsLikeTheProfileFunctions)

@@ -72,18 +72,16 @@ TEST(GHashTable, KeysThatDoNotBeginWithALetterAreSkippedAndLogged)
 
 TEST_F(LocalisationTest, GradedLookupsCoverTheWholeRange)
 {
-    EXPECT_EQ(translateGraded(0.0f, "grades"), "worst");
-    EXPECT_EQ(translateGraded(1.0f, "grades"), "best");
-    EXPECT_EQ(translateGraded(0.5f, "grades"), "middling");
-    EXPECT_EQ(translateGraded(0.79f, "grades"), "good");
-    EXPECT_EQ(translateGraded(-3.0f, "grades"), "worst");
-    EXPECT_EQ(translateGraded(1e30f, "grades"), "best");
-    EXPECT_EQ(translateGraded(std::nanf(""), "grades"), "worst");
+    const std::pair<float, const char*> cases[] = {{0.0f, "worst"}, {1.0f, "best"},  {0.5f, "middling"},
+                                                   {0.79f, "good"}, {-3.0f, "worst"}, {1e30f, "best"},
+                                                   {std::nanf(""), "worst"}};
+    for (const auto& [fraction, text] : cases)
+        EXPECT_EQ(translateGraded(fraction, "grades"), text) << fraction;
     EXPECT_EQ(translateGraded(0.5f, "empty"), "");
     EXPECT_EQ(translateGraded(0.5f, "missing section"), "");
 }
 
-TEST_F(LocalisationTest, RandomLookupsDrawFromTheSharedGenerator)
+TEST_F(LocalisationTest, RandomLookupsDrawFromTheSharedGeneratorAndAnEmptySectionIsLogged)
 {
     for (uint32_t seed : {1u, 77u, 12345u}) {
         SimRandom::Seed(seed);
@@ -92,10 +90,6 @@ TEST_F(LocalisationTest, RandomLookupsDrawFromTheSharedGenerator)
         SimRandom::Seed(seed);
         EXPECT_EQ(translateRandom("pick"), expected[draw % 3]);
     }
-}
-
-TEST_F(LocalisationTest, EmptyRandomSectionIsLogged)
-{
     LogCapture log;
     EXPECT_EQ(translateRandom("empty"), "");
     EXPECT_TRUE(log.Contains("WARNING - No random translation keys found"));
@@ -113,10 +107,7 @@ TEST_F(LocalisationTest, ExpandTokensReplacesPlaceholders)
     // An untranslated token is expanded as it stands; the first pair of a name wins.
     EXPECT_EQ(expandTokens("<X>/<X>", "X=1,X=2,"), "1/1");
     EXPECT_EQ(expandTokens("Broken", "open=1,"), "a <open");
-}
-
-TEST_F(LocalisationTest, ExpandTokensWithPairsKeepsCommas)
-{
+    // Pairs given as pairs keep their commas.
     EXPECT_EQ(expandTokens("Pair", TokenParameters{{"A", "1,000"}, {"B", "x=y"}}), "1,000 and x=y");
     EXPECT_EQ(ParseTokenParameters("A=1,B=2=3,C"),
               (TokenParameters{{"A", "1"}, {"B", "2=3"}}));

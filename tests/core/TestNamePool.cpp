@@ -16,9 +16,8 @@ TEST(NamePool, TheShippedPoolHasDistinctNamesInEveryList)
         EXPECT_GE(list->size(), 20u);
         std::set<std::string> unique(list->begin(), list->end());
         EXPECT_EQ(unique.size(), list->size());
-        for (const std::string& name : *list) {
+        for (const std::string& name : *list)
             EXPECT_EQ(name.find_first_of(" =;\t\r"), std::string::npos) << name;
-        }
     }
     SimRandom::Seed(7);
     std::string name = pool.RandomName(true);
@@ -32,9 +31,7 @@ TEST(NamePool, ReadsKeysInFileOrder)
 {
     TempDir dir;
     std::string path = dir.Path() + "/names.txt";
-    FILE* file = fopen(path.c_str(), "w");
-    fputs("[maleforenames]\nAbel\nBran=ignored\n[femaleforenames]\nCora\n[surnames]\nDale\nEast\n", file);
-    fclose(file);
+    WriteText(path, "[maleforenames]\nAbel\nBran=ignored\n[femaleforenames]\nCora\n[surnames]\nDale\nEast\n");
     NamePool pool;
     pool.LoadNames(path);
     EXPECT_EQ(pool.MaleForenames(), (std::vector<std::string>{"Abel", "Bran"}));
@@ -46,15 +43,9 @@ TEST(NamePool, ReadsKeysInFileOrder)
 
 TEST(NamePool, DrawingFromAnEmptyListIsAClearError)
 {
-    FatalCatcher catcher;
     NamePool pool;
-    try {
-        pool.RandomName(false);
-        FAIL() << "no fatal error";
-    } catch (const FatalErrorRaised& e) {
-        EXPECT_NE(e.message.find("No surnames in the name pool"), std::string::npos) << e.message;
-    }
-    EXPECT_THROW(pool.RequireNames(), FatalErrorRaised);
+    EXPECT_NE(FatalMessageOf([&] { pool.RandomName(false); }).find("No surnames in the name pool"), std::string::npos);
+    EXPECT_NE(FatalMessageOf([&] { pool.RequireNames(); }), "");
 }
 
 }  // namespace

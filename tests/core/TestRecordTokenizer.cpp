@@ -1,21 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "TestSupport.h"
 #include "gamedata/RecordTokenizer.h"
 #include "gamedata/Spreadsheet.h"
 
-namespace {
-}  // namespace
-
-TEST(RecordTokenizer, AdjacentSeparatorsGiveAnEmptyField)
+TEST(RecordTokenizer, AdjacentSeparatorsGiveAnEmptyFieldAndOnlyTrailingBlanksAreTrimmed)
 {
-    RecordTokenizer fields("#,,third\n");
+    RecordTokenizer fields("#,,raw  ,  third  \r\n");
     EXPECT_EQ(fields.NextText(), "#");
     EXPECT_EQ(fields.NextText(), "");
+    EXPECT_EQ(fields.NextText(), "raw  ");
     EXPECT_FALSE(fields.AtEnd());
-    EXPECT_EQ(fields.NextTrimmedText(), "third");
+    EXPECT_EQ(fields.NextTrimmedText(), "  third");
     EXPECT_TRUE(fields.AtEnd());
 }
 
@@ -38,14 +34,6 @@ TEST(RecordTokenizer, KeepQuotesAndOtherSeparators)
     EXPECT_EQ(commands.NextText(), "Say(\"a;b\")");
     EXPECT_EQ(commands.NextText(), "Wait(2)");
     EXPECT_TRUE(commands.AtEnd());
-}
-
-TEST(RecordTokenizer, TrimmedFieldsKeepLeadingSpaces)
-{
-    RecordTokenizer fields("#,  name  ,raw  \r\n");
-    fields.SkipField();
-    EXPECT_EQ(fields.NextTrimmedText(), "  name");
-    EXPECT_EQ(fields.NextText(), "raw  \r\n");
 }
 
 TEST(RecordTokenizer, NumbersUseTheDecimalConversions)

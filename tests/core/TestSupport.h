@@ -35,6 +35,19 @@ private:
     Diagnostics::FatalHandler previous_;
 };
 
+// The message of the fatal error the call raises; "" when it raises none.
+template <typename Call>
+std::string FatalMessageOf(Call call)
+{
+    FatalCatcher catcher;
+    try {
+        call();
+    } catch (const FatalErrorRaised& e) {
+        return e.message;
+    }
+    return "";
+}
+
 // Collects every line written to the debug log while alive.
 class LogCapture {
 public:
@@ -143,5 +156,13 @@ protected:
         SetRunning(false);
         NeuralEffect::ClearEffects();
         SetRunning(true);
+    }
+    // A plain neuron, owned by the network.
+    static Neuron* Named(const std::string& name, float value = 0.0f)
+    {
+        auto* neuron = new Neuron();
+        neuron->SetName(name);
+        neuron->SetValue(value);
+        return neuron;
     }
 };

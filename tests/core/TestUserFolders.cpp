@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <fstream>
-#include <sys/resource.h>
-
 #include "TestSupport.h"
 #include "gamedata/HintsFile.h"
 #include "gamedata/Options.h"
 #include "gamedata/SetupSection.h"
 #include "gamedata/UserFolders.h"
-#include "gamedata/UserSettingsFile.h"
 #include "platform/PlatformFiles.h"
 
 namespace {
@@ -36,8 +31,6 @@ TEST_F(UserFolderTest, CreatesTheWholeTree)
     EXPECT_EQ(folders.ModPath("data/missions/*.txt"), base_.Path() + "/rulecraft2/mods/data/missions/*.txt");
     for (const std::string& folder : UserFolders::FolderTree(base_.Path()))
         EXPECT_TRUE(std::filesystem::is_directory(folder)) << folder;
-    EXPECT_EQ(UserFolders::FolderTree("B").back(), "B/rulecraft2/mods/data/simulation/policies");
-    EXPECT_EQ(UserFolders::FolderTree("B").size(), 11u);
     UserFolders::Get().Create();  // a second run finds everything in place
 }
 
@@ -45,15 +38,9 @@ TEST(UserFolders, AFolderThatCannotBeCreatedIsFatal)
 {
     TempDir dir;
     WriteText(dir.Path() + "/file", "x");
-    FatalCatcher catcher;
     UserFolders::Get().SetBaseFolder(dir.Path() + "/file");
-    try {
-        UserFolders::Get().Create();
-        FAIL() << "no fatal error";
-    } catch (const FatalErrorRaised& error) {
-        EXPECT_EQ(error.message.rfind("Failed to create folder " + dir.Path() + "/file/rulecraft2: ", 0), 0u)
-            << error.message;
-    }
+    std::string message = FatalMessageOf([] { UserFolders::Get().Create(); });
+    EXPECT_EQ(message.rfind("Failed to create folder " + dir.Path() + "/file/rulecraft2: ", 0), 0u) << message;
 }
 
 TEST(UserFolders, DocumentsFolderChoice)
@@ -75,27 +62,12 @@ TEST(UserFolders, DocumentsFolderChoice)
               h + "/Documents");
 }
 
-TEST_F(UserFolderTest, SettingsFilesAreWrittenToTheUserFolderOnly)
-{
-    TempDir program;
-    std::filesystem::create_directories(program.Path() + "/data");
-    WriteText(program.Path() + "/data/options.txt", "[options]\nMUSIC = 0.70\n");
-    UserSettingsFile file(program.Path() + "\\data\\options.txt");
-    EXPECT_EQ(file.PlayerPath(), UserFolders::Get().UserFolder() + "/options.txt");
-    EXPECT_EQ(file.ReadPath(), file.ShippedPath());
-    WriteText(file.PlayerPath(), "[options]\nMUSIC = 0.10\n");
-    EXPECT_EQ(file.ReadPath(), file.PlayerPath());
-}
-
 TEST_F(UserFolderTest, OptionsStartFromTheShippedDefaultsAndSaveToThePlayersCopy)
 {
     std::string shipped = ReadText("data/options.txt");
     Options& options = Options::Get();
     options.Load();
     EXPECT_EQ(options.LoadedFrom(), Options::kShippedFile);
-    for (const char* key : {"ENABLEDILEMMAS", "ENABLEMANIFESTO", "ENABLERESTRICTPOWER", "AUTOSAVE", "MUSIC",
-                            "ENABLEMUSIC", "CYNICISM", "INTERESTRATE", "DIFFICULTY", "GLOBALECONOMY"})
-        EXPECT_TRUE(options.Section().Has(key)) << key;
 
     options.SetFloat("MUSIC", 0.25f);
     options.SetFloat("NOT_AN_OPTION", 1.0f);
@@ -128,25 +100,6 @@ TEST_F(UserFolderTest, OptionsMissingFromAnOlderCopyComeFromTheDefaults)
     EXPECT_EQ(saved.find("OBSOLETE"), std::string::npos);
 }
 
-TEST_F(UserFolderTest, FailedOptionsSaveKeepsThePlayersCopyAndIsLogged)
-{
-    Options& options = Options::Get();
-    options.Load();
-    ASSERT_TRUE(options.Save());
-    std::string path = UserFolders::Get().UserFolder() + "/options.txt";
-    std::string before = ReadText(path);
-    options.SetFloat("MUSIC", 0.5f);
-    LogCapture log;
-    {
-        FileSizeLimit diskFull(4);
-        EXPECT_FALSE(options.Save());
-    }
-    EXPECT_TRUE(log.Contains("Failed to save section options to " + path));
-    EXPECT_EQ(ReadText(path), before);
-    EXPECT_EQ(PlatformFiles::FindFiles(UserFolders::Get().UserFolder() + "/*.*"),
-              std::vector<std::string>{"options.txt"});
-}
-
 TEST_F(UserFolderTest, HintsRememberWhatWasShown)
 {
     HintsFile& hints = HintsFile::Get();
@@ -167,7 +120,7 @@ TEST_F(UserFolderTest, HintsRememberWhatWasShown)
     EXPECT_EQ(hints.Section().Count(), 2);
 }
 
-TEST(SetupSection, ShippedDataListsTablesAndEveryTuningValue)
+TEST(SetupSection, ShippedDataListsTheTablesAndTuningValues)
 {
     SetupSection::Load();
     ASSERT_TRUE(SetupSection::IsLoaded());
@@ -175,21 +128,6 @@ TEST(SetupSection, ShippedDataListsTablesAndEveryTuningValue)
     EXPECT_EQ(GetTableLocation("situations"), "data/simulation/situations.csv");
     EXPECT_EQ(GetTableLocation("policies"), "data/simulation/policies.csv");
     EXPECT_EQ(GetTableLocation("voters"), "data/simulation/votertypes.csv");
-    const char* keys[] = {
-        "DILEMMAS_DISABLE", "EVENTS_DISABLE", "VOTING_OPINION_EFFECT_MULTIPLIER",
-        "VOTING_TENDENCY_EFFECT_MULTIPLIER", "VOTING_PARTY_EFFECT_MULTIPLIER", "MANIFESTO_BROKEN_PENALTY",
-        "PRESSUREGROUP_JOIN_THROTTLE", "PRESSUREGROUP_DIVISOR", "POOR_INCOME_THRESHOLD", "WEALTHY_INCOME_THRESHOLD",
-        "WEALTHY_INCOME_MAX", "VOTER_OPPOSITION_INCREASE_SYMPATHY_BELOW", "VOTER_OPPOSITON_SYMPATHY_GAIN",
-        "VOTER_OPPOSITION_DECREASE_SYMPATHY_ABOVE", "VOTER_OPPOSITON_SYMPATHY_DECAY",
-        "VOTER_PLAYER_INCREASE_SYMPATHY_ABOVE", "VOTER_PLAYER_SYMPATHY_GAIN", "VOTER_PLAYER_DECREASE_SYMPATHY_BELOW",
-        "VOTER_PLAYER_SYMPATHY_DECAY", "VOTER_OPPOSITION_JOIN_THRESHHOLD", "VOTER_PLAYER_JOIN_THRESHHOLD",
-        "VOTER_OPPOSITION_LEAVE_THRESHHOLD", "VOTER_PLAYER_LEAVE_THRESHHOLD", "VOTER_GROUP_MEMBERSHIP_THRESHHOLD",
-        "AIENTITIES", "MINISTER_RESIGN_THRESHHOLD", "POLITICAL_CAPITAL_PER_MINISTER", "MINISTER_VOTER_BOOST",
-        "MINISTER_RESIGN_CHANCE", "MINISTER_LOW_LOYALTY", "MINISTER_EXPERIENCE_RATE",
-        "MINISTER_LOYALTY_GAIN_THRESHHOLD", "MINISTER_LOYALTY_GAINRATE", "MINISTER_LOYALTY_DROP_THRESHHOLD",
-        "MINISTER_LOYALTY_DROP_RATE", "FIRE_MINISTER_POINTS_NEEDED"};
-    for (const char* key : keys)
-        EXPECT_TRUE(SetupSection::Get().Has(key)) << key;
     EXPECT_FLOAT_EQ(GetTuningValue("AIENTITIES", 0.0f), 2000.0f);
     EXPECT_FLOAT_EQ(GetTuningValue("NO_SUCH_KEY", 1.5f), 1.5f);
 }

@@ -45,7 +45,8 @@ bool ParseWholeFloat(const std::string& text, float& value)
 const char* SimArguments::Usage()
 {
     return "usage: rulecraft-sim [--game DIR] [--user DIR] [--mission NAME] [--turns N] [--seed S]\n"
-           "                     [--watch NAME[,NAME...]] [--actions FILE] [--format csv|json] [--quiet]\n";
+           "                     [--watch NAME[,NAME...]] [--actions FILE] [--format csv|json] [--quiet]\n"
+           "                     [--log FILE]\n";
 }
 
 bool SimArguments::Parse(const std::vector<std::string>& args, SimArguments& out, std::string& error)
@@ -117,6 +118,9 @@ bool SimArguments::Parse(const std::vector<std::string>& args, SimArguments& out
             }
         } else if (arg == "--actions") {
             if (!value(out.actionsFile))
+                return false;
+        } else if (arg == "--log") {
+            if (!value(out.logFile))
                 return false;
         } else if (arg == "--format") {
             if (!value(text))

@@ -6,7 +6,7 @@
 // The headless runner's command line:
 //   rulecraft-sim [--game DIR] [--user DIR] [--mission NAME] [--turns N]
 //                 [--seed S] [--watch NAME[,NAME...]] [--actions FILE]
-//                 [--format csv|json] [--quiet]
+//                 [--format csv|json] [--quiet] [--log FILE]
 struct SimArguments {
     enum Format { FORMAT_CSV, FORMAT_JSON };
 
@@ -18,6 +18,7 @@ struct SimArguments {
     uint32_t seed = 0;
     std::vector<std::string> watched;
     std::string actionsFile;
+    std::string logFile;  // empty: no debug log
     Format format = FORMAT_CSV;
     bool quiet = false;
     bool help = false;

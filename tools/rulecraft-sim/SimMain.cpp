@@ -12,6 +12,7 @@
 
 #include "ActionScript.h"
 #include "SimArguments.h"
+#include "engine/DebugLog.h"
 #include "engine/Diagnostics.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/MissionList.h"
@@ -68,6 +69,14 @@ std::string DefaultGameFolder()
 #else
     return ".";
 #endif
+}
+
+// A relative path given on the command line is meant from where the runner was started.
+std::string FromStartFolder(const SimArguments& args, const std::string& path)
+{
+    if (path.empty() || path[0] == '/')
+        return path;
+    return (std::filesystem::path(args.startFolder) / path).string();
 }
 
 std::string MakeTemporaryFolder()
@@ -177,6 +186,12 @@ void ReportElection(const ElectionResult& result)
 
 int Run(const SimArguments& args)
 {
+    if (!args.logFile.empty()) {
+        std::string log = FromStartFolder(args, args.logFile);
+        DebugLog::Open(log);
+        if (!DebugLog::IsOpen())
+            return BadArguments("cannot write the log file " + log);
+    }
     // Game folder: everything in data/ is opened relative to it.
     std::string game = args.gameFolder.empty() ? DefaultGameFolder() : args.gameFolder;
     if (!HasData(game))
@@ -187,11 +202,7 @@ int Run(const SimArguments& args)
     ActionScript actions;
     std::string error;
     if (!args.actionsFile.empty()) {
-        std::string path = args.actionsFile;
-        std::error_code ec;
-        // A relative path is meant from where the runner was started.
-        if (!path.empty() && path[0] != '/')
-            path = (std::filesystem::path(args.startFolder) / path).string();
+        std::string path = FromStartFolder(args, args.actionsFile);
         if (!actions.Load(path, error))
             return BadArguments(error);
     }
@@ -202,8 +213,7 @@ int Run(const SimArguments& args)
         if (user.empty())
             return BadArguments("cannot make a temporary user folder");
     } else {
-        if (user[0] != '/')
-            user = (std::filesystem::path(args.startFolder) / user).string();
+        user = FromStartFolder(args, user);
         // A new player folder is made, as the game makes its own on first start.
         std::error_code ec;
         std::filesystem::create_directories(user, ec);
@@ -279,6 +289,7 @@ int main(int argc, char** argv)
         // once, without running the exit handlers over it.
         std::cout.flush();
         std::cerr.flush();
+        DebugLog::Close();
         RemoveTemporaryUserFolder();
         _exit(Diagnostics::kFatalExitCode);
     });
@@ -298,5 +309,6 @@ int main(int argc, char** argv)
     args.startFolder = std::filesystem::current_path(ec).string();
     int status = Run(args);
     TurnProcessor::Get().ReleaseGame();
+    DebugLog::Close();
     return status;
 }
