@@ -9,15 +9,6 @@ Neuron* gDebt = nullptr;
 CGlobalEconomy* gGlobalEconomy = nullptr;
 Neuron* gSecurity = nullptr;
 
-void ListenForClear()
-{
-    static bool listening = false;
-    if (listening)
-        return;
-    listening = true;
-    Neuron::AddClearListener([] { SpecialNeurons::Forget(); });
-}
-
 template <typename T>
 T* MakeSpecial(const char* name, const char* displayName, float id)
 {
@@ -32,7 +23,6 @@ T* MakeSpecial(const char* name, const char* displayName, float id)
 
 void SpecialNeurons::Create()
 {
-    ListenForClear();
     gWinning = MakeSpecial<Neuron>("_winning_", "", 1.0f);
     gDebt = MakeSpecial<Neuron>("_debt_", "National Debt", 2.0f);
     gGlobalEconomy = MakeSpecial<CGlobalEconomy>("_globaleconomy_", "Economic Cycle", 3.0f);

@@ -41,14 +41,11 @@ SIM_VoterManager& SIM_VoterManager::Get()
     return manager;
 }
 
-SIM_VoterManager::SIM_VoterManager()
+void SIM_VoterManager::ForgetNetwork()
 {
-    // Clearing the network deletes the groups and voters by itself; forget them.
-    Neuron::AddClearListener([this] {
-        mVoterTypes.clear();
-        mPoor = mMiddleIncome = mWealthy = nullptr;
-        ForgetIncomeDrivers();
-    });
+    mVoterTypes.clear();
+    mPoor = mMiddleIncome = mWealthy = nullptr;
+    ForgetIncomeDrivers();
 }
 
 void SIM_VoterManager::Release()

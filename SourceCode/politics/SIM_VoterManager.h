@@ -56,12 +56,14 @@ public:
     float IncomeDriverValue(IncomeDriver driver);
     // Makes the next IncomeDriverValue look the three up again.
     void ForgetIncomeDrivers();
+    // The network was cleared, and the groups and voters with it: forget them.
+    void ForgetNetwork();
 
     // Adds a group made elsewhere (tests, tools); the manager owns it then.
     void AdoptVoterType(SIM_VoterType* group);
 
 private:
-    SIM_VoterManager();
+    SIM_VoterManager() = default;
 
     std::vector<SIM_VoterType*> mVoterTypes;
     SIM_VoterType* mPoor = nullptr;

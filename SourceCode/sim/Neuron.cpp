@@ -5,6 +5,8 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
 #include "platform/NumberText.h"
+#include "gamedata/SpecialNeurons.h"
+#include "politics/SIM_VoterManager.h"
 #include "sim/Clamp.h"
 #include "sim/NeuralEffect.h"
 #include "sim/SIM_RandomNeuron.h"
@@ -22,12 +24,6 @@ SlotList<Neuron, NeuronRegistrySlot>& Registry()
 }
 
 float gNextID = 100.0f;
-
-std::vector<std::function<void()>>& ClearListeners()
-{
-    static std::vector<std::function<void()>> listeners;
-    return listeners;
-}
 
 }  // namespace
 
@@ -285,8 +281,7 @@ void Neuron::ClearNetwork()
     }
     Registry().Compact();
     gNextID = 100.0f;
-    for (auto& listener : ClearListeners())
-        listener();
+    // Those who keep pointers to neurons that were just deleted forget them.
+    SpecialNeurons::Forget();
+    SIM_VoterManager::Get().ForgetNetwork();
 }
-
-void Neuron::AddClearListener(std::function<void()> listener) { ClearListeners().push_back(std::move(listener)); }

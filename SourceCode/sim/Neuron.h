@@ -1,7 +1,6 @@
 #pragma once
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -115,10 +114,6 @@ public:
     static void ResetAllHistories();
     static void OrderNetwork();
     static void ClearNetwork();
-    // Called at the end of ClearNetwork, so that holders of pointers to
-    // built-in neurons can forget them.
-    static void AddClearListener(std::function<void()> listener);
-
     // The id counter, 100 after a clear.
     static float NextID();
 
