@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "RecordingPresentation.h"
 #include "TestSupport.h"
-#include "engine/DebugLog.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/CGlobalEconomy.h"
 #include "gamedata/Difficulty.h"
@@ -220,29 +218,18 @@ TEST(OpinionPollTest, TheFirstPollFillsBothHistoriesAroundItsFigures)
 
 TEST_F(TurnOrderTest, ThePollFeedsWinningAndCountsTheVoters)
 {
-    std::vector<SIM_Voter*> voters;
-    for (int i = 0; i < 4; ++i)
-        voters.push_back(new SIM_Voter());
-    // Opinion is the voter's value: two supporters, two not.
-    voters[0]->SetValue(0.9f);
-    voters[1]->SetValue(0.7f);
-    voters[2]->SetValue(0.5f);  // exactly 0.5 does not support
-    voters[3]->SetValue(0.1f);
     OpinionPoll::Get().Reset();
+    OpinionPoll::Get().Take();  // nobody: the figures stay, no division by zero
+    EXPECT_FLOAT_EQ(OpinionPoll::Get().Approval(), 0.5f);
+    EXPECT_FLOAT_EQ(OpinionPoll::Get().VoteShare(), 0.5f);
+    // Opinion is the voter's value; exactly 0.5 does not support.
+    for (float opinion : {0.9f, 0.7f, 0.5f, 0.1f})
+        (new SIM_Voter())->SetValue(opinion);
     OpinionPoll::Get().Take();
     EXPECT_NEAR(OpinionPoll::Get().Approval(), 0.55f, 1e-6f);
     EXPECT_FLOAT_EQ(OpinionPoll::Get().VoteShare(), 0.5f);
     EXPECT_NEAR(SpecialNeurons::Winning()->GetValue(), 0.55f, 1e-6f);
     EXPECT_FLOAT_EQ(SpecialNeurons::Winning()->GetBaseValue(), 0.5f);
-    OpinionPoll::Get().Reset();
-}
-
-TEST_F(TurnOrderTest, APollOfNobodyKeepsItsFiguresAndStaysANumber)
-{
-    OpinionPoll::Get().Reset();
-    OpinionPoll::Get().Take();
-    EXPECT_FLOAT_EQ(OpinionPoll::Get().Approval(), 0.5f);
-    EXPECT_FLOAT_EQ(OpinionPoll::Get().VoteShare(), 0.5f);
     OpinionPoll::Get().Reset();
 }
 
@@ -254,13 +241,8 @@ protected:
     {
         std::string setup;
         ASSERT_TRUE(PlatformFiles::ReadFile("data/data.ini", setup));
-        std::string out;
-        std::istringstream lines(setup);
-        std::string line;
-        while (std::getline(lines, line))
-            out += (line.rfind("AIENTITIES=", 0) == 0 ? std::string("AIENTITIES=300") : line) + "\n";
-        setupFile = dir.Path() + "/data.ini";
-        std::ofstream(setupFile) << out;
+        std::string setupFile = dir.Path() + "/data.ini";
+        WriteText(setupFile, std::regex_replace(setup, std::regex("AIENTITIES=[^\r\n]*"), "AIENTITIES=300"));
         UserFolders::Get().SetBaseFolder(dir.Path());
         UserFolders::Get().Create();
         SetupSection::Load(setupFile);
@@ -274,78 +256,38 @@ protected:
         SetupSection::Load();
         SimulationState::Get().Reset();
     }
-    void StartGame(uint32_t seed)
+    static void StartGame(uint32_t seed)
     {
-        std::vector<MissionChoice> missions = MissionList::List("");
-        ASSERT_FALSE(missions.empty());
         SIM_Mission& mission = SIM_Mission::Get();
         mission.Clear();
-        mission.SetFile(missions[0].path);
+        mission.SetFile(MissionList::List("").at(0).path);
         mission.Load();
         ElectionManager::SetTermLengthYears(mission.TermLength());
         Calendar::Get().Set(0, 0);
         SimRandom::Seed(seed);
         SetUpGame("test");
     }
-    // Every neuron's value and the figures the runner prints.
-    std::vector<float> Snapshot() const
-    {
-        std::vector<float> values;
-        for (Neuron* neuron : Neuron::All())
-            values.push_back(neuron->GetValue());
-        values.push_back(OpinionPoll::Get().Approval());
-        values.push_back(OpinionPoll::Get().VoteShare());
-        values.push_back(CFinances::Get().NationalDebt());
-        values.push_back(CFinances::Get().CurrentBalance());
-        return values;
-    }
 
     TempDir dir;
-    std::string setupFile;
 };
 
-TEST_F(WholeGameTest, SetupEndsAtTurnTwoWithThePopulationAndTheNextElection)
+TEST_F(WholeGameTest, SetupRunsTheWarmUpTurnsEvenPastAModalWindow)
 {
+    TurnScreensRecorder screens;
+    screens.modalOpen = true;
     StartGame(1);
     EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
     EXPECT_EQ(SIM_Voter::PopulationCount(), 300u);
     EXPECT_FALSE(NeuralEffect::IsInitialising());
-    EXPECT_EQ(Calendar::Get().Month(), 6);
     EXPECT_EQ(ElectionManager::Get().MonthsUntilElection(), 42);
     ASSERT_NE(SIM_Party::GetPlayersParty(), nullptr);
     EXPECT_EQ(SIM_Party::GetPlayersParty()->Name(), SIM_Mission::Get().PlayerPartyName());
-    EXPECT_NE(Neuron::FindNeuronQuietly("PlayersParty"), nullptr);
     EXPECT_EQ(SimulationState::Get().MissionPath(), "data/missions/test.txt");
+    // A frame for each progress step, and one for every 51 voters created.
+    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progress.size() + 300 / 51);
+    screens.modalOpen = false;
     NextTurn();
     EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
-}
-
-TEST_F(WholeGameTest, AModalWindowCannotSkipTheWarmUpTurns)
-{
-    RecordingPresentation modal;
-    modal.modalOpen = true;
-    StartGame(1);
-    EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
-}
-
-TEST_F(WholeGameTest, TheSameSeedPlaysTheSameGameAndAnotherSeedDoesNot)
-{
-    StartGame(1);
-    for (int i = 0; i < 8; ++i)
-        NextTurn();
-    std::vector<float> first = Snapshot();
-    StartGame(1);
-    for (int i = 0; i < 8; ++i)
-        NextTurn();
-    std::vector<float> again = Snapshot();
-    StartGame(2);
-    for (int i = 0; i < 8; ++i)
-        NextTurn();
-    std::vector<float> other = Snapshot();
-    ASSERT_EQ(first.size(), again.size());
-    for (size_t i = 0; i < first.size(); ++i)
-        EXPECT_EQ(first[i], again[i]) << "entry " << i;
-    EXPECT_NE(first, other);
 }
 
 TEST_F(WholeGameTest, NoNumberInTheNetworkGoesBadIn200Turns)
@@ -362,21 +304,11 @@ TEST_F(WholeGameTest, NoNumberInTheNetworkGoesBadIn200Turns)
     }
     for (NeuralEffect* effect : NeuralEffect::All())
         ASSERT_TRUE(std::isfinite(effect->GetOutput()));
-    const CFinances& finances = CFinances::Get();
-    EXPECT_TRUE(std::isfinite(finances.NationalDebt()));
-    EXPECT_TRUE(std::isfinite(finances.CurrentBalance()));
-    EXPECT_GE(finances.NationalDebt(), 0.0f);
-    EXPECT_GE(finances.CurrentBalance(), 0.0f);
+    // Finite and not below zero.
+    EXPECT_TRUE(CFinances::Get().NationalDebt() >= 0.0f && std::isfinite(CFinances::Get().NationalDebt()));
+    EXPECT_TRUE(CFinances::Get().CurrentBalance() >= 0.0f && std::isfinite(CFinances::Get().CurrentBalance()));
     EXPECT_TRUE(std::isfinite(OpinionPoll::Get().Approval()));
     EXPECT_GE(ElectionManager::Get().ElectionsHeld(), 1);
-}
-
-TEST_F(WholeGameTest, SettingUpAGamePumpsFramesWhileThePopulationIsCreated)
-{
-    TurnScreensRecorder screens;
-    StartGame(1);
-    // A frame for each progress step, and one for every 51 voters created.
-    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progress.size() + 300 / 51);
 }
 
 TEST_F(WholeGameTest, TheEconomyOptionsReachTheCycleAndTheFinances)
@@ -394,12 +326,10 @@ TEST_F(WholeGameTest, TheEconomyOptionsReachTheCycleAndTheFinances)
                 SIM_Mission::Get().EconomicCycleStart() + 2.0f / 24.0f, 1e-5f);  // two warm-up turns on
 
     // DIFFICULTY reaches every cost and income, clamped to 0..1.
-    Options::Get().SetFloat("DIFFICULTY", 0.0f);
-    EXPECT_FLOAT_EQ(Difficulty::Current(), 0.0f);
-    Options::Get().SetFloat("DIFFICULTY", 1.5f);
-    EXPECT_FLOAT_EQ(Difficulty::Current(), 1.0f);
-    Options::Get().SetFloat("DIFFICULTY", -0.5f);
-    EXPECT_FLOAT_EQ(Difficulty::Current(), 0.0f);
+    for (auto [set, expected] : {std::pair{1.5f, 1.0f}, std::pair{-0.5f, 0.0f}, std::pair{0.0f, 0.0f}}) {
+        Options::Get().SetFloat("DIFFICULTY", set);
+        EXPECT_FLOAT_EQ(Difficulty::Current(), expected) << set;
+    }
     CFinances::Get().ComputeMonth();
     float easyIncome = CFinances::Get().MonthlyIncome();
     Options::Get().SetFloat("DIFFICULTY", 1.0f);
