@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "gamedata/CFinanceObject.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/CGlobalEconomy.h"
 #include "gamedata/Options.h"
+#include "gamedata/SIM_Mission.h"
 #include "gamedata/SpecialNeurons.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
@@ -174,59 +176,38 @@ TEST_F(FinancesTest, HistoriesShiftAndTheFirstTurnFillsThemAroundTheFigures)
     EXPECT_FLOAT_EQ(finances.HistoryPeak(), 700.0f);
 }
 
-TEST_F(FinancesTest, SpecialNeuronsHaveTheirIdsAndAreForgottenWithTheNetwork)
+TEST_F(FinancesTest, SpecialNeuronsAreForgottenWithTheNetwork)
 {
     SpecialNeurons::Create();
-    ASSERT_NE(SpecialNeurons::Winning(), nullptr);
-    EXPECT_FLOAT_EQ(SpecialNeurons::Winning()->GetID(), 1.0f);
-    EXPECT_FLOAT_EQ(SpecialNeurons::Debt()->GetID(), 2.0f);
-    EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->GetID(), 3.0f);
-    EXPECT_FLOAT_EQ(SpecialNeurons::Security()->GetID(), 4.0f);
-    EXPECT_EQ(SpecialNeurons::Debt()->GetDisplayName(), "National Debt");
-    EXPECT_EQ(SpecialNeurons::GlobalEconomy()->GetDisplayName(), "Economic Cycle");
-    EXPECT_EQ(SpecialNeurons::Security()->GetDisplayName(), "Security");
     EXPECT_EQ(Neuron::FindNeuronQuietly("_security_"), SpecialNeurons::Security());
-
     ResetNetwork();
     EXPECT_EQ(SpecialNeurons::Winning(), nullptr);
     EXPECT_EQ(SpecialNeurons::Debt(), nullptr);
     EXPECT_EQ(SpecialNeurons::GlobalEconomy(), nullptr);
     EXPECT_EQ(SpecialNeurons::Security(), nullptr);
-
-    // A settlement without the neurons does not crash.
-    finances.SettleMonth(5);
+    finances.SettleMonth(5);  // without the neurons: no crash
 }
 
 TEST_F(FinancesTest, GlobalEconomySwingsGdpOnA24TurnCycle)
 {
-    auto* gdp = new Neuron();
+    Neuron* gdp = new Neuron();
     gdp->SetName("GDP");
     SpecialNeurons::Create();
     CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy();
     economy->SetUp(0.25f, 0.5f);
-    EXPECT_EQ(economy->GetName(), "GlobalEconomy");
     EXPECT_NEAR(economy->GetValue(), 0.5f, 1e-6f);  // sin(pi/2) * 0.5
     ASSERT_EQ(gdp->Incoming().size(), 1u);
     EXPECT_FLOAT_EQ(gdp->Incoming()[0]->GetMultiplier(), 0.5f);
-
     for (int turn = 0; turn < 24; ++turn) {
         economy->Advance();
         EXPECT_LE(std::fabs(economy->GetValue()), 0.5f * 1.1f + 1e-6f);
-        EXPECT_GE(economy->Phase(), 0.0f);
-        EXPECT_LE(economy->Phase(), 1.0f);
+        EXPECT_TRUE(economy->Phase() >= 0.0f && economy->Phase() <= 1.0f);
     }
     EXPECT_NEAR(economy->Phase(), 0.25f, 1e-4f);  // a whole cycle
-    // Recalculation leaves the set value alone.
     float value = economy->GetValue();
-    EXPECT_FLOAT_EQ(economy->Recalculate(), value);
-}
+    EXPECT_FLOAT_EQ(economy->Recalculate(), value) << "recalculation leaves the set value alone";
 
-TEST_F(FinancesTest, GlobalEconomyAtZeroAmplitudeStaysStill)
-{
-    auto* gdp = new Neuron();
-    gdp->SetName("GDP");
-    SpecialNeurons::Create();
-    CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy();
+    // At zero amplitude it stays still.
     economy->SetUp(0.3f, 0.0f);
     for (int turn = 0; turn < 5; ++turn) {
         economy->Advance();
@@ -234,6 +215,40 @@ TEST_F(FinancesTest, GlobalEconomyAtZeroAmplitudeStaysStill)
     }
     NeuralEffect::UpdateAllEffects();
     EXPECT_FLOAT_EQ(gdp->Recalculate(), 0.0f);
+}
+
+TEST_F(FinancesTest, FinanceLinesAreScaledByDifficultyAndWealth)
+{
+    auto setDifficulty = [](const char* difficulty) {
+        Options::Get().Section().Clear();
+        Options::Get().Section().Add("DIFFICULTY", difficulty);
+    };
+    SIM_Mission::Get().SetWealth(1.0f);
+    CFinanceObject money;
+    money.SetCostLine(10.0f, 30.0f);
+    money.SetIncomeLine(-20.0f, 100.0f);
+    EXPECT_FLOAT_EQ(money.Cost(0.5f), 20.0f);
+    EXPECT_FLOAT_EQ(money.Income(0.5f), 40.0f);
+    EXPECT_FLOAT_EQ(money.Income(0.0f), 0.0f) << "a negative income counts as nothing";
+
+    setDifficulty("0.00");
+    EXPECT_NEAR(money.Cost(0.5f), 16.0f, 1e-4);
+    EXPECT_NEAR(money.Income(0.5f), 48.0f, 1e-4);
+    setDifficulty("1.00");
+    EXPECT_NEAR(money.Cost(0.5f), 24.0f, 1e-4);
+    EXPECT_NEAR(money.Income(0.5f), 32.0f, 1e-4);
+
+    setDifficulty("0.50");
+    SIM_Mission::Get().SetWealth(2.0f);
+    money.SetCostMultiplier(1.5f);
+    EXPECT_FLOAT_EQ(money.Cost(1.0f), 90.0f);
+    money.SetCostLine(-5.0f, -5.0f);
+    EXPECT_FLOAT_EQ(money.Cost(0.0f), -15.0f) << "a negative cost is passed on unchanged";
+    SIM_Mission::Get().SetWealth(1.0f);
+
+    LogCapture log;
+    money.Cost(1.5f);
+    EXPECT_TRUE(log.Contains("out of range"));
 }
 
 }  // namespace
