@@ -21,7 +21,6 @@ public:
     {
         notices.emplace_back(situation, notice);
     }
-    void ShowProgressText(const std::string& text) override { progressTexts.push_back(text); }
     void PumpFrame() override { ++frames; }
     bool ModalWindowOpen() override { return modalOpen; }
     void OpenReportWindow() override { ++reportWindows; }
@@ -34,7 +33,6 @@ public:
     std::vector<std::pair<SIM_PolicyGroup*, Neuron*>> added;
     std::vector<std::pair<SIM_PolicyGroup*, Neuron*>> removed;
     std::vector<std::pair<SIM_Situation*, SituationNotice>> notices;
-    std::vector<std::string> progressTexts;
     std::vector<int> moods;
     std::vector<ElectionResult> electionResults;
     int frames = 0;

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "SimTestWorld.h"
+#include "politics/SIM_Voter.h"
+#include "politics/SIM_VoterType.h"
 #include "sim/PolicyGroupMinister.h"
 #include "sim/SIM_PlayerNeuron.h"
 #include "sim/SimulationState.h"
@@ -304,9 +306,13 @@ TEST_F(PolicyTest, AMissionSettingPutsThePolicyInForceAtOnce)
 
 TEST_F(PolicyTest, PopularityIsWeightedByMemberCount)
 {
-    VoterGroupOf("Small", 1);
-    VoterGroupOf("Large", 3);
-    VoterGroupOf("Untouched", 10);
+    for (auto [name, members] : {std::pair{"Small", 1}, std::pair{"Large", 3}, std::pair{"Untouched", 10}}) {
+        auto* group = new SIM_VoterType();
+        group->SetNames(name, name);
+        SIM_VoterManager::Get().AdoptVoterType(group);
+        for (int i = 0; i < members; ++i)
+            group->AddMember(new SIM_Voter());
+    }
     Load(PolicyRecord("Tariffs", "", "TAX", "4", "\"Small,0+(0.2*x)\",\"Large,0-(0.1*x)\",\"Small,0+(0.9*x)\"") +
          PolicyRecord("Quiet", "", "TAX", "4", "\"Crime,0+(0.2*x)\""));
     SIM_Policy* policy = Find("Tariffs");

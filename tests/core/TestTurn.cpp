@@ -124,46 +124,43 @@ TEST_F(TurnOrderTest, AModalWindowBlocksTheTurn)
 
 TEST_F(TurnOrderTest, TheElectionFallsInTheTurnThatReachesItsDateAndIsCountedAfterTheTurn)
 {
-    Calendar::Get().Set(9, 2003);  // the calendar reaches the election during this turn
-    int held = ElectionManager::Get().ElectionsHeld();
-    NextTurn();
-    ASSERT_EQ(screens.electionResults.size(), 1u);
-    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
-    // Counted on the new date, then rescheduled a term on.
-    EXPECT_EQ(screens.electionResults[0].month, 0);
-    EXPECT_EQ(screens.electionResults[0].year, 2004);
-    EXPECT_EQ(ElectionManager::Get().NextElectionYear(), 2008);
-    // Nobody voted: lost, and the end-of-turn windows are skipped.
-    EXPECT_TRUE(SimulationState::Get().IsGameOver());
-    EXPECT_EQ(screens.reportWindows, 0);
-    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
-    EXPECT_TRUE(screens.finished);
-
+    for (bool won : {true, false}) {
+        SCOPED_TRACE(won ? "won" : "lost");
+        TurnScreensRecorder screens;
+        SimulationState::Get().Reset();
+        SimulationState::Get().SetTurnNumber(2);
+        Calendar::Get().Set(0, 2000);
+        ElectionManager::Get().ScheduleNextElection();
+        ElectionCount::Electorate electorate;  // one voter for the player, or nobody
+        electorate.size = [won] { return size_t{won ? 1u : 0u}; };
+        electorate.decide = [](size_t, int& vote, float& preference) {
+            vote = ElectionCount::VOTE_PLAYER;
+            preference = 1.0f;
+        };
+        ElectionCount::SetElectorate(electorate);
+        Calendar::Get().Set(9, 2003);  // the calendar reaches the election during this turn
+        int held = ElectionManager::Get().ElectionsHeld();
+        NextTurn();
+        ElectionCount::UsePopulation();
+        ASSERT_EQ(screens.electionResults.size(), 1u);
+        EXPECT_EQ(screens.electionResults[0].won, won);
+        EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
+        // Counted on the new date, then rescheduled a term on.
+        EXPECT_EQ(screens.electionResults[0].month, 0);
+        EXPECT_EQ(screens.electionResults[0].year, 2004);
+        EXPECT_EQ(ElectionManager::Get().NextElectionYear(), 2008);
+        EXPECT_EQ(SimulationState::Get().IsGameOver(), !won);
+        // The results window replaces the end-of-turn windows.
+        EXPECT_EQ(screens.reportWindows, 0);
+        EXPECT_TRUE(screens.moods.empty());
+        EXPECT_FALSE(TurnProcessor::Get().AutosaveDue()) << "the election turn is compared with its own date";
+        EXPECT_TRUE(screens.finished);
+    }
     // No further election once the game is over.
+    TurnScreensRecorder screens;
     Calendar::Get().Set(0, 2008);
     NextTurn();
-    EXPECT_EQ(screens.electionResults.size(), 1u);
-}
-
-TEST_F(TurnOrderTest, AWonElectionTurnShowsTheResultsInsteadOfTheReportAndSkipsTheAutosave)
-{
-    // One voter, who votes for the player.
-    ElectionCount::Electorate electorate;
-    electorate.size = [] { return size_t{1}; };
-    electorate.decide = [](size_t, int& vote, float& preference) {
-        vote = ElectionCount::VOTE_PLAYER;
-        preference = 1.0f;
-    };
-    ElectionCount::SetElectorate(electorate);
-    Calendar::Get().Set(9, 2003);
-    NextTurn();
-    ElectionCount::UsePopulation();
-    ASSERT_EQ(screens.electionResults.size(), 1u);
-    EXPECT_TRUE(screens.electionResults[0].won);
-    EXPECT_FALSE(SimulationState::Get().IsGameOver());
-    EXPECT_EQ(screens.reportWindows, 0);
-    EXPECT_TRUE(screens.moods.empty());
-    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue()) << "the election turn is compared with its own date";
+    EXPECT_TRUE(screens.electionResults.empty());
 }
 
 TEST_F(TurnOrderTest, TheManifestoChooserOpensWithThreeMonthsToGo)

@@ -38,9 +38,11 @@ TEST_F(PopulationTest, EveryVoterIsLinkedToEveryGroupAndSharesComeOutAsLoaded)
         ASSERT_EQ(voter->LastVote, SIM_Voter::VOTE_ABSTAIN);
     }
     // The groups that income does not steer.
-    for (SIM_VoterType* group : manager.VoterTypes())
-        if (!group->ExemptFromMembershipTest)
+    for (SIM_VoterType* group : manager.VoterTypes()) {
+        if (!group->ExemptFromMembershipTest) {
             EXPECT_NEAR(group->MembershipShare(), group->ShareNeuron().GetBaseValue(), 0.001f) << group->GetName();
+        }
+    }
     // The window stays alive: a frame every 51 voters.
     EXPECT_EQ(screens.frames, 2000 / 51);
 }

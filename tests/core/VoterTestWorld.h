@@ -1,7 +1,6 @@
 #pragma once
 // A clean population model for the voter and mission tests: no voters or
 // groups, no parties, an empty mission and chosen tuning numbers.
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -24,26 +23,16 @@
 inline std::map<std::string, std::string> StandardTuning()
 {
     return {
-        {"voters", "data/simulation/votertypes.csv"},
-        {"AIENTITIES", "2000"},
-        {"POOR_INCOME_THRESHOLD", "0.3"},
-        {"WEALTHY_INCOME_THRESHOLD", "0.7"},
-        {"WEALTHY_INCOME_MAX", "1.0"},
+        {"voters", "data/simulation/votertypes.csv"}, {"AIENTITIES", "2000"},
+        {"POOR_INCOME_THRESHOLD", "0.3"}, {"WEALTHY_INCOME_THRESHOLD", "0.7"}, {"WEALTHY_INCOME_MAX", "1.0"},
         {"VOTER_GROUP_MEMBERSHIP_THRESHHOLD", "0.5"},
-        {"VOTER_OPPOSITION_INCREASE_SYMPATHY_BELOW", "0.35"},
-        {"VOTER_OPPOSITON_SYMPATHY_GAIN", "0.03"},
-        {"VOTER_OPPOSITION_DECREASE_SYMPATHY_ABOVE", "0.5"},
-        {"VOTER_OPPOSITON_SYMPATHY_DECAY", "0.02"},
-        {"VOTER_PLAYER_INCREASE_SYMPATHY_ABOVE", "0.65"},
-        {"VOTER_PLAYER_SYMPATHY_GAIN", "0.03"},
-        {"VOTER_PLAYER_DECREASE_SYMPATHY_BELOW", "0.5"},
-        {"VOTER_PLAYER_SYMPATHY_DECAY", "0.02"},
-        {"VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.6"},
-        {"VOTER_PLAYER_JOIN_THRESHHOLD", "0.6"},
-        {"VOTER_OPPOSITION_LEAVE_THRESHHOLD", "0.2"},
-        {"VOTER_PLAYER_LEAVE_THRESHHOLD", "0.2"},
-        {"VOTING_OPINION_EFFECT_MULTIPLIER", "0.5"},
-        {"VOTING_TENDENCY_EFFECT_MULTIPLIER", "0.4"},
+        {"VOTER_OPPOSITION_INCREASE_SYMPATHY_BELOW", "0.35"}, {"VOTER_OPPOSITON_SYMPATHY_GAIN", "0.03"},
+        {"VOTER_OPPOSITION_DECREASE_SYMPATHY_ABOVE", "0.5"}, {"VOTER_OPPOSITON_SYMPATHY_DECAY", "0.02"},
+        {"VOTER_PLAYER_INCREASE_SYMPATHY_ABOVE", "0.65"}, {"VOTER_PLAYER_SYMPATHY_GAIN", "0.03"},
+        {"VOTER_PLAYER_DECREASE_SYMPATHY_BELOW", "0.5"}, {"VOTER_PLAYER_SYMPATHY_DECAY", "0.02"},
+        {"VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.6"}, {"VOTER_PLAYER_JOIN_THRESHHOLD", "0.6"},
+        {"VOTER_OPPOSITION_LEAVE_THRESHHOLD", "0.2"}, {"VOTER_PLAYER_LEAVE_THRESHHOLD", "0.2"},
+        {"VOTING_OPINION_EFFECT_MULTIPLIER", "0.5"}, {"VOTING_TENDENCY_EFFECT_MULTIPLIER", "0.4"},
         {"VOTING_PARTY_EFFECT_MULTIPLIER", "0.3"},
     };
 }
@@ -83,13 +72,10 @@ protected:
     void SetTuning(const std::map<std::string, std::string>& keys)
     {
         tuning = keys;
-        std::string path = dir.Path() + "/data.ini";
-        std::ofstream out(path);
-        out << "[setup]\n";
+        std::string text = "[setup]\n";
         for (const auto& [key, value] : keys)
-            out << key << "=" << value << "\n";
-        out.close();
-        SetupSection::Load(path);
+            text += key + "=" + value + "\n";
+        SetupSection::Load(WriteFile("data.ini", text));
     }
     void SetTuningValue(const std::string& key, const std::string& value)
     {
@@ -100,10 +86,8 @@ protected:
 
     std::string WriteFile(const std::string& name, const std::string& text)
     {
-        std::string path = dir.Path() + "/" + name;
-        std::ofstream out(path, std::ios::binary);
-        out << text;
-        return path;
+        WriteText(dir.Path() + "/" + name, text);
+        return dir.Path() + "/" + name;
     }
 
     // A group of the manager, named, with an initial share.
