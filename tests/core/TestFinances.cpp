@@ -37,10 +37,10 @@ protected:
         Options::Get().Section().Clear();
         NetworkTest::TearDown();
     }
-    void SetInterestRate(const std::string& rate)
+    static void SetOption(const char* key, const char* value)
     {
         Options::Get().Section().Clear();
-        Options::Get().Section().Add("INTERESTRATE", rate);
+        Options::Get().Section().Add(key, value);
     }
 
     std::vector<CFinances::Item> items;
@@ -49,27 +49,22 @@ protected:
 
 TEST_F(FinancesTest, EarnPaysDebtFirstAndSpendBorrowsTheShortfall)
 {
-    finances.InitFromMission(100.0f, 1000.0f);
-    finances.Earn(30);
-    EXPECT_FLOAT_EQ(finances.NationalDebt(), 70.0f);
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
-
-    finances.InitFromMission(20.0f, 1000.0f);
-    finances.Earn(30);
-    EXPECT_FLOAT_EQ(finances.NationalDebt(), 0.0f);
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 10.0f);
-
-    finances.Earn(5);  // no debt: straight into the balance
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 15.0f);
-
-    finances.InitFromMission(0.0f, 1000.0f);
-    finances.SetCurrentBalance(5.0f);
-    finances.Spend(12);
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
-    EXPECT_FLOAT_EQ(finances.NationalDebt(), 7.0f);
+    struct Case {
+        float debt, balance;
+        int amount;  // earned when positive, spent when negative
+        float debtAfter, balanceAfter;
+    } cases[] = {{100, 0, 30, 70, 0}, {20, 0, 30, 0, 10}, {0, 10, 5, 0, 15}, {0, 5, -12, 7, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.amount);
+        finances.InitFromMission(c.debt, 1000.0f);
+        finances.SetCurrentBalance(c.balance);
+        c.amount > 0 ? finances.Earn(c.amount) : finances.Spend(-c.amount);
+        EXPECT_FLOAT_EQ(finances.NationalDebt(), c.debtAfter);
+        EXPECT_FLOAT_EQ(finances.CurrentBalance(), c.balanceAfter);
+    }
 }
 
-TEST_F(FinancesTest, SettlementTruncatesFiguresAndAddsInterestToExpenses)
+TEST_F(FinancesTest, SettlementTruncatesFiguresSumsNegativeCostsAndAddsInterest)
 {
     items = {{"A", 10.9f, 10.9f}};
     finances.SettleMonth(5);
@@ -79,8 +74,14 @@ TEST_F(FinancesTest, SettlementTruncatesFiguresAndAddsInterestToExpenses)
     EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
     EXPECT_FLOAT_EQ(finances.NationalDebt(), 0.0f);
 
+    items = {{"A", 20.0f, 50.0f}, {"B", -5.0f, 0.0f}};
+    finances.ComputeMonth();
+    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 15.0f);
+    EXPECT_FLOAT_EQ(finances.Surplus(), 35.0f);
+    EXPECT_FLOAT_EQ(finances.Deficit(), -35.0f);
+
     // INTERESTRATE 1.0 is 20 % a year: 600 of debt costs 10 a month.
-    SetInterestRate("1.0");
+    SetOption("INTERESTRATE", "1.0");
     finances.InitFromMission(600.0f, 10000.0f);
     items = {{"A", 0.0f, 0.0f}};
     finances.ComputeMonth();
@@ -88,16 +89,6 @@ TEST_F(FinancesTest, SettlementTruncatesFiguresAndAddsInterestToExpenses)
     EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 10.0f);
     finances.SettleMonth(5);
     EXPECT_FLOAT_EQ(finances.NationalDebt(), 610.0f);
-}
-
-TEST_F(FinancesTest, NegativeCostsAreSummedAndTheLedgerOrderDoesNotMatter)
-{
-    items = {{"A", 20.0f, 50.0f}, {"B", -5.0f, 0.0f}};
-    finances.ComputeMonth();
-    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 15.0f);
-    EXPECT_FLOAT_EQ(finances.MonthlyIncome(), 50.0f);
-    EXPECT_FLOAT_EQ(finances.Surplus(), 35.0f);
-    EXPECT_FLOAT_EQ(finances.Deficit(), -35.0f);
 }
 
 TEST_F(FinancesTest, DebtBurdenIsAlwaysANumber)
@@ -219,26 +210,26 @@ TEST_F(FinancesTest, GlobalEconomySwingsGdpOnA24TurnCycle)
 
 TEST_F(FinancesTest, FinanceLinesAreScaledByDifficultyAndWealth)
 {
-    auto setDifficulty = [](const char* difficulty) {
-        Options::Get().Section().Clear();
-        Options::Get().Section().Add("DIFFICULTY", difficulty);
-    };
     SIM_Mission::Get().SetWealth(1.0f);
     CFinanceObject money;
     money.SetCostLine(10.0f, 30.0f);
     money.SetIncomeLine(-20.0f, 100.0f);
-    EXPECT_FLOAT_EQ(money.Cost(0.5f), 20.0f);
-    EXPECT_FLOAT_EQ(money.Income(0.5f), 40.0f);
     EXPECT_FLOAT_EQ(money.Income(0.0f), 0.0f) << "a negative income counts as nothing";
+    // DIFFICULTY is clamped to 0..1; without it the game is at 0.5.
+    struct Case {
+        const char* difficulty;
+        float cost, income;  // at 0.5
+    } cases[] = {{nullptr, 20, 40}, {"0.00", 16, 48}, {"1.00", 24, 32}, {"1.50", 24, 32}, {"-0.50", 16, 48}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.difficulty ? c.difficulty : "none");
+        Options::Get().Section().Clear();
+        if (c.difficulty)
+            SetOption("DIFFICULTY", c.difficulty);
+        EXPECT_NEAR(money.Cost(0.5f), c.cost, 1e-4);
+        EXPECT_NEAR(money.Income(0.5f), c.income, 1e-4);
+    }
 
-    setDifficulty("0.00");
-    EXPECT_NEAR(money.Cost(0.5f), 16.0f, 1e-4);
-    EXPECT_NEAR(money.Income(0.5f), 48.0f, 1e-4);
-    setDifficulty("1.00");
-    EXPECT_NEAR(money.Cost(0.5f), 24.0f, 1e-4);
-    EXPECT_NEAR(money.Income(0.5f), 32.0f, 1e-4);
-
-    setDifficulty("0.50");
+    SetOption("DIFFICULTY", "0.50");
     SIM_Mission::Get().SetWealth(2.0f);
     money.SetCostMultiplier(1.5f);
     EXPECT_FLOAT_EQ(money.Cost(1.0f), 90.0f);

@@ -199,28 +199,20 @@ TEST_F(VoterTest, SympathyGrowsOnOneSideOnly)
 {
     CreateParties();
     auto* voter = new SIM_Voter();
-    voter->SetValue(0.9f);  // above 0.65: the player's side grows...
-    voter->OppSymp = 0.05f;  // ...once the opposition's has gone
-    voter->UpdateSympathies(1);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.03f);
-    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.0f);
-    voter->UpdateSympathies(1);
-    EXPECT_NEAR(voter->OppSymp, 0.01f, 1e-6f);
-    voter->UpdateSympathies(1);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);
-    // Rule 3 reads the sympathy rule 2 left: the same update already grows.
-    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.03f);
-
-    // And the other way: an unhappy voter's player sympathy decays first.
-    voter->SetValue(0.1f);
-    voter->UpdateSympathies(1);
-    EXPECT_NEAR(voter->PlaySymp, 0.01f, 1e-6f);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);
-    voter->UpdateSympathies(1);
-    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.0f);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);  // rule 1 ran before rule 4 emptied it
-    voter->UpdateSympathies(1);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.03f);
+    voter->OppSymp = 0.05f;
+    // A happy voter's opposition sympathy decays first; rule 3 reads what rule 2
+    // left, so the player's side grows in the update that empties it. And the
+    // other way round, where rule 1 runs before rule 4 empties the player's side.
+    struct Step {
+        float opinion, opposition, player;
+    } steps[] = {{0.9f, 0.03f, 0.0f}, {0.9f, 0.01f, 0.0f}, {0.9f, 0.0f, 0.03f},
+                 {0.1f, 0.0f, 0.01f}, {0.1f, 0.0f, 0.0f},  {0.1f, 0.03f, 0.0f}};
+    for (const Step& step : steps) {
+        voter->SetValue(step.opinion);
+        voter->UpdateSympathies(1);
+        EXPECT_NEAR(voter->OppSymp, step.opposition, 1e-6f) << &step - steps;
+        EXPECT_NEAR(voter->PlaySymp, step.player, 1e-6f) << &step - steps;
+    }
 }
 
 TEST_F(VoterTest, WithoutTuningNothingMovesAndNobodyVotes)
@@ -361,26 +353,23 @@ TEST_F(VoterTest, DeletingAVoterUnlinksItEverywhereAndLeavesOthersInPlace)
     SIM_VoterType* b = AddGroup("GroupB");
     std::vector<SIM_Voter*> voters;
     for (int i = 0; i < 5; ++i) {
-        auto* voter = new SIM_Voter();
-        a->SetMembership(voter, 0.9f, 0.5f);
-        b->SetMembership(voter, i % 2 ? 0.9f : 0.1f, 0.5f);
-        voters.push_back(voter);
+        voters.push_back(new SIM_Voter());
+        a->SetMembership(voters.back(), 0.9f, 0.5f);
+        b->SetMembership(voters.back(), i % 2 ? 0.9f : 0.1f, 0.5f);
     }
     voters[2]->SetValue(0.5f);
     voters[2]->PlaySymp = 1.0f;
     voters[2]->UpdateSympathies(0);
     ASSERT_EQ(voters[2]->Party, PARTY_PLAYER);
 
-    size_t effects = NeuralEffect::Count();
-    size_t outgoing = a->Outgoing().size();
+    size_t effects = NeuralEffect::Count(), outgoing = a->Outgoing().size();
     delete voters[2];
     EXPECT_EQ(NeuralEffect::Count(), effects - 2);
     EXPECT_EQ(a->Outgoing().size(), outgoing - 1);
     EXPECT_EQ(a->MemberCount(), 4u);
     EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
     EXPECT_EQ(SIM_Voter::PopulationCount(), 4u);
-    std::vector<SIM_Voter*> expected{voters[0], voters[1], voters[3], voters[4]};
-    EXPECT_EQ(a->Members(), expected);
+    EXPECT_EQ(a->Members(), (std::vector<SIM_Voter*>{voters[0], voters[1], voters[3], voters[4]}));
     // The lists still work after the squeeze.
     a->RemoveMember(voters[3]);
     EXPECT_FALSE(voters[3]->IsMemberOf(a));

@@ -75,26 +75,18 @@ TEST_F(VoterTypeTest, MissingIncomeGroupsBadSharesAndMissingFiles)
     EXPECT_TRUE(manager.VoterTypes().empty());
 }
 
-// Loading without faults is checked with the first data set; these are the
-// rules the loader does not enforce.
-TEST_F(VoterTypeTest, TheShippedGroupsAreConsistent)
+// Loading without faults is checked with the first data set; a misspelt
+// affinity or a second group of one name the loader takes silently.
+TEST_F(VoterTypeTest, TheShippedGroupsNameEachOtherRightly)
 {
     auto& manager = SIM_VoterManager::Get();
     manager.LoadVoterTypes();
-    ASSERT_NE(manager.PoorGroup(), nullptr);
     std::set<std::string> names;
     for (SIM_VoterType* group : manager.VoterTypes()) {
         EXPECT_TRUE(names.insert(group->GetName()).second) << group->GetName();
-        float share = group->ShareNeuron().GetBaseValue();
-        EXPECT_TRUE(share > 0.0f && share <= 1.0f) << group->GetName();
         for (const auto& [name, value] : group->Affinities)
             EXPECT_NE(manager.FindVoterType(name), nullptr) << group->GetName() << " -> " << name;
     }
-    // The income groups exclude each other.
-    float incomeShares = manager.PoorGroup()->ShareNeuron().GetBaseValue() +
-                         manager.MiddleIncomeGroup()->ShareNeuron().GetBaseValue() +
-                         manager.WealthyGroup()->ShareNeuron().GetBaseValue();
-    EXPECT_NEAR(incomeShares, 1.0f, 1e-5f);
 }
 
 // --- initial memberships
