@@ -23,7 +23,7 @@ protected:
     void LoadMission(const std::string& text)
     {
         mission.Clear();
-        mission.SetFile(WriteFile("mission.txt", text));
+        mission.SetFile(Write("mission.txt", text));
         mission.Load();
     }
 };
@@ -38,21 +38,16 @@ const char* kMission =
 TEST_F(MissionTest, LoadsConfigModulesAndSettingsInFileOrder)
 {
     LoadMission(kMission);
-    EXPECT_EQ(mission.Name(), "Testland");
-    EXPECT_EQ(mission.Description(), "A place for tests");
-    EXPECT_FLOAT_EQ(mission.Wealth(), 300.0f);
-    EXPECT_FLOAT_EQ(mission.PopulationPerVoter(), 500.0f);  // AIENTITIES 2000
-    EXPECT_FLOAT_EQ(mission.StartingDebt(), 600.0f);
-    EXPECT_FLOAT_EQ(mission.DebtCeiling(), 1500.0f);
-    EXPECT_EQ(mission.Flag(), "flag_test.jpg");
-    EXPECT_EQ(mission.Briefing(), "Do well.");
-    EXPECT_FLOAT_EQ(mission.EconomicCycleStart(), 0.0f);
-    EXPECT_EQ(mission.Currency(), "DOLLA");
+    EXPECT_EQ((std::vector<std::string>{mission.Name(), mission.Description(), mission.Flag(), mission.Briefing(),
+                                        mission.Currency(), mission.PlayerPartyName(), mission.OppositionPartyName()}),
+              (std::vector<std::string>{"Testland", "A place for tests", "flag_test.jpg", "Do well.", "DOLLA",
+                                        "Blue Party", "Red Party"}));
+    // Population per voter with AIENTITIES 2000; debts in units of the wealth.
+    EXPECT_EQ((std::vector<float>{mission.Wealth(), mission.PopulationPerVoter(), mission.StartingDebt(),
+                                  mission.DebtCeiling(), mission.EconomicCycleStart()}),
+              (std::vector<float>{300, 500, 600, 1500, 0}));
     EXPECT_EQ(mission.TermLength(), 5);
-    EXPECT_EQ(mission.PlayerPartyName(), "Blue Party");
-    EXPECT_EQ(mission.OppositionPartyName(), "Red Party");
-    EXPECT_TRUE(mission.HasModule("CompulsoryVoting"));
-    EXPECT_TRUE(mission.HasModule("Other"));
+    EXPECT_TRUE(mission.HasModule("CompulsoryVoting") && mission.HasModule("Other"));
     EXPECT_FALSE(mission.HasModule("compulsoryvoting"));
 
     ASSERT_EQ(mission.Settings().size(), 5u);

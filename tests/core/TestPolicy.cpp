@@ -79,12 +79,11 @@ TEST_F(PolicyTest, RecordIsReadInTwoPhases)
     EXPECT_EQ(policy->GetDisplayName(), "The Tariffs");
     EXPECT_EQ(policy->Description(), "Describes, with a comma");
     ASSERT_NE(policy->Slider(), nullptr);
-    EXPECT_EQ(policy->IntroductionCost(), 7);
     ASSERT_NE(policy->Group(), nullptr);
     EXPECT_EQ(policy->Group()->Name(), "TAX");
-    EXPECT_FLOAT_EQ(policy->CostAtZero(), 10.0f);
-    EXPECT_FLOAT_EQ(policy->CostAtFull(), 110.0f);
-    EXPECT_FLOAT_EQ(policy->IncomeAtFull(), 100.0f);
+    EXPECT_EQ((std::vector<float>{static_cast<float>(policy->IntroductionCost()), policy->CostAtZero(),
+                                  policy->CostAtFull(), policy->IncomeAtFull()}),
+              (std::vector<float>{7, 10, 110, 100}));
     EXPECT_EQ(policy->ImplementationTurns(), 4);
     // The cost lines replace the base 1.0: "_default_" sets it, Crime feeds it.
     EXPECT_FLOAT_EQ(policy->CostNeuron().GetBaseValue(), 0.1f);

@@ -46,9 +46,8 @@ TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
     EXPECT_EQ(riots->Group()->Name(), "LAWANDORDER");
     EXPECT_EQ(riots->Icon() + riots->SecondText() + riots->ReportText(), "riots.ddssecondreport");
     EXPECT_FALSE(riots->IsPositive());
-    EXPECT_FLOAT_EQ(riots->CostAtZero(), 12.0f);
-    EXPECT_FLOAT_EQ(riots->CostAtFull(), 12.0f);
-    EXPECT_FLOAT_EQ(riots->IncomeAtFull(), 3.0f);
+    EXPECT_EQ((std::vector<float>{riots->CostAtZero(), riots->CostAtFull(), riots->IncomeAtFull()}),
+              (std::vector<float>{12, 12, 3}));
     EXPECT_EQ(riots->Outgoing().at(0)->GetTarget(), target);
     EXPECT_TRUE(board.notices.empty()) << "never started, so loading posts nothing";
 

@@ -28,7 +28,6 @@ protected:
 
 TEST_F(PopulationTest, EveryVoterIsLinkedToEveryGroupAndSharesComeOutAsLoaded)
 {
-    RecordingPresentation screens;
     auto& manager = SIM_VoterManager::Get();
     manager.CreatePopulation();
     ASSERT_EQ(SIM_Voter::PopulationCount(), 2000u);
@@ -44,7 +43,7 @@ TEST_F(PopulationTest, EveryVoterIsLinkedToEveryGroupAndSharesComeOutAsLoaded)
         }
     }
     // The window stays alive: a frame every 51 voters.
-    EXPECT_EQ(screens.frames, 2000 / 51);
+    EXPECT_EQ(board.frames, 2000 / 51);
 }
 
 TEST_F(PopulationTest, DeletingThePopulationLeavesNothingBehindWithLinksOnOrOff)

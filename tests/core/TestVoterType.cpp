@@ -21,21 +21,19 @@ using VoterTypeTest = VoterTest;
 TEST_F(VoterTypeTest, LoadsRecordsWithTheirAffinitiesAndEmbeddedNeurons)
 {
     auto& manager = SIM_VoterManager::Get();
-    manager.LoadVoterTypes(WriteFile("groups.csv", kSmallFile));
+    manager.LoadVoterTypes(Write("groups.csv", kSmallFile));
     ASSERT_EQ(manager.VoterTypes().size(), 5u);
     EXPECT_EQ(manager.PopulationSize(), 2000);
     EXPECT_EQ(manager.GetVoterType(5), nullptr);
 
     SIM_VoterType* poor = manager.GetVoterType(1);
     EXPECT_EQ(manager.PoorGroup(), poor);
-    EXPECT_EQ(poor->GetDisplayName(), "Low Earners");
-    EXPECT_EQ(poor->Description, "Poor, and worried");
-    EXPECT_EQ(poor->EncyclopediaPage, "LowEarners");
+    EXPECT_EQ((std::vector<std::string>{poor->GetDisplayName(), poor->Description, poor->EncyclopediaPage, poor->IconImage}),
+              (std::vector<std::string>{"Low Earners", "Poor, and worried", "LowEarners", "poor.dds"}));
     EXPECT_TRUE(poor->ExemptFromMembershipTest);
     EXPECT_FALSE(manager.GetVoterType(4)->ExemptFromMembershipTest);
     EXPECT_FLOAT_EQ(poor->GetBaseValue(), -0.2f);
     EXPECT_FLOAT_EQ(poor->ShareNeuron().GetBaseValue(), 0.3f);
-    EXPECT_EQ(poor->IconImage, "poor.dds");
 
     // The affinity without a comma is skipped; the first of two wins.
     ASSERT_EQ(poor->Affinities.size(), 3u);
@@ -54,7 +52,7 @@ TEST_F(VoterTypeTest, LoadsRecordsWithTheirAffinitiesAndEmbeddedNeurons)
 TEST_F(VoterTypeTest, ACorruptRecordStopsWithItsMessageAndLogsWhere)
 {
     LogCapture log;
-    std::string path = WriteFile("bad.csv", "#,_All_,Everyone,All,All,1,0,1.0,all.dds,#\n#,Broken,Broken,x,x,0,0,0.5,b.dds,oops\n");
+    std::string path = Write("bad.csv", "#,_All_,Everyone,All,All,1,0,1.0,all.dds,#\n#,Broken,Broken,x,x,0,0,0.5,b.dds,oops\n");
     try {
         SIM_VoterManager::Get().LoadVoterTypes(path);
         FAIL() << "no fatal error";
@@ -67,7 +65,7 @@ TEST_F(VoterTypeTest, ACorruptRecordStopsWithItsMessageAndLogsWhere)
 TEST_F(VoterTypeTest, MissingIncomeGroupsBadSharesAndMissingFiles)
 {
     auto& manager = SIM_VoterManager::Get();
-    manager.LoadVoterTypes(WriteFile("few.csv", "#,_All_,Everyone,All,All,1,0,1.5,all.dds,#\n"));
+    manager.LoadVoterTypes(Write("few.csv", "#,_All_,Everyone,All,All,1,0,1.5,all.dds,#\n"));
     EXPECT_EQ(Diagnostics::AssertionFailures(), 2);  // the share, the income groups
     EXPECT_EQ(manager.PoorGroup(), nullptr);
     manager.Release();

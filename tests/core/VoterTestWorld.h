@@ -1,12 +1,12 @@
 #pragma once
-// A clean population model for the voter and mission tests: no voters or
-// groups, no parties, an empty mission and chosen tuning numbers.
+// A clean population model for the voter and mission tests: the clean model
+// of SimTestWorld.h, and no voters or groups, no parties, an empty mission
+// and chosen tuning numbers.
 #include <map>
 #include <string>
 #include <vector>
 
-#include "RecordingPresentation.h"
-#include "TestSupport.h"
+#include "SimTestWorld.h"
 #include "gamedata/NamePool.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SetupSection.h"
@@ -37,14 +37,13 @@ inline std::map<std::string, std::string> StandardTuning()
     };
 }
 
-class VoterTest : public NetworkTest {
+class VoterTest : public SimWorldTest {
 protected:
     void SetUp() override
     {
         ResetModel();
-        NetworkTest::SetUp();
+        SimWorldTest::SetUp();
         SimRandom::Seed(12345);
-        Diagnostics::ResetAssertionFailures();
         SetTuning(StandardTuning());
         NamePool::Get().LoadNames(RULECRAFT_SOURCE_DIR "/data/simulation/names.txt");
     }
@@ -52,7 +51,7 @@ protected:
     void TearDown() override
     {
         ResetModel();
-        NetworkTest::TearDown();
+        SimWorldTest::TearDown();
         SetupSection::Load(RULECRAFT_SOURCE_DIR "/data/data.ini");
     }
 
@@ -75,19 +74,13 @@ protected:
         std::string text = "[setup]\n";
         for (const auto& [key, value] : keys)
             text += key + "=" + value + "\n";
-        SetupSection::Load(WriteFile("data.ini", text));
+        SetupSection::Load(Write("data.ini", text));
     }
     void SetTuningValue(const std::string& key, const std::string& value)
     {
         auto keys = tuning;
         keys[key] = value;
         SetTuning(keys);
-    }
-
-    std::string WriteFile(const std::string& name, const std::string& text)
-    {
-        WriteText(dir.Path() + "/" + name, text);
-        return dir.Path() + "/" + name;
     }
 
     // A group of the manager, named, with an initial share.
@@ -113,14 +106,6 @@ protected:
         highIncome = Plain("_HighIncome");
     }
 
-    static Neuron* Plain(const std::string& name, float value = 0.0f)
-    {
-        auto* neuron = new Neuron();
-        neuron->SetName(name);
-        neuron->SetValue(value);
-        return neuron;
-    }
-
     // Both parties, with the turnout pull each has on the voters leaning to it.
     static void CreateParties(float playerPull = 0.0f, float oppositionPull = 0.0f)
     {
@@ -139,7 +124,6 @@ protected:
         return voter;
     }
 
-    TempDir dir;
     std::map<std::string, std::string> tuning;
     FatalCatcher fatal;
     SIM_VoterType* poor = nullptr;
