@@ -15,34 +15,19 @@
 
 namespace {
 
-// An electorate of fixed decisions: each entry is a vote and a preference.
-struct FakeVoter {
-    int vote;
-    float preference;
-};
-
-void UseElectorate(const std::vector<FakeVoter>& voters)
+// An electorate of fixed decisions: the player's voters (preference 0.7), the
+// opposition's (0.3), then those who abstain (0.5).
+void UseVotes(size_t player, size_t opposition, size_t abstain)
 {
     ElectionCount::Electorate electorate;
-    auto shared = std::make_shared<std::vector<FakeVoter>>(voters);
-    electorate.size = [shared] { return shared->size(); };
-    electorate.decide = [shared](size_t i, int& vote, float& preference) {
-        vote = (*shared)[i].vote;
-        preference = (*shared)[i].preference;
+    electorate.size = [=] { return player + opposition + abstain; };
+    electorate.decide = [=](size_t i, int& vote, float& preference) {
+        bool forPlayer = i < player, forOpposition = !forPlayer && i < player + opposition;
+        vote = forPlayer ? ElectionCount::VOTE_PLAYER
+                         : forOpposition ? ElectionCount::VOTE_OPPOSITION : ElectionCount::VOTE_ABSTAIN;
+        preference = forPlayer ? 0.7f : forOpposition ? 0.3f : 0.5f;
     };
     ElectionCount::SetElectorate(electorate);
-}
-
-std::vector<FakeVoter> Votes(int player, int opposition, int abstain)
-{
-    std::vector<FakeVoter> voters;
-    for (int i = 0; i < player; ++i)
-        voters.push_back({ElectionCount::VOTE_PLAYER, 0.7f});
-    for (int i = 0; i < opposition; ++i)
-        voters.push_back({ElectionCount::VOTE_OPPOSITION, 0.3f});
-    for (int i = 0; i < abstain; ++i)
-        voters.push_back({ElectionCount::VOTE_ABSTAIN, 0.5f});
-    return voters;
 }
 
 class ElectionTest : public NetworkTest {
@@ -65,9 +50,9 @@ protected:
         SIM_Party::DeleteParties();
         NetworkTest::TearDown();
     }
-    ElectionResult Hold(const std::vector<FakeVoter>& voters)
+    static ElectionResult Hold(size_t player, size_t opposition, size_t abstain)
     {
-        UseElectorate(voters);
+        UseVotes(player, opposition, abstain);
         ElectionCount count;
         count.CountAll();
         return ElectionManager::Get().ConcludeElection(count);
@@ -78,7 +63,7 @@ protected:
 
 TEST_F(ElectionTest, CountingFiveAtATimeGivesTheSameCountAsAllAtOnce)
 {
-    UseElectorate(Votes(7, 4, 3));
+    UseVotes(7, 4, 3);
     ElectionCount slow;
     int frames = 0;
     while (!slow.CountNext(ElectionCount::kVotersPerFrame))
@@ -87,12 +72,10 @@ TEST_F(ElectionTest, CountingFiveAtATimeGivesTheSameCountAsAllAtOnce)
     ElectionCount fast;
     fast.CountAll();
     for (const ElectionCount* count : {&slow, &fast}) {
-        EXPECT_EQ(count->PlayerVotes(), 7u);
-        EXPECT_EQ(count->OppositionVotes(), 4u);
-        EXPECT_EQ(count->Abstentions(), 3u);
-        EXPECT_EQ(count->Supporters(), 10u);  // preference 0.5 counts as a supporter
-        EXPECT_EQ(count->Opponents(), 4u);
-        EXPECT_EQ(count->Counted(), 14u);
+        // Player, opposition, abstained; supporters (preference 0.5 is one), opponents; counted.
+        EXPECT_EQ((std::vector<unsigned>{count->PlayerVotes(), count->OppositionVotes(), count->Abstentions(),
+                                         count->Supporters(), count->Opponents(), count->Counted()}),
+                  (std::vector<unsigned>{7, 4, 3, 10, 4, 14}));
         EXPECT_TRUE(count->IsFinished());
         EXPECT_NEAR(count->Share(), 7.0f / 11.0f, 1e-6f);
         EXPECT_NEAR(count->Turnout(), 11.0f / 14.0f, 1e-6f);
@@ -127,7 +110,7 @@ TEST_F(ElectionTest, OutcomesOfACount)
         Calendar::Get().Set(0, 2004);  // the election date
         ElectionManager::Get().ScheduleNextElection();
         ElectionManager::Get().SetElectionsWon(c.wonBefore);
-        ElectionResult result = Hold(Votes(c.player, c.opposition, c.abstain));
+        ElectionResult result = Hold(c.player, c.opposition, c.abstain);
         EXPECT_EQ(result.won, c.won);
         EXPECT_FLOAT_EQ(result.share, c.share);
         EXPECT_EQ(result.won, ElectionCount::IsVictory(result.playerVotes, result.oppositionVotes));

@@ -91,32 +91,25 @@ TEST_F(FinancesTest, SettlementTruncatesFiguresSumsNegativeCostsAndAddsInterest)
     EXPECT_FLOAT_EQ(finances.NationalDebt(), 610.0f);
 }
 
-TEST_F(FinancesTest, DebtBurdenIsAlwaysANumber)
+TEST_F(FinancesTest, DebtBurdenIsAYearsIncomeAndAlwaysANumber)
 {
     SpecialNeurons::Create();
-    Neuron* debt = SpecialNeurons::Debt();
-
-    // No income and no debt: the burden is 0, not 0/0.
-    items = {};
-    finances.SettleMonth(5);
-    EXPECT_FLOAT_EQ(finances.DebtBurden(), 0.0f);
-    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 0.0f);
-
-    // Debt without income is the full burden.
-    finances.InitFromMission(50.0f, 1000.0f);
-    finances.SettleMonth(5);
-    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 1.0f);
-
-    // 120 of debt against 10 a month of income: one year's income.
-    finances.InitFromMission(150.0f, 1000.0f);
-    items = {{"Tax", 0.0f, 10.0f}};
-    finances.ComputeMonth();
-    finances.SettleMonth(5);  // pays 10 off: 140 / 120 clamps to 1
-    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 1.0f);
-    finances.InitFromMission(70.0f, 1000.0f);
-    finances.SettleMonth(5);  // 60 / 120
-    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 0.5f);
-    EXPECT_FALSE(std::isnan(finances.DebtBurden()));
+    struct Case {
+        float debt, income, burden;  // the debt after paying the month's income off
+    } cases[] = {
+        {0, 0, 0},  // no income and no debt: 0, not 0/0
+        {50, 0, 1},  // debt without income is the full burden
+        {150, 10, 1},  // 140 against 120 a year clamps to 1
+        {70, 10, 0.5f},  // 60 against 120
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.debt);
+        finances.InitFromMission(c.debt, 1000.0f);
+        items = {{"Tax", 0.0f, c.income}};
+        finances.SettleMonth(5);
+        EXPECT_FLOAT_EQ(SpecialNeurons::Debt()->GetBaseValue(), c.burden);
+        EXPECT_FLOAT_EQ(finances.DebtBurden(), c.burden);
+    }
 }
 
 TEST_F(FinancesTest, DebtCeilingIsReachedAboveItAndNearItOnlyAfterFourSettlements)

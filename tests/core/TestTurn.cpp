@@ -60,34 +60,32 @@ protected:
     Calendar savedCalendar;
 };
 
-TEST_F(TurnOrderTest, APlayersTurnMovesTheCalendarOnAndEndsWithItsWindows)
-{
-    NextTurn();
-    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
-    EXPECT_EQ(Calendar::Get().Month(), 3);
-    EXPECT_TRUE(screens.finished);
-    EXPECT_FALSE(NeuralEffect::IsInitialising());
-    // Every progress step draws a frame, and the calendar moves only after them all.
-    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progressMonths.size());
-    EXPECT_EQ(screens.progressMonths, std::vector<int>(screens.progressMonths.size(), 0));
-    EXPECT_TRUE(screens.electionResults.empty());
-    EXPECT_EQ(screens.reportWindows, 1);
-    EXPECT_EQ(screens.moods.size(), 1u);
-    EXPECT_EQ(screens.quotations, 1);
-    EXPECT_TRUE(TurnProcessor::Get().AutosaveDue());
-}
-
-TEST_F(TurnOrderTest, TheWarmUpTurnsOpenNoWindowsAndNeverAutosave)
+TEST_F(TurnOrderTest, WarmUpTurnsOpenNoWindowsAndAPlayersTurnEndsWithThem)
 {
     SimulationState::Get().SetTurnNumber(0);
     NextTurn();
     EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
     NextTurn();
-    EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
     EXPECT_EQ(screens.reportWindows, 0);
     EXPECT_TRUE(screens.moods.empty());
     EXPECT_EQ(screens.quotations, 0) << "turns from 0 and 1 show no quotation";
     EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
+
+    screens.frames = 0;
+    screens.progressMonths.clear();
+    NextTurn();
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
+    EXPECT_EQ(Calendar::Get().Month(), 9);
+    EXPECT_TRUE(screens.finished);
+    EXPECT_FALSE(NeuralEffect::IsInitialising());
+    // Every progress step draws a frame, and the calendar moves only after them all.
+    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progressMonths.size());
+    EXPECT_EQ(screens.progressMonths, std::vector<int>(screens.progressMonths.size(), 6));
+    EXPECT_TRUE(screens.electionResults.empty());
+    EXPECT_EQ(screens.reportWindows, 1);
+    EXPECT_EQ(screens.moods.size(), 1u);
+    EXPECT_EQ(screens.quotations, 1);
+    EXPECT_TRUE(TurnProcessor::Get().AutosaveDue());
 }
 
 TEST_F(TurnOrderTest, AModalWindowBlocksTheTurn)

@@ -140,31 +140,22 @@ TEST_F(VoterTest, OnlyTheGroupsAVoterBelongsToReachIt)
     EXPECT_FLOAT_EQ(voter->Recalculate(), 0.5f - 0.4f + 0.2f);
 }
 
-TEST_F(VoterTest, SetMembershipNeedsMoreThanTheThreshold)
-{
-    SIM_VoterType* group = AddGroup("Group");
-    auto* voter = new SIM_Voter();
-    group->SetMembership(voter, 0.5f, 0.5f);
-    EXPECT_FALSE(voter->IsMemberOf(group));
-    ASSERT_NE(voter->GetMembershipLink(group), nullptr);
-    size_t effects = NeuralEffect::Count();
-    group->SetMembership(voter, 0.51f, 0.5f);
-    EXPECT_TRUE(voter->IsMemberOf(group));
-    EXPECT_EQ(group->MemberCount(), 1u);
-    EXPECT_EQ(NeuralEffect::Count(), effects);  // the same link, new weight
-    group->SetMembership(voter, 0.1f, 0.5f);
-    EXPECT_FALSE(voter->IsMemberOf(group));
-    EXPECT_EQ(group->MemberCount(), 0u);
-}
-
-TEST_F(VoterTest, TheTurnsMembershipTestNeedsAtLeastTheThreshold)
+TEST_F(VoterTest, SettingMembershipNeedsMoreThanTheThresholdAndTheTurnsTestAtLeastIt)
 {
     SIM_VoterType* tested = AddGroup("Tested");
     SIM_VoterType* exempt = AddGroup("Exempt", 0.0f, true);
     auto* voter = new SIM_Voter();
-    tested->SetMembership(voter, 0.4f, 0.5f);
     exempt->SetMembership(voter, 0.9f, 0.5f);
-    ASSERT_TRUE(voter->IsMemberOf(exempt));
+    tested->SetMembership(voter, 0.5f, 0.5f);
+    EXPECT_FALSE(voter->IsMemberOf(tested));
+    ASSERT_NE(voter->GetMembershipLink(tested), nullptr);
+    size_t effects = NeuralEffect::Count();
+    tested->SetMembership(voter, 0.51f, 0.5f);
+    EXPECT_TRUE(voter->IsMemberOf(tested));
+    EXPECT_EQ(tested->MemberCount(), 1u);
+    EXPECT_EQ(NeuralEffect::Count(), effects);  // the same link, new weight
+    tested->SetMembership(voter, 0.4f, 0.5f);
+    EXPECT_EQ(tested->MemberCount(), 0u);
 
     tested->FrequencyNeuron().SetValue(0.1f);  // 0.4 + 0.1 = T exactly
     voter->UpdateTurn();
