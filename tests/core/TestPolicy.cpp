@@ -132,24 +132,19 @@ TEST_F(PolicyTest, FatalRecordsStopWithTheirMessageAndTheLineIsLogged)
     EXPECT_EQ(SIM_PolicyManager::AllPolicies().size(), 1u) << "the corrupt policy (the last case) is in no list";
 }
 
-TEST_F(PolicyTest, UnknownSliderOrGroupIsAnAssertionNamingTheLine)
+TEST_F(PolicyTest, OddFieldsAreReportedNamingTheLine)
 {
     LogCapture log;
-    Load("#,Odd,Odd,NoSlider,d,,0,NOGROUP,1,1,,2,0,0,,#Effects\n");
+    Load("#,Odd,Odd,NoSlider,d,,0,NOGROUP,1,1,,2,0,0,,#Effects\n" + PolicyRecord("Hasty", "", "TAX", "0"));
     EXPECT_EQ(Find("Odd")->Slider(), nullptr);
     EXPECT_EQ(Find("Odd")->Group(), nullptr);
     EXPECT_EQ(Diagnostics::AssertionFailures(), 2);
     EXPECT_TRUE(log.Contains("policies.csv line 2"));
-}
-
-TEST_F(PolicyTest, ZeroImplementationTurnsIsTakenAsOne)
-{
-    LogCapture log;
-    Load(PolicyRecord("Hasty", "", "TAX", "0"));
+    // Zero implementation turns are taken as one.
+    EXPECT_TRUE(log.Contains("policies.csv line 3"));
     Find("Hasty")->Introduce();
     Find("Hasty")->AdvanceImplementation();
     EXPECT_FLOAT_EQ(Find("Hasty")->Implementation(), 0.5f);
-    EXPECT_TRUE(log.Contains("policies.csv line 2"));
 }
 
 TEST_F(PolicyTest, SliderMovesThePolicyInEqualStepsOverItsImplementationTurns)
@@ -172,12 +167,25 @@ TEST_F(PolicyTest, SliderMovesThePolicyInEqualStepsOverItsImplementationTurns)
     EXPECT_FLOAT_EQ(policy->GetValue(), 0.0f);
 }
 
-TEST_F(PolicyTest, ImplementationGrowsByTheMinisterialFactor)
+TEST_F(PolicyTest, TheMinisterialFactorWeighsCostIncomeEffectsAndImplementation)
 {
     Load(PolicyRecord("Tariffs"));
     SIM_Policy* policy = Find("Tariffs");
+    policy->Recalculate();  // no minister: factor 0.5, income x 0.5, cost x 1.5
+    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 60.0f * 1.5f);
+    EXPECT_FLOAT_EQ(policy->IncomeAt(1.0f), 100.0f * 0.5f);
+    EXPECT_FLOAT_EQ(policy->CurrentCost(), policy->CostAt(policy->GetValue()));
+    // The cost multiplier neuron scales the cost; below 0 counts as nothing.
+    policy->CostNeuron().SetValue(-0.5f);
+    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 0.0f);
+    policy->CostNeuron().SetValue(0.5f);
+    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 45.0f);
+
     policy->Introduce();
-    EXPECT_FLOAT_EQ(policy->MinisterialFactor(), 0.5f);
+    policy->SetInForce(0.5f);
+    // 0.5 x 0.5 = 0.25 from the formula, then implementation 0.5, factor 0.5.
+    EXPECT_FLOAT_EQ(policy->Outgoing().at(0)->GetEffectiveOutput(), 0.0625f);
+    policy->SetImplementation(0.0f);
     policy->AdvanceImplementation();
     EXPECT_FLOAT_EQ(policy->Implementation(), 0.125f);
 
@@ -199,20 +207,7 @@ TEST_F(PolicyTest, ImplementationGrowsByTheMinisterialFactor)
     policy->Group()->SetMinister(nullptr);
 }
 
-TEST_F(PolicyTest, EffectsAreWeighedByImplementationAndMinister)
-{
-    Load(PolicyRecord("Tariffs"));
-    SIM_Policy* policy = Find("Tariffs");
-    policy->Introduce();
-    policy->SetInForce(0.5f);
-    ASSERT_EQ(policy->Outgoing().size(), 1u);
-    NeuralEffect* effect = policy->Outgoing()[0];
-    EXPECT_FLOAT_EQ(effect->GetInput(), 0.5f);
-    // 0.5 x 0.5 = 0.25 from the formula, then implementation 0.5, factor 0.5.
-    EXPECT_FLOAT_EQ(effect->GetEffectiveOutput(), 0.0625f);
-}
-
-TEST_F(PolicyTest, IntroduceCancelAndReintroduce)
+TEST_F(PolicyTest, IntroduceCancelAndReintroduceAtTheMiddleSetting)
 {
     Load(PolicyRecord("Tariffs"));
     SIM_Policy* policy = Find("Tariffs");
@@ -226,54 +221,28 @@ TEST_F(PolicyTest, IntroduceCancelAndReintroduce)
     policy->Introduce();  // already active: nothing happens
     EXPECT_EQ(board.added.size(), 1u);
 
-    policy->SetPlayerSetting(0.9f);
-    GetPolicyManager().AdvanceImplementation();
+    policy->SetPlayerSetting(1.0f);
+    for (int i = 0; i < 3; ++i) {
+        GetPolicyManager().AdvanceImplementation();
+        Turn();
+    }
     policy->Cancel();
     EXPECT_TRUE(SIM_PolicyManager::ActivePolicies().empty());
     EXPECT_TRUE(policy->Group()->Policies().empty());
     EXPECT_EQ(board.removed.size(), 1u);
     EXPECT_FLOAT_EQ(policy->Implementation(), 0.0f);
     EXPECT_FLOAT_EQ(policy->GetValue(), 0.0f);
+    Turn();
 
     policy->Introduce();
     EXPECT_FLOAT_EQ(policy->PlayerSetting(), 0.5f);
-    EXPECT_FLOAT_EQ(policy->GetValue(), 0.5f);
     EXPECT_EQ(policy->Outgoing().size(), 1u) << "no second set of effects";
     EXPECT_FLOAT_EQ(policy->PlayerEffect()->GetTargetInput(), 0.5f);
-}
-
-TEST_F(PolicyTest, AReintroducedPolicyStaysAtTheMiddleSetting)
-{
-    Load(PolicyRecord("Tariffs"));
-    SIM_Policy* policy = Find("Tariffs");
-    policy->Introduce();
-    policy->SetPlayerSetting(1.0f);
-    for (int i = 0; i < 3; ++i)
-        Turn();
-    policy->Cancel();
-    Turn();
-    policy->Introduce();
     // The old setting of 1.0 must not pull the value up again.
-    for (int i = 0; i < 2; ++i) {
-        Turn();
+    for (int i = 0; i < 3; ++i) {
         EXPECT_FLOAT_EQ(policy->GetValue(), 0.5f);
+        Turn();
     }
-}
-
-TEST_F(PolicyTest, CostAndIncomeFollowValueMultipliersAndMinister)
-{
-    Load(PolicyRecord("Tariffs"));
-    SIM_Policy* policy = Find("Tariffs");
-    policy->Recalculate();  // no minister: income x 0.5, cost x 1.5
-    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 60.0f * 1.5f);
-    EXPECT_FLOAT_EQ(policy->IncomeAt(1.0f), 100.0f * 0.5f);
-    EXPECT_FLOAT_EQ(policy->CurrentCost(), policy->CostAt(policy->GetValue()));
-
-    // The cost multiplier neuron scales the cost; below 0 counts as nothing.
-    policy->CostNeuron().SetValue(-0.5f);
-    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 0.0f);
-    policy->CostNeuron().SetValue(0.5f);
-    EXPECT_FLOAT_EQ(policy->CostAt(0.5f), 45.0f);
 }
 
 TEST_F(PolicyTest, MissionSettingsAndUncancellablePoliciesAreInForceAtOnce)

@@ -227,28 +227,6 @@ TEST_F(VoterTest, WithoutTuningNothingMovesAndNobodyVotes)
     EXPECT_EQ(voter->LastVote, SIM_Voter::VOTE_PLAYER);
 }
 
-TEST_F(VoterTest, AVoterNeverJoinsBothPartiesInOneUpdate)
-{
-    // Thresholds low enough that both joining rules would hold.
-    SetTuningValue("VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.05");
-    SetTuningValue("VOTER_PLAYER_JOIN_THRESHHOLD", "0.05");
-    CreateParties();
-    auto* voter = new SIM_Voter();
-    voter->SetValue(0.5f);  // no rule changes a sympathy
-    voter->OppSymp = 0.08f;
-    voter->PlaySymp = 0.08f;
-    voter->UpdateSympathies(1);
-    EXPECT_EQ(voter->Party, PARTY_OPPOSITION);
-    EXPECT_EQ(PartyMembers(PARTY_OPPOSITION), 1u);
-    EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
-
-    // Leaving below the leave threshold, then free to join again.
-    voter->OppSymp = 0.1f;
-    voter->UpdateSympathies(1);
-    EXPECT_EQ(voter->Party, PARTY_NONE);
-    EXPECT_EQ(PartyMembers(PARTY_OPPOSITION), 0u);
-}
-
 TEST_F(VoterTest, JoiningNeedsMoreThanTheThresholdAndLittleForTheOtherSide)
 {
     auto* voter = new SIM_Voter();
@@ -274,6 +252,19 @@ TEST_F(VoterTest, JoiningNeedsMoreThanTheThresholdAndLittleForTheOtherSide)
         EXPECT_EQ(voter->Party, step.party) << step.player << " / " << step.opposition;
     }
     EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
+
+    // Thresholds low enough that both joining rules would hold: never both.
+    SetTuningValue("VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.05");
+    SetTuningValue("VOTER_PLAYER_JOIN_THRESHHOLD", "0.05");
+    voter->OppSymp = voter->PlaySymp = 0.08f;
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_OPPOSITION);
+    EXPECT_EQ(PartyMembers(PARTY_OPPOSITION), 1u);
+    EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
+    voter->OppSymp = 0.1f;  // leaving, and not joining the other side in the same update
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_NONE);
+    EXPECT_EQ(PartyMembers(PARTY_OPPOSITION), 0u);
 }
 
 TEST_F(VoterTest, ApathyHalvesTheRateWithoutStoppingIt)
