@@ -124,6 +124,10 @@ TEST_F(ElectionTest, OutcomesOfACount)
 
 TEST_F(ElectionTest, PartyPullShareAndTrend)
 {
+    int before = Diagnostics::AssertionFailures();
+    EXPECT_EQ(SIM_Party::GetPlayersParty(), nullptr);  // asked before it exists: reported
+    EXPECT_EQ(SIM_Party::GetOppositionParty(), nullptr);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
     SIM_Party::CreateParties();
     SIM_Party* player = SIM_Party::GetPlayersParty();
     SIM_Party* opposition = SIM_Party::GetOppositionParty();
@@ -178,15 +182,6 @@ TEST_F(ElectionTest, PartyNamesComeFromTheListAndTheOppositionNeverCopiesThePlay
 
     PartyNames::Get().SetNames({});
     EXPECT_EQ(PartyNames::Get().RandomName(), "error");  // an empty list is never divided by
-}
-
-TEST_F(ElectionTest, AskingForAPartyBeforeItExistsIsReported)
-{
-    SIM_Party::DeleteParties();
-    int before = Diagnostics::AssertionFailures();
-    EXPECT_EQ(SIM_Party::GetPlayersParty(), nullptr);
-    EXPECT_EQ(SIM_Party::GetOppositionParty(), nullptr);
-    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
 }
 
 }  // namespace

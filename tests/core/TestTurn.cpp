@@ -86,15 +86,14 @@ TEST_F(TurnOrderTest, WarmUpTurnsOpenNoWindowsAndAPlayersTurnEndsWithThem)
     EXPECT_EQ(screens.moods.size(), 1u);
     EXPECT_EQ(screens.quotations, 1);
     EXPECT_TRUE(TurnProcessor::Get().AutosaveDue());
-}
 
-TEST_F(TurnOrderTest, AModalWindowBlocksTheTurn)
-{
+    // A modal window blocks the player's turn.
     screens.modalOpen = true;
+    screens.progressMonths.clear();
     NextTurn();
-    EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
     EXPECT_TRUE(screens.progressMonths.empty());
-    EXPECT_EQ(Calendar::Get().Month(), 0);
+    EXPECT_EQ(Calendar::Get().Month(), 9);
 }
 
 TEST_F(TurnOrderTest, TheElectionFallsInTheTurnThatReachesItsDateAndIsCountedAfterTheTurn)
