@@ -63,7 +63,7 @@ TEST_F(MissionTest, LoadsConfigModulesAndSettingsInFileOrder)
     EXPECT_TRUE(mission.Modules().empty());
 }
 
-TEST_F(MissionTest, TheCycleStartIsClampedAndMissingThingsAreEmpty)
+TEST_F(MissionTest, TheCycleStartIsClampedMissingThingsAreEmptyAndVotersNeeded)
 {
     LoadMission("[config]\neconomic_cycle_start=1.7\n");
     EXPECT_FLOAT_EQ(mission.EconomicCycleStart(), 1.0f);
@@ -76,11 +76,8 @@ TEST_F(MissionTest, TheCycleStartIsClampedAndMissingThingsAreEmpty)
     mission.Load();
     EXPECT_EQ(mission.TermLength(), 0);
     EXPECT_TRUE(mission.Settings().empty());
-}
 
-TEST_F(MissionTest, APopulationSizeBelowOneIsAFatalDataError)
-{
-    SetTuningValue("AIENTITIES", "0");
+    SetTuningValue("AIENTITIES", "0");  // a population per voter needs voters
     EXPECT_THROW(LoadMission(kMission), FatalErrorRaised);
 }
 

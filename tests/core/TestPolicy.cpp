@@ -60,14 +60,21 @@ protected:
     std::string sliders;
 };
 
-TEST_F(PolicyTest, RecordIsReadInTwoPhases)
+TEST_F(PolicyTest, RecordIsReadInTwoPhasesAndModFilesGiveOnlyTheirFirstLine)
 {
+    std::filesystem::create_directory(dir.Path() + "/mods");
+    Write("mods/a.txt", PolicyRecord("ModOne") + PolicyRecord("ModTwo"));
+    Write("mods/b.txt", "#,short\n" + PolicyRecord("ModThree"));
     GetPolicyManager().Init(Write("policies.csv", "comment\n" +
                                                       PolicyRecord("Tariffs", "UNCANCELLABLE;MULTIPLYINCOME", "TAX", "4",
                                                                    "\"Crime,0+(0.5*x)\"", "Crime,0.5+(1.0*x);_default_,0.1") +
                                                       PolicyRecord("Lower", "uncancellable;multiplyincome", "TAX", "4",
                                                                    "\"Crime,0+(0.5*x)\"", "x")),
-                            "", sliders, "");
+                            dir.Path() + "/mods/*.txt", sliders, "");
+    std::vector<std::string> names;
+    for (SIM_Policy* each : SIM_PolicyManager::AllPolicies())
+        names.push_back(each->GetName());
+    EXPECT_EQ(names, (std::vector<std::string>{"Tariffs", "Lower", "ModOne"}));
     SIM_Policy* policy = Find("Tariffs");
     ASSERT_NE(policy, nullptr);
     EXPECT_FLOAT_EQ(policy->GetValue(), 0.5f);
@@ -297,29 +304,7 @@ TEST_F(PolicyTest, PopularityIsWeightedByMemberCount)
     policy->Group()->SetMinister(nullptr);
 }
 
-TEST_F(PolicyTest, ModFilesGiveOnlyTheirFirstLine)
-{
-    std::filesystem::create_directory(dir.Path() + "/mods");
-    Write("mods/a.txt", PolicyRecord("ModOne") + PolicyRecord("ModTwo"));
-    Write("mods/b.txt", "#,short\n" + PolicyRecord("ModThree"));
-    Load(PolicyRecord("Base"), dir.Path() + "/mods/*.txt");
-    std::vector<std::string> names;
-    for (SIM_Policy* policy : SIM_PolicyManager::AllPolicies())
-        names.push_back(policy->GetName());
-    EXPECT_EQ(names, (std::vector<std::string>{"Base", "ModOne"}));
-}
-
-TEST_F(PolicyTest, ClearingTheNetworkEmptiesTheLists)
-{
-    Load(PolicyRecord("Tariffs") + PolicyRecord("Other"));
-    Find("Tariffs")->Introduce();
-    ResetNetwork();
-    EXPECT_TRUE(SIM_PolicyManager::AllPolicies().empty());
-    EXPECT_TRUE(SIM_PolicyManager::ActivePolicies().empty());
-    EXPECT_EQ(Neuron::Count(), 0u);
-}
-
-TEST_F(PolicyTest, ReleaseTakesTheIconsAndKeepsTheGroupsForANewGame)
+TEST_F(PolicyTest, ReleaseTakesTheIconsAndKeepsTheGroupsAndClearingTheNetworkEmptiesTheLists)
 {
     Load(PolicyRecord("Tariffs") + PolicyRecord("Other"));
     SIM_PolicyGroup* tax = GetPolicyManager().FindGroup("TAX");
@@ -333,9 +318,15 @@ TEST_F(PolicyTest, ReleaseTakesTheIconsAndKeepsTheGroupsForANewGame)
     EXPECT_EQ(GetPolicyManager().FindGroup("TAX"), tax);
     EXPECT_TRUE(tax->Policies().empty());
     EXPECT_EQ(tax->Minister(), nullptr);
-    Load(PolicyRecord("Tariffs"));
+    Load(PolicyRecord("Tariffs") + PolicyRecord("Other"));
     EXPECT_EQ(Find("Tariffs")->Group(), tax);
     EXPECT_FLOAT_EQ(Find("Tariffs")->MinisterialFactor(), 0.5f);
+
+    Find("Tariffs")->Introduce();
+    ResetNetwork();
+    EXPECT_TRUE(SIM_PolicyManager::AllPolicies().empty());
+    EXPECT_TRUE(SIM_PolicyManager::ActivePolicies().empty());
+    EXPECT_EQ(Neuron::Count(), 0u);
 }
 
 TEST_F(PolicyTest, IconIsFoundWithoutRegardToCase)

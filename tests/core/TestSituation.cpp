@@ -106,22 +106,30 @@ TEST_F(SituationTest, ValueIsKeptBetweenZeroAndOne)
     EXPECT_FLOAT_EQ(riots->Outgoing()[0]->GetTargetInput(), -0.2f);
 }
 
-TEST_F(SituationTest, ShortRecordsAndModFilesFirstLineOnly)
+TEST_F(SituationTest, ShortRecordsModFilesFirstLineOnlyAndMissingSourcesSkipped)
 {
     Plain("Driver");
+    LogCapture log;
     std::filesystem::create_directory(dir.Path() + "/mods");
     Write("mods/strike.txt",
           "#,Strike,Strike,d,WELFARE,i,,r,0,0,0\n#,Second,Second,d,WELFARE,i,,r,0,0,0\n"
           "#,Third,Third,d,WELFARE,i,,r,0,0,0\n");
     Write("mods/short.txt", "#,Abcdef\n#,NotFirst,x,d,WELFARE,i,,r,0,0,0\n");
-    Load("#,Abcdef\n#,Boom,Boom,d,ECONOMY,i,,r,1,0,0\n", dir.Path() + "/mods\\*.txt");
+    Load("#,Abcdef\n#,Boom,Boom,d,ECONOMY,i,,r,1,0,0\n"
+         "#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Nowhere,0+(1.0*x)\",\"_default_,0.3\",#,\"Gone,0+(x*1)\"\n",
+         dir.Path() + "/mods\\*.txt");
 
     std::vector<std::string> names;
     for (SIM_Situation* situation : GetSituationManager().Situations())
         names.push_back(situation->GetName());
-    EXPECT_EQ(names, (std::vector<std::string>{"Boom", "Strike"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Boom", "Fog", "Strike"}));
     EXPECT_TRUE(GetSituationManager().Situations()[0]->IsPositive());
     EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
+    SIM_Situation* fog = GetSituationManager().Situations()[1];
+    EXPECT_TRUE(log.Contains("failed to find event influence Nowhere"));
+    EXPECT_TRUE(log.Contains("Failed to find Gone for Fog,"));
+    EXPECT_FLOAT_EQ(fog->GetBaseValue(), 0.3f);
+    EXPECT_TRUE(fog->Incoming().empty());
 }
 
 TEST_F(SituationTest, BadRecordsAreTracedToTheirLine)
@@ -157,18 +165,6 @@ TEST_F(SituationTest, BadRecordsAreTracedToTheirLine)
         }
         EXPECT_TRUE(log.Contains("situations.csv line 2"));
     }
-}
-
-TEST_F(SituationTest, MissingSourcesAreSkipped)
-{
-    LogCapture log;
-    Load("#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Nowhere,0+(1.0*x)\",\"_default_,0.3\",#,\"Gone,0+(x*1)\"\n");
-    ASSERT_EQ(GetSituationManager().Situations().size(), 1u);
-    SIM_Situation* fog = GetSituationManager().Situations()[0];
-    EXPECT_TRUE(log.Contains("failed to find event influence Nowhere"));
-    EXPECT_TRUE(log.Contains("Failed to find Gone for Fog,"));
-    EXPECT_FLOAT_EQ(fog->GetBaseValue(), 0.3f);
-    EXPECT_TRUE(fog->Incoming().empty());
 }
 
 TEST_F(SituationTest, ReleaseAndClearingTheNetworkEmptyTheList)
