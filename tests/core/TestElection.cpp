@@ -130,35 +130,29 @@ TEST_F(ElectionTest, PartyPullShareAndTrend)
     EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
     SIM_Party::CreateParties();
     SIM_Party* player = SIM_Party::GetPlayersParty();
-    SIM_Party* opposition = SIM_Party::GetOppositionParty();
     EXPECT_FLOAT_EQ(player->TurnoutPull(), 0.5f);
-
-    // No voters at all: no pull, no share, and no division by zero.
-    SIM_Party::UpdateParties(0);
-    EXPECT_FLOAT_EQ(player->TurnoutPull(), 0.0f);
-    EXPECT_FLOAT_EQ(player->GetNeuron().GetBaseValue(), 0.0f);
-    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_UNCHANGED);
+    // The player's pull, share and trend after an update with the given population.
+    auto update = [player](unsigned population, float pull, float share, SIM_Party::Status status) {
+        SIM_Party::UpdateParties(population);
+        EXPECT_FLOAT_EQ(player->TurnoutPull(), pull) << population;
+        EXPECT_FLOAT_EQ(player->GetNeuron().GetBaseValue(), share) << population;
+        EXPECT_EQ(player->GetStatus(), status) << population;
+    };
+    update(0, 0.0f, 0.0f, SIM_Party::STATUS_UNCHANGED);  // no voters: no division by zero
 
     SIM_Voter* voters[] = {new SIM_Voter(), new SIM_Voter(), new SIM_Voter()};
     player->AddMember(voters[0]);
     player->AddMember(voters[1]);
     player->AddMember(voters[1]);  // once only
     EXPECT_EQ(player->MemberCount(), 2u);
-    SIM_Party::UpdateParties(40);
-    EXPECT_FLOAT_EQ(player->TurnoutPull(), 2.0f / 8.0f);
-    EXPECT_FLOAT_EQ(player->GetNeuron().GetBaseValue(), 0.05f);
-    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_INCREASING);
-    EXPECT_FLOAT_EQ(opposition->TurnoutPull(), 0.0f);  // no members: no pull
-
-    SIM_Party::UpdateParties(5);  // a fifth is reached: full pull, clamped
-    EXPECT_FLOAT_EQ(player->TurnoutPull(), 1.0f);
-    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_UNCHANGED);
+    update(40, 2.0f / 8.0f, 0.05f, SIM_Party::STATUS_INCREASING);
+    EXPECT_FLOAT_EQ(SIM_Party::GetOppositionParty()->TurnoutPull(), 0.0f);  // no members: no pull
+    update(5, 1.0f, 0.4f, SIM_Party::STATUS_UNCHANGED);  // a fifth is reached: full pull, clamped
 
     player->RemoveMember(voters[0]);
     player->RemoveMember(voters[2]);  // not a member: harmless
     EXPECT_EQ(player->Members(), std::vector<SIM_Voter*>{voters[1]});
-    SIM_Party::UpdateParties(5);
-    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_DECREASING);
+    update(5, 1.0f, 0.2f, SIM_Party::STATUS_DECREASING);
 }
 
 TEST_F(ElectionTest, PartyNamesComeFromTheListAndTheOppositionNeverCopiesThePlayer)

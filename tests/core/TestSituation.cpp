@@ -55,8 +55,8 @@ TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
     EXPECT_FALSE(riots->IsActive());
     Drive(riots, 0.6f);
     EXPECT_TRUE(riots->IsActive());
-    ASSERT_EQ(board.notices.size(), 1u);
-    EXPECT_EQ(board.notices[0].second, Presentation::SITUATION_STARTED);
+    using Notices = std::vector<std::pair<SIM_Situation*, Presentation::SituationNotice>>;
+    EXPECT_EQ(board.notices, (Notices{{riots, Presentation::SITUATION_STARTED}}));
     ASSERT_EQ(board.added.size(), 1u);
     EXPECT_EQ(board.added[0].second, riots);
     EXPECT_FLOAT_EQ(target->Recalculate(), 0.6f) << "effects count while on";
@@ -67,10 +67,9 @@ TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
 
     Drive(riots, 0.39f);
     EXPECT_FALSE(riots->IsActive());
-    ASSERT_EQ(board.notices.size(), 2u);
-    EXPECT_EQ(board.notices[1], std::make_pair(riots, Presentation::SITUATION_ENDED));
-    ASSERT_EQ(board.removed.size(), 1u);
-    EXPECT_EQ(board.removed[0].second, riots);
+    EXPECT_EQ(board.notices,
+              (Notices{{riots, Presentation::SITUATION_STARTED}, {riots, Presentation::SITUATION_ENDED}}));
+    EXPECT_EQ(board.removed, board.added);
     EXPECT_FLOAT_EQ(target->Recalculate(), 0.0f) << "and not while off";
 
     Drive(riots, 0.59f);
