@@ -67,12 +67,10 @@ TEST_F(FinancesTest, EarnPaysDebtFirstAndSpendBorrowsTheShortfall)
 TEST_F(FinancesTest, SettlementTruncatesFiguresSumsNegativeCostsAndAddsInterest)
 {
     items = {{"A", 10.9f, 10.9f}};
-    finances.SettleMonth(5);
-    EXPECT_FLOAT_EQ(finances.MonthlyIncome(), 10.9f);
-    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 10.9f);
-    // 10 earned, 10 spent: nothing left, nothing borrowed.
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
-    EXPECT_FLOAT_EQ(finances.NationalDebt(), 0.0f);
+    finances.SettleMonth(5);  // 10 earned, 10 spent: nothing left, nothing borrowed
+    EXPECT_EQ((std::vector<float>{finances.MonthlyIncome(), finances.MonthlyExpenses(), finances.CurrentBalance(),
+                                  finances.NationalDebt()}),
+              (std::vector<float>{10.9f, 10.9f, 0, 0}));
 
     items = {{"A", 20.0f, 50.0f}, {"B", -5.0f, 0.0f}};
     finances.ComputeMonth();
@@ -117,18 +115,19 @@ TEST_F(FinancesTest, DebtCeilingIsReachedAboveItAndNearItOnlyAfterFourSettlement
     items = {};
     finances.InitFromMission(800.0f, 800.0f);  // exactly at the ceiling
     // At the ceiling means above 75 %, but not in the first four settlements.
-    for (int i = 0; i < 4; ++i) {
+    struct Step {
+        float debt;  // set before the settlement; 0: left as it is
+        int state;
+    } steps[] = {{0, CFinances::DEBT_BELOW_CEILING},   {0, CFinances::DEBT_BELOW_CEILING},
+                 {0, CFinances::DEBT_BELOW_CEILING},   {0, CFinances::DEBT_BELOW_CEILING},
+                 {0, CFinances::DEBT_NEAR_CEILING},    {801, CFinances::DEBT_CEILING_REACHED},
+                 {600, CFinances::DEBT_BELOW_CEILING}};
+    for (const Step& step : steps) {
+        if (step.debt > 0)
+            finances.SetNationalDebt(step.debt);
         finances.SettleMonth(5);
-        EXPECT_EQ(finances.DebtCeilingState(), CFinances::DEBT_BELOW_CEILING) << i;
+        EXPECT_EQ(finances.DebtCeilingState(), step.state) << &step - steps;
     }
-    finances.SettleMonth(5);
-    EXPECT_EQ(finances.DebtCeilingState(), CFinances::DEBT_NEAR_CEILING);
-    finances.SetNationalDebt(801.0f);
-    finances.SettleMonth(5);
-    EXPECT_EQ(finances.DebtCeilingState(), CFinances::DEBT_CEILING_REACHED);
-    finances.SetNationalDebt(600.0f);
-    finances.SettleMonth(5);
-    EXPECT_EQ(finances.DebtCeilingState(), CFinances::DEBT_BELOW_CEILING);
 }
 
 TEST_F(FinancesTest, HistoriesShiftAndTheFirstTurnFillsThemAroundTheFigures)
