@@ -41,10 +41,10 @@ protected:
 TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
 {
     SIM_Situation* riots = Driven();
-    EXPECT_EQ(riots->Description(), "Angry, loud crowds");
     ASSERT_NE(riots->Group(), nullptr);
-    EXPECT_EQ(riots->Group()->Name(), "LAWANDORDER");
-    EXPECT_EQ(riots->Icon() + riots->SecondText() + riots->ReportText(), "riots.ddssecondreport");
+    EXPECT_EQ((std::vector<std::string>{riots->Description(), riots->Group()->Name(), riots->Icon(),
+                                        riots->SecondText(), riots->ReportText()}),
+              (std::vector<std::string>{"Angry, loud crowds", "LAWANDORDER", "riots.dds", "second", "report"}));
     EXPECT_FALSE(riots->IsPositive());
     EXPECT_EQ((std::vector<float>{riots->CostAtZero(), riots->CostAtFull(), riots->IncomeAtFull()}),
               (std::vector<float>{12, 12, 3}));
@@ -76,12 +76,13 @@ TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
     EXPECT_FALSE(riots->IsActive()) << "an ended situation needs 0.6 again";
 }
 
-TEST_F(SituationTest, ASituationDeletedWhileOnTakesItsIconWithIt)
+TEST_F(SituationTest, ReleaseEmptiesTheListAndASituationOnTakesItsIcon)
 {
     SIM_Situation* riots = Driven();
     Drive(riots, 0.8f);
     ASSERT_EQ(board.added.size(), 1u);
     GetSituationManager().Release();
+    EXPECT_TRUE(GetSituationManager().Situations().empty());
     ASSERT_EQ(board.removed.size(), 1u);
     EXPECT_EQ(board.removed[0], board.added[0]);
 
@@ -90,6 +91,10 @@ TEST_F(SituationTest, ASituationDeletedWhileOnTakesItsIconWithIt)
     Driven();
     GetSituationManager().Release();
     EXPECT_TRUE(board.removed.empty());
+
+    Driven();
+    ResetNetwork();  // clearing the network empties the list too
+    EXPECT_TRUE(GetSituationManager().Situations().empty());
 }
 
 TEST_F(SituationTest, ValueIsKeptBetweenZeroAndOne)
@@ -164,16 +169,6 @@ TEST_F(SituationTest, BadRecordsAreTracedToTheirLine)
         }
         EXPECT_TRUE(log.Contains("situations.csv line 2"));
     }
-}
-
-TEST_F(SituationTest, ReleaseAndClearingTheNetworkEmptyTheList)
-{
-    Driven();
-    GetSituationManager().Release();
-    EXPECT_TRUE(GetSituationManager().Situations().empty());
-    Driven();
-    ResetNetwork();
-    EXPECT_TRUE(GetSituationManager().Situations().empty());
 }
 
 }  // namespace
