@@ -65,12 +65,11 @@ TEST_F(PolicyTest, RecordIsReadInTwoPhasesAndModFilesGiveOnlyTheirFirstLine)
     std::filesystem::create_directory(dir.Path() + "/mods");
     Write("mods/a.txt", PolicyRecord("ModOne") + PolicyRecord("ModTwo"));
     Write("mods/b.txt", "#,short\n" + PolicyRecord("ModThree"));
-    GetPolicyManager().Init(Write("policies.csv", "comment\n" +
-                                                      PolicyRecord("Tariffs", "UNCANCELLABLE;MULTIPLYINCOME", "TAX", "4",
-                                                                   "\"Crime,0+(0.5*x)\"", "Crime,0.5+(1.0*x);_default_,0.1") +
-                                                      PolicyRecord("Lower", "uncancellable;multiplyincome", "TAX", "4",
-                                                                   "\"Crime,0+(0.5*x)\"", "x")),
-                            dir.Path() + "/mods/*.txt", sliders, "");
+    std::string records = "comment\n" +
+                          PolicyRecord("Tariffs", "UNCANCELLABLE;MULTIPLYINCOME", "TAX", "4", "\"Crime,0+(0.5*x)\"",
+                                       "Crime,0.5+(1.0*x);_default_,0.1") +
+                          PolicyRecord("Lower", "uncancellable;multiplyincome", "TAX", "4", "\"Crime,0+(0.5*x)\"", "x");
+    GetPolicyManager().Init(Write("policies.csv", records), dir.Path() + "/mods/*.txt", sliders, "");
     std::vector<std::string> names;
     for (SIM_Policy* each : SIM_PolicyManager::AllPolicies())
         names.push_back(each->GetName());

@@ -90,7 +90,8 @@ TEST_F(VoterTest, APopulationSizeBelowOneOrNoNamesIsAFatalDataError)
             SIM_VoterManager::Get().CreatePopulation();
             FAIL() << "AIENTITIES=" << value;
         } catch (const FatalErrorRaised& e) {
-            EXPECT_NE(e.message.find(names ? size : "No male forenames in the name pool"), std::string::npos) << e.message;
+            const std::string expected = names ? size : "No male forenames in the name pool";
+            EXPECT_NE(e.message.find(expected), std::string::npos) << e.message;
         }
         EXPECT_EQ(SIM_Voter::PopulationCount(), 0u);
     }

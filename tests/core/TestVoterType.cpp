@@ -28,8 +28,9 @@ TEST_F(VoterTypeTest, LoadsRecordsWithTheirAffinitiesAndEmbeddedNeurons)
 
     SIM_VoterType* poor = manager.GetVoterType(1);
     EXPECT_EQ(manager.PoorGroup(), poor);
-    EXPECT_EQ((std::vector<std::string>{poor->GetDisplayName(), poor->Description, poor->EncyclopediaPage, poor->IconImage}),
-              (std::vector<std::string>{"Low Earners", "Poor, and worried", "LowEarners", "poor.dds"}));
+    EXPECT_EQ(
+        (std::vector<std::string>{poor->GetDisplayName(), poor->Description, poor->EncyclopediaPage, poor->IconImage}),
+        (std::vector<std::string>{"Low Earners", "Poor, and worried", "LowEarners", "poor.dds"}));
     EXPECT_TRUE(poor->ExemptFromMembershipTest);
     EXPECT_FALSE(manager.GetVoterType(4)->ExemptFromMembershipTest);
     EXPECT_FLOAT_EQ(poor->GetBaseValue(), -0.2f);
