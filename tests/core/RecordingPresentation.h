@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "politics/ElectionManager.h"
+#include "sim/Calendar.h"
 #include "sim/Presentation.h"
 
 class RecordingPresentation : public Presentation {
@@ -21,8 +22,11 @@ public:
     {
         notices.emplace_back(situation, notice);
     }
-    void ShowProgressText(const std::string& text) override { progressTexts.push_back(text); }
+    void SetProgress(const std::string&, float) override { progressMonths.push_back(Calendar::Get().Month()); }
     void PumpFrame() override { ++frames; }
+    void NextQuotation() override { ++quotations; }
+    void OpenManifestoChooser() override { ++manifestoChoosers; }
+    void SetFinished(bool done) override { finished = done; }
     bool ModalWindowOpen() override { return modalOpen; }
     void OpenReportWindow() override { ++reportWindows; }
     void SetMusicMood(int mood) override { moods.push_back(mood); }
@@ -34,10 +38,13 @@ public:
     std::vector<std::pair<SIM_PolicyGroup*, Neuron*>> added;
     std::vector<std::pair<SIM_PolicyGroup*, Neuron*>> removed;
     std::vector<std::pair<SIM_Situation*, SituationNotice>> notices;
-    std::vector<std::string> progressTexts;
     std::vector<int> moods;
     std::vector<ElectionResult> electionResults;
+    std::vector<int> progressMonths;  // the calendar's month at each progress step
     int frames = 0;
     int reportWindows = 0;
+    int quotations = 0;
+    int manifestoChoosers = 0;
     bool modalOpen = false;
+    bool finished = false;
 };

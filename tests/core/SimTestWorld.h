@@ -1,17 +1,12 @@
 #pragma once
 // A clean model for the tests of simulation values, situations and policies:
 // the managers released, the network cleared, the presentation recorded.
-#include <fstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "RecordingPresentation.h"
 #include "TestSupport.h"
 #include "gamedata/SIM_Mission.h"
-#include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
-#include "politics/SIM_VoterType.h"
 #include "sim/CSimulation.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
@@ -48,20 +43,8 @@ protected:
     // Writes a file in the test's folder and returns its path.
     std::string Write(const std::string& name, const std::string& text)
     {
-        std::string path = dir.Path() + "/" + name;
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-
-    // A voter group of the voter manager with the given number of members.
-    static SIM_VoterType* VoterGroupOf(const std::string& name, int members)
-    {
-        auto* group = new SIM_VoterType();
-        group->SetNames(name, name);
-        SIM_VoterManager::Get().AdoptVoterType(group);
-        for (int i = 0; i < members; ++i)
-            group->AddMember(new SIM_Voter());
-        return group;
+        WriteText(dir.Path() + "/" + name, text);
+        return dir.Path() + "/" + name;
     }
 
     static Neuron* Plain(const std::string& name, float value = 0.0f)

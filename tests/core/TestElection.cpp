@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
-#include "RecordingPresentation.h"
 #include "TestSupport.h"
 #include "politics/ElectionCount.h"
 #include "politics/ElectionManager.h"
@@ -11,39 +11,23 @@
 #include "politics/SIM_Party.h"
 #include "politics/SIM_Voter.h"
 #include "sim/Calendar.h"
-#include "sim/SimRandom.h"
 #include "sim/SimulationState.h"
 
 namespace {
 
-// An electorate of fixed decisions: each entry is a vote and a preference.
-struct FakeVoter {
-    int vote;
-    float preference;
-};
-
-void UseElectorate(const std::vector<FakeVoter>& voters)
+// An electorate of fixed decisions: the player's voters (preference 0.7), the
+// opposition's (0.3), then those who abstain (0.5).
+void UseVotes(size_t player, size_t opposition, size_t abstain)
 {
     ElectionCount::Electorate electorate;
-    auto shared = std::make_shared<std::vector<FakeVoter>>(voters);
-    electorate.size = [shared] { return shared->size(); };
-    electorate.decide = [shared](size_t i, int& vote, float& preference) {
-        vote = (*shared)[i].vote;
-        preference = (*shared)[i].preference;
+    electorate.size = [=] { return player + opposition + abstain; };
+    electorate.decide = [=](size_t i, int& vote, float& preference) {
+        bool forPlayer = i < player, forOpposition = !forPlayer && i < player + opposition;
+        vote = forPlayer ? ElectionCount::VOTE_PLAYER
+                         : forOpposition ? ElectionCount::VOTE_OPPOSITION : ElectionCount::VOTE_ABSTAIN;
+        preference = forPlayer ? 0.7f : forOpposition ? 0.3f : 0.5f;
     };
     ElectionCount::SetElectorate(electorate);
-}
-
-std::vector<FakeVoter> Votes(int player, int opposition, int abstain)
-{
-    std::vector<FakeVoter> voters;
-    for (int i = 0; i < player; ++i)
-        voters.push_back({ElectionCount::VOTE_PLAYER, 0.7f});
-    for (int i = 0; i < opposition; ++i)
-        voters.push_back({ElectionCount::VOTE_OPPOSITION, 0.3f});
-    for (int i = 0; i < abstain; ++i)
-        voters.push_back({ElectionCount::VOTE_ABSTAIN, 0.5f});
-    return voters;
 }
 
 class ElectionTest : public NetworkTest {
@@ -66,9 +50,9 @@ protected:
         SIM_Party::DeleteParties();
         NetworkTest::TearDown();
     }
-    ElectionResult Hold(const std::vector<FakeVoter>& voters)
+    static ElectionResult Hold(size_t player, size_t opposition, size_t abstain)
     {
-        UseElectorate(voters);
+        UseVotes(player, opposition, abstain);
         ElectionCount count;
         count.CountAll();
         return ElectionManager::Get().ConcludeElection(count);
@@ -79,7 +63,7 @@ protected:
 
 TEST_F(ElectionTest, CountingFiveAtATimeGivesTheSameCountAsAllAtOnce)
 {
-    UseElectorate(Votes(7, 4, 3));
+    UseVotes(7, 4, 3);
     ElectionCount slow;
     int frames = 0;
     while (!slow.CountNext(ElectionCount::kVotersPerFrame))
@@ -88,12 +72,10 @@ TEST_F(ElectionTest, CountingFiveAtATimeGivesTheSameCountAsAllAtOnce)
     ElectionCount fast;
     fast.CountAll();
     for (const ElectionCount* count : {&slow, &fast}) {
-        EXPECT_EQ(count->PlayerVotes(), 7u);
-        EXPECT_EQ(count->OppositionVotes(), 4u);
-        EXPECT_EQ(count->Abstentions(), 3u);
-        EXPECT_EQ(count->Supporters(), 10u);  // preference 0.5 counts as a supporter
-        EXPECT_EQ(count->Opponents(), 4u);
-        EXPECT_EQ(count->Counted(), 14u);
+        // Player, opposition, abstained; supporters (preference 0.5 is one), opponents; counted.
+        EXPECT_EQ((std::vector<unsigned>{count->PlayerVotes(), count->OppositionVotes(), count->Abstentions(),
+                                         count->Supporters(), count->Opponents(), count->Counted()}),
+                  (std::vector<unsigned>{7, 4, 3, 10, 4, 14}));
         EXPECT_TRUE(count->IsFinished());
         EXPECT_NEAR(count->Share(), 7.0f / 11.0f, 1e-6f);
         EXPECT_NEAR(count->Turnout(), 11.0f / 14.0f, 1e-6f);
@@ -128,7 +110,7 @@ TEST_F(ElectionTest, OutcomesOfACount)
         Calendar::Get().Set(0, 2004);  // the election date
         ElectionManager::Get().ScheduleNextElection();
         ElectionManager::Get().SetElectionsWon(c.wonBefore);
-        ElectionResult result = Hold(Votes(c.player, c.opposition, c.abstain));
+        ElectionResult result = Hold(c.player, c.opposition, c.abstain);
         EXPECT_EQ(result.won, c.won);
         EXPECT_FLOAT_EQ(result.share, c.share);
         EXPECT_EQ(result.won, ElectionCount::IsVictory(result.playerVotes, result.oppositionVotes));
@@ -140,89 +122,50 @@ TEST_F(ElectionTest, OutcomesOfACount)
     }
 }
 
-TEST_F(ElectionTest, TheElectionIsNotedWhenDueAndDecidedOnceByTheModel)
-{
-    RecordingPresentation screens;
-    UseElectorate(Votes(3, 1, 0));
-    ElectionManager& elections = ElectionManager::Get();
-    int held = elections.ElectionsHeld();
-    elections.CheckElection();  // four years early
-    EXPECT_FALSE(elections.ElectionThisTurn());
-
-    Calendar::Get().Set(0, 2004);
-    elections.CheckElection();
-    EXPECT_TRUE(elections.ElectionThisTurn());
-    EXPECT_EQ(elections.ElectionsHeld(), held) << "noting the date counts nothing";
-
-    ElectionResult result = elections.HoldElection();
-    EXPECT_EQ(elections.ElectionsHeld(), held + 1);
-    EXPECT_FALSE(elections.ElectionThisTurn());
-    EXPECT_EQ(result.year, 2004);
-    EXPECT_FALSE(elections.IsElectionDue());
-    // The window is shown the result the model decided.
-    ASSERT_EQ(screens.electionResults.size(), 1u);
-    EXPECT_EQ(screens.electionResults[0].playerVotes, 3u);
-    EXPECT_TRUE(screens.electionResults[0].won);
-}
-
 TEST_F(ElectionTest, PartyPullShareAndTrend)
 {
+    int before = Diagnostics::AssertionFailures();
+    EXPECT_EQ(SIM_Party::GetPlayersParty(), nullptr);  // asked before it exists: reported
+    EXPECT_EQ(SIM_Party::GetOppositionParty(), nullptr);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
     SIM_Party::CreateParties();
     SIM_Party* player = SIM_Party::GetPlayersParty();
-    SIM_Party* opposition = SIM_Party::GetOppositionParty();
-    ASSERT_NE(player, nullptr);
-    ASSERT_NE(opposition, nullptr);
-    EXPECT_EQ(player->GetNeuron().GetName(), "PlayersParty");
-    EXPECT_EQ(opposition->GetNeuron().GetName(), "");
     EXPECT_FLOAT_EQ(player->TurnoutPull(), 0.5f);
+    // The player's pull, share and trend after an update with the given population.
+    auto update = [player](unsigned population, float pull, float share, SIM_Party::Status status) {
+        SIM_Party::UpdateParties(population);
+        EXPECT_FLOAT_EQ(player->TurnoutPull(), pull) << population;
+        EXPECT_FLOAT_EQ(player->GetNeuron().GetBaseValue(), share) << population;
+        EXPECT_EQ(player->GetStatus(), status) << population;
+    };
+    update(0, 0.0f, 0.0f, SIM_Party::STATUS_UNCHANGED);  // no voters: no division by zero
 
-    // No voters at all: no pull, no share, and no division by zero.
-    SIM_Party::UpdateParties(0);
-    EXPECT_FLOAT_EQ(player->TurnoutPull(), 0.0f);
-    EXPECT_FLOAT_EQ(player->GetNeuron().GetBaseValue(), 0.0f);
-    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_UNCHANGED);
-
-    std::vector<SIM_Voter*> voters;
-    for (int i = 0; i < 3; ++i)
-        voters.push_back(new SIM_Voter());
+    SIM_Voter* voters[] = {new SIM_Voter(), new SIM_Voter(), new SIM_Voter()};
     player->AddMember(voters[0]);
     player->AddMember(voters[1]);
     player->AddMember(voters[1]);  // once only
     EXPECT_EQ(player->MemberCount(), 2u);
-    SIM_Party::UpdateParties(40);
-    EXPECT_FLOAT_EQ(player->TurnoutPull(), 2.0f / 8.0f);
-    EXPECT_FLOAT_EQ(player->GetNeuron().GetBaseValue(), 0.05f);
-    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_INCREASING);
-    EXPECT_FLOAT_EQ(opposition->TurnoutPull(), 0.0f);  // no members: no pull
-
-    SIM_Party::UpdateParties(5);  // a fifth is reached: full pull, clamped
-    EXPECT_FLOAT_EQ(player->TurnoutPull(), 1.0f);
-    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_UNCHANGED);
+    update(40, 2.0f / 8.0f, 0.05f, SIM_Party::STATUS_INCREASING);
+    EXPECT_FLOAT_EQ(SIM_Party::GetOppositionParty()->TurnoutPull(), 0.0f);  // no members: no pull
+    update(5, 1.0f, 0.4f, SIM_Party::STATUS_UNCHANGED);  // a fifth is reached: full pull, clamped
 
     player->RemoveMember(voters[0]);
     player->RemoveMember(voters[2]);  // not a member: harmless
-    EXPECT_EQ(player->MemberCount(), 1u);
-    EXPECT_EQ(player->Members()[0], voters[1]);
-    SIM_Party::UpdateParties(5);
-    EXPECT_EQ(player->GetStatus(), SIM_Party::STATUS_DECREASING);
+    EXPECT_EQ(player->Members(), std::vector<SIM_Voter*>{voters[1]});
+    update(5, 1.0f, 0.2f, SIM_Party::STATUS_DECREASING);
 }
 
 TEST_F(ElectionTest, PartyNamesComeFromTheListAndTheOppositionNeverCopiesThePlayer)
 {
     TempDir dir;
     std::string file = dir.Path() + "/partynames.txt";
-    {
-        FILE* f = fopen(file.c_str(), "w");
-        fputs("[names]\nRed Party\nBlue Party=\nGreen Party\n", f);
-        fclose(f);
-    }
+    WriteText(file, "[names]\nRed Party\nBlue Party=\nGreen Party\n");
     PartyNames::Get().Load(file);
     EXPECT_EQ(PartyNames::Get().Names(), (std::vector<std::string>{"Red Party", "Blue Party", "Green Party"}));
 
     SIM_Party::CreateParties();
     PartyNames::Get().Load(file);  // CreateParties read the game's own list
     SIM_Party::NameParties("Mine", "Theirs");
-    EXPECT_EQ(SIM_Party::GetPlayersParty()->Name(), "Mine");
     EXPECT_EQ(SIM_Party::GetOppositionParty()->Name(), "Theirs");
     SIM_Party::NameParties("Same", "Same");
     EXPECT_EQ(SIM_Party::GetPlayersParty()->Name(), "Same");
@@ -233,15 +176,6 @@ TEST_F(ElectionTest, PartyNamesComeFromTheListAndTheOppositionNeverCopiesThePlay
 
     PartyNames::Get().SetNames({});
     EXPECT_EQ(PartyNames::Get().RandomName(), "error");  // an empty list is never divided by
-}
-
-TEST_F(ElectionTest, AskingForAPartyBeforeItExistsIsReported)
-{
-    SIM_Party::DeleteParties();
-    int before = Diagnostics::AssertionFailures();
-    EXPECT_EQ(SIM_Party::GetPlayersParty(), nullptr);
-    EXPECT_EQ(SIM_Party::GetOppositionParty(), nullptr);
-    EXPECT_EQ(Diagnostics::AssertionFailures(), before + 2);
 }
 
 }  // namespace

@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "gamedata/CFinanceObject.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/CGlobalEconomy.h"
 #include "gamedata/Options.h"
+#include "gamedata/SIM_Mission.h"
 #include "gamedata/SpecialNeurons.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
@@ -35,10 +37,10 @@ protected:
         Options::Get().Section().Clear();
         NetworkTest::TearDown();
     }
-    void SetInterestRate(const std::string& rate)
+    static void SetOption(const char* key, const char* value)
     {
         Options::Get().Section().Clear();
-        Options::Get().Section().Add("INTERESTRATE", rate);
+        Options::Get().Section().Add(key, value);
     }
 
     std::vector<CFinances::Item> items;
@@ -47,38 +49,37 @@ protected:
 
 TEST_F(FinancesTest, EarnPaysDebtFirstAndSpendBorrowsTheShortfall)
 {
-    finances.InitFromMission(100.0f, 1000.0f);
-    finances.Earn(30);
-    EXPECT_FLOAT_EQ(finances.NationalDebt(), 70.0f);
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
-
-    finances.InitFromMission(20.0f, 1000.0f);
-    finances.Earn(30);
-    EXPECT_FLOAT_EQ(finances.NationalDebt(), 0.0f);
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 10.0f);
-
-    finances.Earn(5);  // no debt: straight into the balance
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 15.0f);
-
-    finances.InitFromMission(0.0f, 1000.0f);
-    finances.SetCurrentBalance(5.0f);
-    finances.Spend(12);
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
-    EXPECT_FLOAT_EQ(finances.NationalDebt(), 7.0f);
+    struct Case {
+        float debt, balance;
+        int amount;  // earned when positive, spent when negative
+        float debtAfter, balanceAfter;
+    } cases[] = {{100, 0, 30, 70, 0}, {20, 0, 30, 0, 10}, {0, 10, 5, 0, 15}, {0, 5, -12, 7, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.amount);
+        finances.InitFromMission(c.debt, 1000.0f);
+        finances.SetCurrentBalance(c.balance);
+        c.amount > 0 ? finances.Earn(c.amount) : finances.Spend(-c.amount);
+        EXPECT_FLOAT_EQ(finances.NationalDebt(), c.debtAfter);
+        EXPECT_FLOAT_EQ(finances.CurrentBalance(), c.balanceAfter);
+    }
 }
 
-TEST_F(FinancesTest, SettlementTruncatesFiguresAndAddsInterestToExpenses)
+TEST_F(FinancesTest, SettlementTruncatesFiguresSumsNegativeCostsAndAddsInterest)
 {
     items = {{"A", 10.9f, 10.9f}};
-    finances.SettleMonth(5);
-    EXPECT_FLOAT_EQ(finances.MonthlyIncome(), 10.9f);
-    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 10.9f);
-    // 10 earned, 10 spent: nothing left, nothing borrowed.
-    EXPECT_FLOAT_EQ(finances.CurrentBalance(), 0.0f);
-    EXPECT_FLOAT_EQ(finances.NationalDebt(), 0.0f);
+    finances.SettleMonth(5);  // 10 earned, 10 spent: nothing left, nothing borrowed
+    EXPECT_EQ((std::vector<float>{finances.MonthlyIncome(), finances.MonthlyExpenses(), finances.CurrentBalance(),
+                                  finances.NationalDebt()}),
+              (std::vector<float>{10.9f, 10.9f, 0, 0}));
+
+    items = {{"A", 20.0f, 50.0f}, {"B", -5.0f, 0.0f}};
+    finances.ComputeMonth();
+    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 15.0f);
+    EXPECT_FLOAT_EQ(finances.Surplus(), 35.0f);
+    EXPECT_FLOAT_EQ(finances.Deficit(), -35.0f);
 
     // INTERESTRATE 1.0 is 20 % a year: 600 of debt costs 10 a month.
-    SetInterestRate("1.0");
+    SetOption("INTERESTRATE", "1.0");
     finances.InitFromMission(600.0f, 10000.0f);
     items = {{"A", 0.0f, 0.0f}};
     finances.ComputeMonth();
@@ -88,42 +89,25 @@ TEST_F(FinancesTest, SettlementTruncatesFiguresAndAddsInterestToExpenses)
     EXPECT_FLOAT_EQ(finances.NationalDebt(), 610.0f);
 }
 
-TEST_F(FinancesTest, NegativeCostsAreSummedAndTheLedgerOrderDoesNotMatter)
-{
-    items = {{"A", 20.0f, 50.0f}, {"B", -5.0f, 0.0f}};
-    finances.ComputeMonth();
-    EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 15.0f);
-    EXPECT_FLOAT_EQ(finances.MonthlyIncome(), 50.0f);
-    EXPECT_FLOAT_EQ(finances.Surplus(), 35.0f);
-    EXPECT_FLOAT_EQ(finances.Deficit(), -35.0f);
-}
-
-TEST_F(FinancesTest, DebtBurdenIsAlwaysANumber)
+TEST_F(FinancesTest, DebtBurdenIsAYearsIncomeAndAlwaysANumber)
 {
     SpecialNeurons::Create();
-    Neuron* debt = SpecialNeurons::Debt();
-
-    // No income and no debt: the burden is 0, not 0/0.
-    items = {};
-    finances.SettleMonth(5);
-    EXPECT_FLOAT_EQ(finances.DebtBurden(), 0.0f);
-    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 0.0f);
-
-    // Debt without income is the full burden.
-    finances.InitFromMission(50.0f, 1000.0f);
-    finances.SettleMonth(5);
-    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 1.0f);
-
-    // 120 of debt against 10 a month of income: one year's income.
-    finances.InitFromMission(150.0f, 1000.0f);
-    items = {{"Tax", 0.0f, 10.0f}};
-    finances.ComputeMonth();
-    finances.SettleMonth(5);  // pays 10 off: 140 / 120 clamps to 1
-    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 1.0f);
-    finances.InitFromMission(70.0f, 1000.0f);
-    finances.SettleMonth(5);  // 60 / 120
-    EXPECT_FLOAT_EQ(debt->GetBaseValue(), 0.5f);
-    EXPECT_FALSE(std::isnan(finances.DebtBurden()));
+    struct Case {
+        float debt, income, burden;  // the debt after paying the month's income off
+    } cases[] = {
+        {0, 0, 0},  // no income and no debt: 0, not 0/0
+        {50, 0, 1},  // debt without income is the full burden
+        {150, 10, 1},  // 140 against 120 a year clamps to 1
+        {70, 10, 0.5f},  // 60 against 120
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.debt);
+        finances.InitFromMission(c.debt, 1000.0f);
+        items = {{"Tax", 0.0f, c.income}};
+        finances.SettleMonth(5);
+        EXPECT_FLOAT_EQ(SpecialNeurons::Debt()->GetBaseValue(), c.burden);
+        EXPECT_FLOAT_EQ(finances.DebtBurden(), c.burden);
+    }
 }
 
 TEST_F(FinancesTest, DebtCeilingIsReachedAboveItAndNearItOnlyAfterFourSettlements)
@@ -131,18 +115,19 @@ TEST_F(FinancesTest, DebtCeilingIsReachedAboveItAndNearItOnlyAfterFourSettlement
     items = {};
     finances.InitFromMission(800.0f, 800.0f);  // exactly at the ceiling
     // At the ceiling means above 75 %, but not in the first four settlements.
-    for (int i = 0; i < 4; ++i) {
+    struct Step {
+        float debt;  // set before the settlement; 0: left as it is
+        int state;
+    } steps[] = {{0, CFinances::DEBT_BELOW_CEILING},   {0, CFinances::DEBT_BELOW_CEILING},
+                 {0, CFinances::DEBT_BELOW_CEILING},   {0, CFinances::DEBT_BELOW_CEILING},
+                 {0, CFinances::DEBT_NEAR_CEILING},    {801, CFinances::DEBT_CEILING_REACHED},
+                 {600, CFinances::DEBT_BELOW_CEILING}};
+    for (const Step& step : steps) {
+        if (step.debt > 0)
+            finances.SetNationalDebt(step.debt);
         finances.SettleMonth(5);
-        EXPECT_EQ(finances.DebtCeilingState(), CFinances::DEBT_BELOW_CEILING) << i;
+        EXPECT_EQ(finances.DebtCeilingState(), step.state) << &step - steps;
     }
-    finances.SettleMonth(5);
-    EXPECT_EQ(finances.DebtCeilingState(), CFinances::DEBT_NEAR_CEILING);
-    finances.SetNationalDebt(801.0f);
-    finances.SettleMonth(5);
-    EXPECT_EQ(finances.DebtCeilingState(), CFinances::DEBT_CEILING_REACHED);
-    finances.SetNationalDebt(600.0f);
-    finances.SettleMonth(5);
-    EXPECT_EQ(finances.DebtCeilingState(), CFinances::DEBT_BELOW_CEILING);
 }
 
 TEST_F(FinancesTest, HistoriesShiftAndTheFirstTurnFillsThemAroundTheFigures)
@@ -174,59 +159,38 @@ TEST_F(FinancesTest, HistoriesShiftAndTheFirstTurnFillsThemAroundTheFigures)
     EXPECT_FLOAT_EQ(finances.HistoryPeak(), 700.0f);
 }
 
-TEST_F(FinancesTest, SpecialNeuronsHaveTheirIdsAndAreForgottenWithTheNetwork)
+TEST_F(FinancesTest, SpecialNeuronsAreForgottenWithTheNetwork)
 {
     SpecialNeurons::Create();
-    ASSERT_NE(SpecialNeurons::Winning(), nullptr);
-    EXPECT_FLOAT_EQ(SpecialNeurons::Winning()->GetID(), 1.0f);
-    EXPECT_FLOAT_EQ(SpecialNeurons::Debt()->GetID(), 2.0f);
-    EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->GetID(), 3.0f);
-    EXPECT_FLOAT_EQ(SpecialNeurons::Security()->GetID(), 4.0f);
-    EXPECT_EQ(SpecialNeurons::Debt()->GetDisplayName(), "National Debt");
-    EXPECT_EQ(SpecialNeurons::GlobalEconomy()->GetDisplayName(), "Economic Cycle");
-    EXPECT_EQ(SpecialNeurons::Security()->GetDisplayName(), "Security");
     EXPECT_EQ(Neuron::FindNeuronQuietly("_security_"), SpecialNeurons::Security());
-
     ResetNetwork();
     EXPECT_EQ(SpecialNeurons::Winning(), nullptr);
     EXPECT_EQ(SpecialNeurons::Debt(), nullptr);
     EXPECT_EQ(SpecialNeurons::GlobalEconomy(), nullptr);
     EXPECT_EQ(SpecialNeurons::Security(), nullptr);
-
-    // A settlement without the neurons does not crash.
-    finances.SettleMonth(5);
+    finances.SettleMonth(5);  // without the neurons: no crash
 }
 
 TEST_F(FinancesTest, GlobalEconomySwingsGdpOnA24TurnCycle)
 {
-    auto* gdp = new Neuron();
+    Neuron* gdp = new Neuron();
     gdp->SetName("GDP");
     SpecialNeurons::Create();
     CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy();
     economy->SetUp(0.25f, 0.5f);
-    EXPECT_EQ(economy->GetName(), "GlobalEconomy");
     EXPECT_NEAR(economy->GetValue(), 0.5f, 1e-6f);  // sin(pi/2) * 0.5
     ASSERT_EQ(gdp->Incoming().size(), 1u);
     EXPECT_FLOAT_EQ(gdp->Incoming()[0]->GetMultiplier(), 0.5f);
-
     for (int turn = 0; turn < 24; ++turn) {
         economy->Advance();
         EXPECT_LE(std::fabs(economy->GetValue()), 0.5f * 1.1f + 1e-6f);
-        EXPECT_GE(economy->Phase(), 0.0f);
-        EXPECT_LE(economy->Phase(), 1.0f);
+        EXPECT_TRUE(economy->Phase() >= 0.0f && economy->Phase() <= 1.0f);
     }
     EXPECT_NEAR(economy->Phase(), 0.25f, 1e-4f);  // a whole cycle
-    // Recalculation leaves the set value alone.
     float value = economy->GetValue();
-    EXPECT_FLOAT_EQ(economy->Recalculate(), value);
-}
+    EXPECT_FLOAT_EQ(economy->Recalculate(), value) << "recalculation leaves the set value alone";
 
-TEST_F(FinancesTest, GlobalEconomyAtZeroAmplitudeStaysStill)
-{
-    auto* gdp = new Neuron();
-    gdp->SetName("GDP");
-    SpecialNeurons::Create();
-    CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy();
+    // At zero amplitude it stays still.
     economy->SetUp(0.3f, 0.0f);
     for (int turn = 0; turn < 5; ++turn) {
         economy->Advance();
@@ -234,6 +198,40 @@ TEST_F(FinancesTest, GlobalEconomyAtZeroAmplitudeStaysStill)
     }
     NeuralEffect::UpdateAllEffects();
     EXPECT_FLOAT_EQ(gdp->Recalculate(), 0.0f);
+}
+
+TEST_F(FinancesTest, FinanceLinesAreScaledByDifficultyAndWealth)
+{
+    SIM_Mission::Get().SetWealth(1.0f);
+    CFinanceObject money;
+    money.SetCostLine(10.0f, 30.0f);
+    money.SetIncomeLine(-20.0f, 100.0f);
+    EXPECT_FLOAT_EQ(money.Income(0.0f), 0.0f) << "a negative income counts as nothing";
+    // DIFFICULTY is clamped to 0..1; without it the game is at 0.5.
+    struct Case {
+        const char* difficulty;
+        float cost, income;  // at 0.5
+    } cases[] = {{nullptr, 20, 40}, {"0.00", 16, 48}, {"1.00", 24, 32}, {"1.50", 24, 32}, {"-0.50", 16, 48}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.difficulty ? c.difficulty : "none");
+        Options::Get().Section().Clear();
+        if (c.difficulty)
+            SetOption("DIFFICULTY", c.difficulty);
+        EXPECT_NEAR(money.Cost(0.5f), c.cost, 1e-4);
+        EXPECT_NEAR(money.Income(0.5f), c.income, 1e-4);
+    }
+
+    SetOption("DIFFICULTY", "0.50");
+    SIM_Mission::Get().SetWealth(2.0f);
+    money.SetCostMultiplier(1.5f);
+    EXPECT_FLOAT_EQ(money.Cost(1.0f), 90.0f);
+    money.SetCostLine(-5.0f, -5.0f);
+    EXPECT_FLOAT_EQ(money.Cost(0.0f), -15.0f) << "a negative cost is passed on unchanged";
+    SIM_Mission::Get().SetWealth(1.0f);
+
+    LogCapture log;
+    money.Cost(1.5f);
+    EXPECT_TRUE(log.Contains("out of range"));
 }
 
 }  // namespace

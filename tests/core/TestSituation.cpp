@@ -18,15 +18,15 @@ protected:
     {
         driver = Plain("Driver");
         target = Plain("Target");
-        std::string table = Write("situations.csv",
-                                  "Comment line\n"
-                                  "#,Riots,Riots,\"Angry, loud crowds\",LAWANDORDER,riots.dds,second,report,0,12,3,"
-                                  "\"Driver,0+(1.0*x)\",#,\"Target,0+(1.0*x)\"\n");
-        GetSituationManager().LoadSituations(table, "");
+        Load("Comment line\n#,Riots,Riots,\"Angry, loud crowds\",LAWANDORDER,riots.dds,second,report,0,12,3,"
+             "\"Driver,0+(1.0*x)\",#,\"Target,0+(1.0*x)\"\n");
         EXPECT_EQ(GetSituationManager().Situations().size(), 1u);
         return GetSituationManager().Situations().front();
     }
-
+    void Load(const std::string& table, const std::string& mods = "")
+    {
+        GetSituationManager().LoadSituations(Write("situations.csv", table), mods);
+    }
     void Drive(SIM_Situation* situation, float value)
     {
         driver->SetValue(value);
@@ -38,68 +38,51 @@ protected:
     Neuron* target = nullptr;
 };
 
-TEST_F(SituationTest, RecordFieldsAreRead)
-{
-    SIM_Situation* riots = Driven();
-    EXPECT_EQ(riots->GetName(), "Riots");
-    EXPECT_EQ(riots->Description(), "Angry, loud crowds");
-    ASSERT_NE(riots->Group(), nullptr);
-    EXPECT_EQ(riots->Group()->Name(), "LAWANDORDER");
-    EXPECT_EQ(riots->Icon(), "riots.dds");
-    EXPECT_EQ(riots->SecondText(), "second");
-    EXPECT_EQ(riots->ReportText(), "report");
-    EXPECT_FALSE(riots->IsPositive());
-    EXPECT_FLOAT_EQ(riots->CostAtZero(), 12.0f);
-    EXPECT_FLOAT_EQ(riots->CostAtFull(), 12.0f);
-    EXPECT_FLOAT_EQ(riots->IncomeAtFull(), 3.0f);
-    EXPECT_FALSE(riots->IsActive());
-    ASSERT_EQ(riots->Incoming().size(), 1u);
-    EXPECT_EQ(riots->Incoming()[0]->GetSource(), driver);
-    ASSERT_EQ(riots->Outgoing().size(), 1u);
-    EXPECT_EQ(riots->Outgoing()[0]->GetTarget(), target);
-    // Never started, so loading posts nothing.
-    EXPECT_TRUE(board.notices.empty());
-    EXPECT_TRUE(board.removed.empty());
-    EXPECT_EQ(riots->GetType(), NEURON_SITUATION);
-}
-
 TEST_F(SituationTest, StartsAtThresholdAndEndsOnlyBelowTheStopThreshold)
 {
     SIM_Situation* riots = Driven();
-    Drive(riots, 0.59f);
-    EXPECT_FALSE(riots->IsActive()) << "0.59 is below the start threshold";
+    ASSERT_NE(riots->Group(), nullptr);
+    EXPECT_EQ((std::vector<std::string>{riots->Description(), riots->Group()->Name(), riots->Icon(),
+                                        riots->SecondText(), riots->ReportText()}),
+              (std::vector<std::string>{"Angry, loud crowds", "LAWANDORDER", "riots.dds", "second", "report"}));
+    EXPECT_FALSE(riots->IsPositive());
+    EXPECT_EQ((std::vector<float>{riots->CostAtZero(), riots->CostAtFull(), riots->IncomeAtFull()}),
+              (std::vector<float>{12, 12, 3}));
+    EXPECT_EQ(riots->Outgoing().at(0)->GetTarget(), target);
+    EXPECT_TRUE(board.notices.empty()) << "never started, so loading posts nothing";
 
+    Drive(riots, 0.59f);
+    EXPECT_FALSE(riots->IsActive());
     Drive(riots, 0.6f);
     EXPECT_TRUE(riots->IsActive());
-    ASSERT_EQ(board.notices.size(), 1u);
-    EXPECT_EQ(board.notices[0].second, Presentation::SITUATION_STARTED);
+    using Notices = std::vector<std::pair<SIM_Situation*, Presentation::SituationNotice>>;
+    EXPECT_EQ(board.notices, (Notices{{riots, Presentation::SITUATION_STARTED}}));
     ASSERT_EQ(board.added.size(), 1u);
     EXPECT_EQ(board.added[0].second, riots);
+    EXPECT_FLOAT_EQ(target->Recalculate(), 0.6f) << "effects count while on";
 
-    Drive(riots, 0.45f);
-    EXPECT_TRUE(riots->IsActive());
     Drive(riots, 0.4f);
     EXPECT_TRUE(riots->IsActive()) << "exactly 0.4 stays on";
     EXPECT_EQ(board.notices.size(), 1u);
 
     Drive(riots, 0.39f);
     EXPECT_FALSE(riots->IsActive());
-    ASSERT_EQ(board.notices.size(), 2u);
-    EXPECT_EQ(board.notices[1].first, riots);
-    EXPECT_EQ(board.notices[1].second, Presentation::SITUATION_ENDED);
-    ASSERT_EQ(board.removed.size(), 1u);
-    EXPECT_EQ(board.removed[0].second, riots);
+    EXPECT_EQ(board.notices,
+              (Notices{{riots, Presentation::SITUATION_STARTED}, {riots, Presentation::SITUATION_ENDED}}));
+    EXPECT_EQ(board.removed, board.added);
+    EXPECT_FLOAT_EQ(target->Recalculate(), 0.0f) << "and not while off";
 
     Drive(riots, 0.59f);
     EXPECT_FALSE(riots->IsActive()) << "an ended situation needs 0.6 again";
 }
 
-TEST_F(SituationTest, ASituationDeletedWhileOnTakesItsIconWithIt)
+TEST_F(SituationTest, ReleaseEmptiesTheListAndASituationOnTakesItsIcon)
 {
     SIM_Situation* riots = Driven();
     Drive(riots, 0.8f);
     ASSERT_EQ(board.added.size(), 1u);
     GetSituationManager().Release();
+    EXPECT_TRUE(GetSituationManager().Situations().empty());
     ASSERT_EQ(board.removed.size(), 1u);
     EXPECT_EQ(board.removed[0], board.added[0]);
 
@@ -108,17 +91,10 @@ TEST_F(SituationTest, ASituationDeletedWhileOnTakesItsIconWithIt)
     Driven();
     GetSituationManager().Release();
     EXPECT_TRUE(board.removed.empty());
-}
 
-TEST_F(SituationTest, EffectsCountOnlyWhileOn)
-{
-    SIM_Situation* riots = Driven();
-    Drive(riots, 0.8f);
-    ASSERT_TRUE(riots->IsActive());
-    EXPECT_FLOAT_EQ(target->Recalculate(), 0.8f);
-    Drive(riots, 0.3f);
-    ASSERT_FALSE(riots->IsActive());
-    EXPECT_FLOAT_EQ(target->Recalculate(), 0.0f);
+    Driven();
+    ResetNetwork();  // clearing the network empties the list too
+    EXPECT_TRUE(GetSituationManager().Situations().empty());
 }
 
 TEST_F(SituationTest, ValueIsKeptBetweenZeroAndOne)
@@ -134,99 +110,65 @@ TEST_F(SituationTest, ValueIsKeptBetweenZeroAndOne)
     EXPECT_FLOAT_EQ(riots->Outgoing()[0]->GetTargetInput(), -0.2f);
 }
 
-TEST_F(SituationTest, ShortRecordsAndModFilesFirstLineOnly)
+TEST_F(SituationTest, ShortRecordsModFilesFirstLineOnlyAndMissingSourcesSkipped)
 {
     Plain("Driver");
-    std::string table = Write("situations.csv", "#,Abcdef\n#,Boom,Boom,d,ECONOMY,i,,r,1,0,0\n");
-    std::string mods = dir.Path() + "/mods";
-    std::filesystem::create_directory(mods);
+    LogCapture log;
+    std::filesystem::create_directory(dir.Path() + "/mods");
     Write("mods/strike.txt",
           "#,Strike,Strike,d,WELFARE,i,,r,0,0,0\n#,Second,Second,d,WELFARE,i,,r,0,0,0\n"
           "#,Third,Third,d,WELFARE,i,,r,0,0,0\n");
     Write("mods/short.txt", "#,Abcdef\n#,NotFirst,x,d,WELFARE,i,,r,0,0,0\n");
-    GetSituationManager().LoadSituations(table, mods + "\\*.txt");
+    Load("#,Abcdef\n#,Boom,Boom,d,ECONOMY,i,,r,1,0,0\n"
+         "#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Nowhere,0+(1.0*x)\",\"_default_,0.3\",#,\"Gone,0+(x*1)\"\n",
+         dir.Path() + "/mods\\*.txt");
 
     std::vector<std::string> names;
     for (SIM_Situation* situation : GetSituationManager().Situations())
         names.push_back(situation->GetName());
-    EXPECT_EQ(names, (std::vector<std::string>{"Boom", "Strike"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"Boom", "Fog", "Strike"}));
     EXPECT_TRUE(GetSituationManager().Situations()[0]->IsPositive());
     EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
-}
-
-TEST_F(SituationTest, UnknownGroupIsAnAssertionNamingTheRecord)
-{
-    LogCapture log;
-    std::string table = Write("situations.csv", "\n#,Fog,Fog,d,WEATHER,i,,r,0,0,0\n");
-    GetSituationManager().LoadSituations(table, "");
-    ASSERT_EQ(GetSituationManager().Situations().size(), 1u);
-    EXPECT_EQ(GetSituationManager().Situations()[0]->Group(), nullptr);
-    EXPECT_EQ(Diagnostics::AssertionFailures(), 1);
-    EXPECT_TRUE(log.Contains("situations.csv line 2"));
-}
-
-TEST_F(SituationTest, InfluenceWithoutCommaIsFatalAndNamesTheLine)
-{
-    FatalCatcher catcher;
-    LogCapture log;
-    std::string table = Write("situations.csv", "#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Driver\"\n");
-    try {
-        GetSituationManager().LoadSituations(table, "");
-        FAIL() << "no fatal error";
-    } catch (const FatalErrorRaised& error) {
-        EXPECT_EQ(error.message, "missing comma");
-    }
-    EXPECT_TRUE(log.Contains("situations.csv line 1"));
-    EXPECT_TRUE(GetSituationManager().Situations().empty());
-}
-
-TEST_F(SituationTest, RefusedDragAndFormulaAreTracedToTheirLine)
-{
-    FatalCatcher catcher;
-    Plain("Driver");
-    const std::string records[] = {
-        "#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Driver,0+(1.0*x),40\"\n",
-        "#,Fog,Fog,d,WELFARE,i,,r,0,0,0,#,\"Driver,0.0000000001+(1.0000000000001*x)\"\n",
-    };
-    const char* messages[] = {"Invalid Inertial drag for neural effect", ""};
-    for (int i = 0; i < 2; ++i) {
-        LogCapture log;
-        std::string table = Write("situations.csv", "comment\n" + records[i]);
-        try {
-            GetSituationManager().LoadSituations(table, "");
-            FAIL() << "no fatal error";
-        } catch (const FatalErrorRaised& error) {
-            if (*messages[i]) {
-                EXPECT_EQ(error.message, messages[i]);
-            }
-        }
-        EXPECT_TRUE(log.Contains("situations.csv line 2")) << i;
-    }
-}
-
-TEST_F(SituationTest, MissingSourcesAreSkippedAndReleaseEmptiesTheList)
-{
-    LogCapture log;
-    std::string table = Write("situations.csv",
-                              "#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Nowhere,0+(1.0*x)\",\"_default_,0.3\",#,\"Gone,0+(x*1)\"\n");
-    GetSituationManager().LoadSituations(table, "");
-    ASSERT_EQ(GetSituationManager().Situations().size(), 1u);
-    SIM_Situation* fog = GetSituationManager().Situations()[0];
+    SIM_Situation* fog = GetSituationManager().Situations()[1];
     EXPECT_TRUE(log.Contains("failed to find event influence Nowhere"));
     EXPECT_TRUE(log.Contains("Failed to find Gone for Fog,"));
     EXPECT_FLOAT_EQ(fog->GetBaseValue(), 0.3f);
     EXPECT_TRUE(fog->Incoming().empty());
-
-    GetSituationManager().Release();
-    EXPECT_TRUE(GetSituationManager().Situations().empty());
-    EXPECT_TRUE(log.Contains("SituationManager::Release Start"));
 }
 
-TEST_F(SituationTest, ClearingTheNetworkAlsoEmptiesTheList)
+TEST_F(SituationTest, BadRecordsAreTracedToTheirLine)
 {
-    Driven();
-    ResetNetwork();
-    EXPECT_TRUE(GetSituationManager().Situations().empty());
+    FatalCatcher catcher;
+    Plain("Driver");
+    struct Case {
+        const char* record;
+        const char* fatal;  // nullptr: an assertion, and the situation loads
+    } cases[] = {
+        {"#,Fog,Fog,d,WEATHER,i,,r,0,0,0\n", nullptr},  // no such group
+        {"#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Driver\"\n", "missing comma"},
+        {"#,Fog,Fog,d,WELFARE,i,,r,0,0,0,\"Driver,0+(1.0*x),40\"\n", "Invalid Inertial drag for neural effect"},
+        {"#,Fog,Fog,d,WELFARE,i,,r,0,0,0,#,\"Driver,0.0000000001+(1.0000000000001*x)\"\n", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.record);
+        GetSituationManager().Release();
+        Diagnostics::ResetAssertionFailures();
+        LogCapture log;
+        try {
+            Load(std::string("comment\n") + c.record);
+            EXPECT_EQ(c.fatal, nullptr) << "no fatal error";
+            ASSERT_EQ(GetSituationManager().Situations().size(), 1u);
+            EXPECT_EQ(GetSituationManager().Situations()[0]->Group(), nullptr);
+            EXPECT_EQ(Diagnostics::AssertionFailures(), 1);
+        } catch (const FatalErrorRaised& error) {
+            ASSERT_NE(c.fatal, nullptr);
+            if (*c.fatal) {
+                EXPECT_EQ(error.message, c.fatal);
+            }
+            EXPECT_TRUE(GetSituationManager().Situations().empty());
+        }
+        EXPECT_TRUE(log.Contains("situations.csv line 2"));
+    }
 }
 
 }  // namespace

@@ -1,17 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
-#include <sstream>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "RecordingPresentation.h"
 #include "TestSupport.h"
-#include "engine/DebugLog.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/CGlobalEconomy.h"
-#include "gamedata/Difficulty.h"
 #include "gamedata/MissionList.h"
 #include "gamedata/Options.h"
 #include "gamedata/SIM_Mission.h"
@@ -32,28 +29,6 @@
 #include "sim/TurnProcessor.h"
 
 namespace {
-
-// The screens as a turn leaves them, and the calendar at each progress step.
-class TurnScreensRecorder : public RecordingPresentation {
-public:
-    void SetProgress(const std::string& text, float value) override
-    {
-        progress.push_back({text, value, Calendar::Get().Month()});
-    }
-    void OpenManifestoChooser() override { ++manifestoChoosers; }
-    void NextQuotation() override { ++quotations; }
-    void SetFinished(bool done) override { finished = done; }
-
-    struct Step {
-        std::string text;
-        float value;
-        int month;
-    };
-    std::vector<Step> progress;
-    int manifestoChoosers = 0;
-    int quotations = 0;
-    bool finished = false;
-};
 
 // A turn on an empty network: the built-in steps only.
 class TurnOrderTest : public NetworkTest {
@@ -81,91 +56,89 @@ protected:
         NetworkTest::TearDown();
     }
 
-    TurnScreensRecorder screens;
+    RecordingPresentation screens;
     Calendar savedCalendar;
 };
 
-TEST_F(TurnOrderTest, APlayersTurnMovesTheCalendarOnAndEndsWithItsWindows)
-{
-    NextTurn();
-    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
-    EXPECT_EQ(Calendar::Get().Month(), 3);
-    EXPECT_TRUE(screens.finished);
-    EXPECT_FALSE(NeuralEffect::IsInitialising());
-    // Every progress step draws a frame, and the calendar moves only after them all.
-    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progress.size());
-    for (const auto& step : screens.progress)
-        EXPECT_EQ(step.month, 0) << step.text;
-    EXPECT_EQ(screens.reportWindows, 1);
-    EXPECT_EQ(screens.moods.size(), 1u);
-    EXPECT_EQ(screens.quotations, 1);
-    EXPECT_TRUE(TurnProcessor::Get().AutosaveDue());
-}
-
-TEST_F(TurnOrderTest, TheWarmUpTurnsOpenNoWindowsAndNeverAutosave)
+TEST_F(TurnOrderTest, WarmUpTurnsOpenNoWindowsAndAPlayersTurnEndsWithThem)
 {
     SimulationState::Get().SetTurnNumber(0);
     NextTurn();
     EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
     NextTurn();
-    EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
     EXPECT_EQ(screens.reportWindows, 0);
     EXPECT_TRUE(screens.moods.empty());
     EXPECT_EQ(screens.quotations, 0) << "turns from 0 and 1 show no quotation";
     EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
-}
 
-TEST_F(TurnOrderTest, AModalWindowBlocksTheTurn)
-{
-    screens.modalOpen = true;
+    screens.frames = 0;
+    screens.progressMonths.clear();
     NextTurn();
-    EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
-    EXPECT_TRUE(screens.progress.empty());
-    EXPECT_EQ(Calendar::Get().Month(), 0);
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
+    EXPECT_EQ(Calendar::Get().Month(), 9);
+    EXPECT_TRUE(screens.finished);
+    EXPECT_FALSE(NeuralEffect::IsInitialising());
+    // Every progress step draws a frame, and the calendar moves only after them all.
+    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progressMonths.size());
+    EXPECT_EQ(screens.progressMonths, std::vector<int>(screens.progressMonths.size(), 6));
+    EXPECT_TRUE(screens.electionResults.empty());
+    EXPECT_EQ(screens.reportWindows, 1);
+    EXPECT_EQ(screens.moods.size(), 1u);
+    EXPECT_EQ(screens.quotations, 1);
+    EXPECT_TRUE(TurnProcessor::Get().AutosaveDue());
+
+    // A modal window blocks the player's turn.
+    screens.modalOpen = true;
+    screens.progressMonths.clear();
+    NextTurn();
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
+    EXPECT_TRUE(screens.progressMonths.empty());
+    EXPECT_EQ(Calendar::Get().Month(), 9);
 }
 
 TEST_F(TurnOrderTest, TheElectionFallsInTheTurnThatReachesItsDateAndIsCountedAfterTheTurn)
 {
-    Calendar::Get().Set(9, 2003);  // the calendar reaches the election during this turn
-    int held = ElectionManager::Get().ElectionsHeld();
-    NextTurn();
-    ASSERT_EQ(screens.electionResults.size(), 1u);
-    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
-    // Counted on the new date, then rescheduled a term on.
-    EXPECT_EQ(screens.electionResults[0].month, 0);
-    EXPECT_EQ(screens.electionResults[0].year, 2004);
-    EXPECT_EQ(ElectionManager::Get().NextElectionYear(), 2008);
-    // Nobody voted: lost, and the end-of-turn windows are skipped.
-    EXPECT_TRUE(SimulationState::Get().IsGameOver());
-    EXPECT_EQ(screens.reportWindows, 0);
-    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue());
-    EXPECT_TRUE(screens.finished);
-
+    for (bool won : {true, false}) {
+        SCOPED_TRACE(won ? "won" : "lost");
+        RecordingPresentation screens;
+        SimulationState::Get().Reset();
+        SimulationState::Get().SetTurnNumber(2);
+        Calendar::Get().Set(0, 2000);
+        ElectionManager::Get().ScheduleNextElection();
+        ElectionCount::Electorate electorate;  // one voter for the player, or nobody
+        electorate.size = [won] { return size_t{won ? 1u : 0u}; };
+        electorate.decide = [](size_t, int& vote, float& preference) {
+            vote = ElectionCount::VOTE_PLAYER;
+            preference = 1.0f;
+        };
+        ElectionCount::SetElectorate(electorate);
+        Calendar::Get().Set(9, 2003);  // the calendar reaches the election during this turn
+        int held = ElectionManager::Get().ElectionsHeld();
+        NextTurn();
+        ElectionCount::UsePopulation();
+        ASSERT_EQ(screens.electionResults.size(), 1u);
+        EXPECT_EQ(screens.electionResults[0].won, won);
+        EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
+        // Counted on the new date, then rescheduled a term on.
+        EXPECT_EQ(screens.electionResults[0].month, 0);
+        EXPECT_EQ(screens.electionResults[0].year, 2004);
+        EXPECT_EQ(ElectionManager::Get().NextElectionYear(), 2008);
+        EXPECT_EQ(SimulationState::Get().IsGameOver(), !won);
+        // The results window replaces the end-of-turn windows.
+        EXPECT_EQ(screens.reportWindows, 0);
+        EXPECT_TRUE(screens.moods.empty());
+        EXPECT_FALSE(TurnProcessor::Get().AutosaveDue()) << "the election turn is compared with its own date";
+        EXPECT_TRUE(screens.finished);
+        if (won) {
+            NextTurn();  // counted once: the next turn holds none
+            EXPECT_EQ(screens.electionResults.size(), 1u);
+        }
+    }
     // No further election once the game is over.
+    RecordingPresentation screens;
     Calendar::Get().Set(0, 2008);
     NextTurn();
-    EXPECT_EQ(screens.electionResults.size(), 1u);
-}
-
-TEST_F(TurnOrderTest, AWonElectionTurnShowsTheResultsInsteadOfTheReportAndSkipsTheAutosave)
-{
-    // One voter, who votes for the player.
-    ElectionCount::Electorate electorate;
-    electorate.size = [] { return size_t{1}; };
-    electorate.decide = [](size_t, int& vote, float& preference) {
-        vote = ElectionCount::VOTE_PLAYER;
-        preference = 1.0f;
-    };
-    ElectionCount::SetElectorate(electorate);
-    Calendar::Get().Set(9, 2003);
-    NextTurn();
-    ElectionCount::UsePopulation();
-    ASSERT_EQ(screens.electionResults.size(), 1u);
-    EXPECT_TRUE(screens.electionResults[0].won);
-    EXPECT_FALSE(SimulationState::Get().IsGameOver());
-    EXPECT_EQ(screens.reportWindows, 0);
-    EXPECT_TRUE(screens.moods.empty());
-    EXPECT_FALSE(TurnProcessor::Get().AutosaveDue()) << "the election turn is compared with its own date";
+    EXPECT_TRUE(screens.electionResults.empty());
 }
 
 TEST_F(TurnOrderTest, TheManifestoChooserOpensWithThreeMonthsToGo)
@@ -193,7 +166,7 @@ TEST_F(TurnOrderTest, ProgressWrapsPastOne)
     EXPECT_EQ(processor.ProgressText(), "step");
 }
 
-TEST(OpinionPollTest, TheFirstPollFillsBothHistoriesAroundItsFigures)
+TEST(OpinionPollTest, TheFirstPollFillsBothHistoriesAroundItsFiguresAndLaterOnesShiftThem)
 {
     OpinionPoll poll;
     NeuralEffect::SetInitialising(true);
@@ -208,11 +181,7 @@ TEST(OpinionPollTest, TheFirstPollFillsBothHistoriesAroundItsFigures)
         varied = varied || poll.ApprovalHistory(i) != 0.6f;
     }
     EXPECT_TRUE(varied);
-    EXPECT_FLOAT_EQ(poll.BestApproval(), 0.6f);
-
-    // Later polls shift the histories and keep the best.
     poll.Record(0.5f, 0.7f);
-    EXPECT_FLOAT_EQ(poll.ApprovalHistory(0), 0.5f);
     EXPECT_FLOAT_EQ(poll.ApprovalHistory(1), 0.6f);
     EXPECT_FLOAT_EQ(poll.BestApproval(), 0.6f);
     EXPECT_FLOAT_EQ(poll.BestVoteShare(), 0.7f);
@@ -220,29 +189,18 @@ TEST(OpinionPollTest, TheFirstPollFillsBothHistoriesAroundItsFigures)
 
 TEST_F(TurnOrderTest, ThePollFeedsWinningAndCountsTheVoters)
 {
-    std::vector<SIM_Voter*> voters;
-    for (int i = 0; i < 4; ++i)
-        voters.push_back(new SIM_Voter());
-    // Opinion is the voter's value: two supporters, two not.
-    voters[0]->SetValue(0.9f);
-    voters[1]->SetValue(0.7f);
-    voters[2]->SetValue(0.5f);  // exactly 0.5 does not support
-    voters[3]->SetValue(0.1f);
     OpinionPoll::Get().Reset();
+    OpinionPoll::Get().Take();  // nobody: the figures stay, no division by zero
+    EXPECT_FLOAT_EQ(OpinionPoll::Get().Approval(), 0.5f);
+    EXPECT_FLOAT_EQ(OpinionPoll::Get().VoteShare(), 0.5f);
+    // Opinion is the voter's value; exactly 0.5 does not support.
+    for (float opinion : {0.9f, 0.7f, 0.5f, 0.1f})
+        (new SIM_Voter())->SetValue(opinion);
     OpinionPoll::Get().Take();
     EXPECT_NEAR(OpinionPoll::Get().Approval(), 0.55f, 1e-6f);
     EXPECT_FLOAT_EQ(OpinionPoll::Get().VoteShare(), 0.5f);
     EXPECT_NEAR(SpecialNeurons::Winning()->GetValue(), 0.55f, 1e-6f);
     EXPECT_FLOAT_EQ(SpecialNeurons::Winning()->GetBaseValue(), 0.5f);
-    OpinionPoll::Get().Reset();
-}
-
-TEST_F(TurnOrderTest, APollOfNobodyKeepsItsFiguresAndStaysANumber)
-{
-    OpinionPoll::Get().Reset();
-    OpinionPoll::Get().Take();
-    EXPECT_FLOAT_EQ(OpinionPoll::Get().Approval(), 0.5f);
-    EXPECT_FLOAT_EQ(OpinionPoll::Get().VoteShare(), 0.5f);
     OpinionPoll::Get().Reset();
 }
 
@@ -254,13 +212,8 @@ protected:
     {
         std::string setup;
         ASSERT_TRUE(PlatformFiles::ReadFile("data/data.ini", setup));
-        std::string out;
-        std::istringstream lines(setup);
-        std::string line;
-        while (std::getline(lines, line))
-            out += (line.rfind("AIENTITIES=", 0) == 0 ? std::string("AIENTITIES=300") : line) + "\n";
-        setupFile = dir.Path() + "/data.ini";
-        std::ofstream(setupFile) << out;
+        std::string setupFile = dir.Path() + "/data.ini";
+        WriteText(setupFile, std::regex_replace(setup, std::regex("AIENTITIES=[^\r\n]*"), "AIENTITIES=300"));
         UserFolders::Get().SetBaseFolder(dir.Path());
         UserFolders::Get().Create();
         SetupSection::Load(setupFile);
@@ -274,78 +227,38 @@ protected:
         SetupSection::Load();
         SimulationState::Get().Reset();
     }
-    void StartGame(uint32_t seed)
+    static void StartGame(uint32_t seed)
     {
-        std::vector<MissionChoice> missions = MissionList::List("");
-        ASSERT_FALSE(missions.empty());
         SIM_Mission& mission = SIM_Mission::Get();
         mission.Clear();
-        mission.SetFile(missions[0].path);
+        mission.SetFile(MissionList::List("").at(0).path);
         mission.Load();
         ElectionManager::SetTermLengthYears(mission.TermLength());
         Calendar::Get().Set(0, 0);
         SimRandom::Seed(seed);
         SetUpGame("test");
     }
-    // Every neuron's value and the figures the runner prints.
-    std::vector<float> Snapshot() const
-    {
-        std::vector<float> values;
-        for (Neuron* neuron : Neuron::All())
-            values.push_back(neuron->GetValue());
-        values.push_back(OpinionPoll::Get().Approval());
-        values.push_back(OpinionPoll::Get().VoteShare());
-        values.push_back(CFinances::Get().NationalDebt());
-        values.push_back(CFinances::Get().CurrentBalance());
-        return values;
-    }
 
     TempDir dir;
-    std::string setupFile;
 };
 
-TEST_F(WholeGameTest, SetupEndsAtTurnTwoWithThePopulationAndTheNextElection)
+TEST_F(WholeGameTest, SetupRunsTheWarmUpTurnsEvenPastAModalWindow)
 {
+    RecordingPresentation screens;
+    screens.modalOpen = true;
     StartGame(1);
     EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
     EXPECT_EQ(SIM_Voter::PopulationCount(), 300u);
     EXPECT_FALSE(NeuralEffect::IsInitialising());
-    EXPECT_EQ(Calendar::Get().Month(), 6);
     EXPECT_EQ(ElectionManager::Get().MonthsUntilElection(), 42);
     ASSERT_NE(SIM_Party::GetPlayersParty(), nullptr);
     EXPECT_EQ(SIM_Party::GetPlayersParty()->Name(), SIM_Mission::Get().PlayerPartyName());
-    EXPECT_NE(Neuron::FindNeuronQuietly("PlayersParty"), nullptr);
     EXPECT_EQ(SimulationState::Get().MissionPath(), "data/missions/test.txt");
+    // A frame for each progress step, and one for every 51 voters created.
+    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progressMonths.size() + 300 / 51);
+    screens.modalOpen = false;
     NextTurn();
     EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
-}
-
-TEST_F(WholeGameTest, AModalWindowCannotSkipTheWarmUpTurns)
-{
-    RecordingPresentation modal;
-    modal.modalOpen = true;
-    StartGame(1);
-    EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
-}
-
-TEST_F(WholeGameTest, TheSameSeedPlaysTheSameGameAndAnotherSeedDoesNot)
-{
-    StartGame(1);
-    for (int i = 0; i < 8; ++i)
-        NextTurn();
-    std::vector<float> first = Snapshot();
-    StartGame(1);
-    for (int i = 0; i < 8; ++i)
-        NextTurn();
-    std::vector<float> again = Snapshot();
-    StartGame(2);
-    for (int i = 0; i < 8; ++i)
-        NextTurn();
-    std::vector<float> other = Snapshot();
-    ASSERT_EQ(first.size(), again.size());
-    for (size_t i = 0; i < first.size(); ++i)
-        EXPECT_EQ(first[i], again[i]) << "entry " << i;
-    EXPECT_NE(first, other);
 }
 
 TEST_F(WholeGameTest, NoNumberInTheNetworkGoesBadIn200Turns)
@@ -362,55 +275,21 @@ TEST_F(WholeGameTest, NoNumberInTheNetworkGoesBadIn200Turns)
     }
     for (NeuralEffect* effect : NeuralEffect::All())
         ASSERT_TRUE(std::isfinite(effect->GetOutput()));
-    const CFinances& finances = CFinances::Get();
-    EXPECT_TRUE(std::isfinite(finances.NationalDebt()));
-    EXPECT_TRUE(std::isfinite(finances.CurrentBalance()));
-    EXPECT_GE(finances.NationalDebt(), 0.0f);
-    EXPECT_GE(finances.CurrentBalance(), 0.0f);
+    // Finite and not below zero.
+    EXPECT_TRUE(CFinances::Get().NationalDebt() >= 0.0f && std::isfinite(CFinances::Get().NationalDebt()));
+    EXPECT_TRUE(CFinances::Get().CurrentBalance() >= 0.0f && std::isfinite(CFinances::Get().CurrentBalance()));
     EXPECT_TRUE(std::isfinite(OpinionPoll::Get().Approval()));
     EXPECT_GE(ElectionManager::Get().ElectionsHeld(), 1);
 }
 
-TEST_F(WholeGameTest, SettingUpAGamePumpsFramesWhileThePopulationIsCreated)
+TEST_F(WholeGameTest, TheEconomyOptionReachesTheCycle)
 {
-    TurnScreensRecorder screens;
-    StartGame(1);
-    // A frame for each progress step, and one for every 51 voters created.
-    EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progress.size() + 300 / 51);
-}
-
-TEST_F(WholeGameTest, TheEconomyOptionsReachTheCycleAndTheFinances)
-{
-    Options::Get().SetFloat("GLOBALECONOMY", 0.0f);
-    StartGame(1);
-    ASSERT_NE(SpecialNeurons::GlobalEconomy(), nullptr);
-    EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->Amplitude(), 0.0f);
-    EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->GetValue(), 0.0f);
-
     Options::Get().SetFloat("GLOBALECONOMY", 0.75f);
     StartGame(1);
+    ASSERT_NE(SpecialNeurons::GlobalEconomy(), nullptr);
     EXPECT_FLOAT_EQ(SpecialNeurons::GlobalEconomy()->Amplitude(), 0.75f);
     EXPECT_NEAR(SpecialNeurons::GlobalEconomy()->Phase(),
                 SIM_Mission::Get().EconomicCycleStart() + 2.0f / 24.0f, 1e-5f);  // two warm-up turns on
-
-    // DIFFICULTY reaches every cost and income, clamped to 0..1.
-    Options::Get().SetFloat("DIFFICULTY", 0.0f);
-    EXPECT_FLOAT_EQ(Difficulty::Current(), 0.0f);
-    Options::Get().SetFloat("DIFFICULTY", 1.5f);
-    EXPECT_FLOAT_EQ(Difficulty::Current(), 1.0f);
-    Options::Get().SetFloat("DIFFICULTY", -0.5f);
-    EXPECT_FLOAT_EQ(Difficulty::Current(), 0.0f);
-    CFinances::Get().ComputeMonth();
-    float easyIncome = CFinances::Get().MonthlyIncome();
-    Options::Get().SetFloat("DIFFICULTY", 1.0f);
-    CFinances::Get().ComputeMonth();
-    EXPECT_NEAR(CFinances::Get().MonthlyIncome(), easyIncome * 0.8f / 1.2f, std::fabs(easyIncome) * 1e-4f);
-
-    // INTERESTRATE 1.0 is 20 % a year on the debt.
-    Options::Get().SetFloat("INTERESTRATE", 1.0f);
-    CFinances::Get().ComputeMonth();
-    EXPECT_NEAR(CFinances::Get().MonthlyInterest(), CFinances::Get().NationalDebt() * 0.2f / 12.0f,
-                CFinances::Get().NationalDebt() * 1e-6f);
 }
 
 }  // namespace

@@ -7,14 +7,6 @@
 
 namespace {
 
-using VoterIncomeTest = VoterTest;
-
-// The income group a voter ends in, and its weights, for one income.
-struct IncomeOutcome {
-    bool poor, middle, wealthy;
-    float poorWeight, middleWeight, wealthyWeight;
-};
-
 class IncomeRule : public VoterTest {
 protected:
     void SetUp() override
@@ -23,56 +15,51 @@ protected:
         AddIncomeModel();
         voter = NewVoter();
     }
-    IncomeOutcome Settle(float income)
+    // The income group the voter settles in: 0 poor, 1 middle, 2 wealthy, -1 none.
+    int Settle(float income)
     {
         voter->Income = income;
         voter->UpdateIncomeGroup();
-        return {voter->IsMemberOf(poor), voter->IsMemberOf(middle), voter->IsMemberOf(wealthy),
-                voter->GetMembershipWeight(poor), voter->GetMembershipWeight(middle),
-                voter->GetMembershipWeight(wealthy)};
+        for (int i = 0; i < 3; ++i)
+            if (voter->IsMemberOf(Group(i)))
+                return i;
+        return -1;
     }
+    SIM_VoterType* Group(int i) const { return i == 0 ? poor : i == 1 ? middle : wealthy; }
+    float Weight(int i) const { return voter->GetMembershipWeight(Group(i)); }
     SIM_Voter* voter = nullptr;
 };
 
-TEST_F(IncomeRule, ThresholdsBelongToTheHigherGroup)
+TEST_F(IncomeRule, ThresholdsBelongToTheHigherGroupAndWeightsPeakAtTheCentres)
 {
-    // P = 0.3, W = 0.7, M = 1.0
-    IncomeOutcome below = Settle(0.29f);
-    EXPECT_TRUE(below.poor);
-    EXPECT_FALSE(below.middle);
-
-    IncomeOutcome atPoor = Settle(0.3f);
-    EXPECT_FALSE(atPoor.poor);
-    EXPECT_TRUE(atPoor.middle);
-    EXPECT_FALSE(atPoor.wealthy);
-
-    IncomeOutcome atWealthy = Settle(0.7f);
-    EXPECT_FALSE(atWealthy.middle);
-    EXPECT_TRUE(atWealthy.wealthy);
-    EXPECT_EQ(voter->GroupCount(), 1u);
-}
-
-TEST_F(IncomeRule, BumpWeightsAreZeroOutsideAndOneAtTheCentre)
-{
-    IncomeOutcome zero = Settle(0.0f);
-    EXPECT_FLOAT_EQ(zero.poorWeight, 1.0f);  // sin(pi/2): the centre of [-0.36, 0.36]
-    EXPECT_FLOAT_EQ(zero.middleWeight, 0.0f);  // below 0.8P
-    EXPECT_FLOAT_EQ(zero.wealthyWeight, 0.0f);
-
-    // Middle range [0.24, 0.84], centre 0.54.
-    IncomeOutcome centre = Settle(0.54f);
-    EXPECT_NEAR(centre.middleWeight, 1.0f, 1e-5f);
-    EXPECT_FLOAT_EQ(centre.poorWeight, 0.0f);  // above 1.2P = 0.36
-
-    // Exactly at the ends of a range: nothing, and never below zero.
-    IncomeOutcome edge = Settle(0.84f);
-    EXPECT_GE(edge.middleWeight, 0.0f);
-    EXPECT_LT(edge.middleWeight, 1e-6f);
-    IncomeOutcome outside = Settle(0.8401f);
-    EXPECT_FLOAT_EQ(outside.middleWeight, 0.0f);
-    // Wealthy range [0.56, 1.7] (W + M at the top), centre 1.13.
-    EXPECT_NEAR(Settle(1.13f).wealthyWeight, 1.0f, 1e-5f);
-    EXPECT_FLOAT_EQ(Settle(1.71f).wealthyWeight, 0.0f);
+    // P = 0.3, W = 0.7, M = 1.0: ranges [-0.36, 0.36], [0.24, 0.84], [0.56, 1.7].
+    const float any = NAN;
+    struct Case {
+        float income;
+        int group;
+        float weights[3];  // NAN: not checked
+    } cases[] = {
+        {0.0f, 0, {1.0f, 0.0f, 0.0f}},
+        {0.29f, 0, {any, any, any}},
+        {0.3f, 1, {any, any, any}},
+        {0.54f, 1, {0.0f, 1.0f, any}},
+        {0.7f, 2, {any, any, any}},
+        {0.84f, 2, {any, 0.0f, any}},  // the end of a range weighs nothing, and never below zero
+        {0.8401f, 2, {any, 0.0f, any}},
+        {1.13f, 2, {any, any, 1.0f}},
+        {1.71f, 2, {any, any, 0.0f}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.income);
+        EXPECT_EQ(Settle(c.income), c.group);
+        EXPECT_EQ(voter->GroupCount(), 1u);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_GE(Weight(i), 0.0f);
+            if (!std::isnan(c.weights[i])) {
+                EXPECT_NEAR(Weight(i), c.weights[i], 1e-5f) << i;
+            }
+        }
+    }
 }
 
 TEST_F(IncomeRule, TheDriverOfTheCurrentGroupMovesTheIncome)
@@ -92,16 +79,15 @@ TEST_F(IncomeRule, MissingDriversAndGroupsAreSafe)
 {
     // A driver without a number moves nothing.
     middleIncome->SetValue(std::nanf(""));
-    IncomeOutcome nan = Settle(0.5f);
-    EXPECT_TRUE(nan.middle);
-    EXPECT_TRUE(std::isfinite(nan.middleWeight));
+    EXPECT_EQ(Settle(0.5f), 1);
+    EXPECT_TRUE(std::isfinite(Weight(1)));
 
     // Without the income values at all (a fresh look-up finds none).
     delete lowIncome;
     delete middleIncome;
     delete highIncome;
     SIM_VoterManager::Get().ForgetIncomeDrivers();
-    EXPECT_TRUE(Settle(0.5f).middle);
+    EXPECT_EQ(Settle(0.5f), 1);
 
     // Without the Wealthy group: a rich voter is in no income group.
     SIM_VoterManager::Get().DeleteAllVoters();
@@ -122,11 +108,10 @@ TEST_F(IncomeRule, RangesWithoutWidthAreReportedAndWeighNothing)
 {
     SetTuningValue("POOR_INCOME_THRESHOLD", "0");
     int before = Diagnostics::AssertionFailures();
-    IncomeOutcome outcome = Settle(0.0f);
+    EXPECT_EQ(Settle(0.0f), 1);  // 0 is not below P = 0
     EXPECT_GT(Diagnostics::AssertionFailures(), before);
-    EXPECT_FLOAT_EQ(outcome.poorWeight, 0.0f);
-    EXPECT_TRUE(std::isfinite(outcome.middleWeight));
-    EXPECT_TRUE(outcome.middle);  // 0 is not below P = 0
+    EXPECT_FLOAT_EQ(Weight(0), 0.0f);
+    EXPECT_TRUE(std::isfinite(Weight(1)));
 }
 
 // --- memberships and the voter's value
@@ -155,31 +140,22 @@ TEST_F(VoterTest, OnlyTheGroupsAVoterBelongsToReachIt)
     EXPECT_FLOAT_EQ(voter->Recalculate(), 0.5f - 0.4f + 0.2f);
 }
 
-TEST_F(VoterTest, SetMembershipNeedsMoreThanTheThreshold)
-{
-    SIM_VoterType* group = AddGroup("Group");
-    auto* voter = new SIM_Voter();
-    group->SetMembership(voter, 0.5f, 0.5f);
-    EXPECT_FALSE(voter->IsMemberOf(group));
-    ASSERT_NE(voter->GetMembershipLink(group), nullptr);
-    size_t effects = NeuralEffect::Count();
-    group->SetMembership(voter, 0.51f, 0.5f);
-    EXPECT_TRUE(voter->IsMemberOf(group));
-    EXPECT_EQ(group->MemberCount(), 1u);
-    EXPECT_EQ(NeuralEffect::Count(), effects);  // the same link, new weight
-    group->SetMembership(voter, 0.1f, 0.5f);
-    EXPECT_FALSE(voter->IsMemberOf(group));
-    EXPECT_EQ(group->MemberCount(), 0u);
-}
-
-TEST_F(VoterTest, TheTurnsMembershipTestNeedsAtLeastTheThreshold)
+TEST_F(VoterTest, SettingMembershipNeedsMoreThanTheThresholdAndTheTurnsTestAtLeastIt)
 {
     SIM_VoterType* tested = AddGroup("Tested");
     SIM_VoterType* exempt = AddGroup("Exempt", 0.0f, true);
     auto* voter = new SIM_Voter();
-    tested->SetMembership(voter, 0.4f, 0.5f);
     exempt->SetMembership(voter, 0.9f, 0.5f);
-    ASSERT_TRUE(voter->IsMemberOf(exempt));
+    tested->SetMembership(voter, 0.5f, 0.5f);
+    EXPECT_FALSE(voter->IsMemberOf(tested));
+    ASSERT_NE(voter->GetMembershipLink(tested), nullptr);
+    size_t effects = NeuralEffect::Count();
+    tested->SetMembership(voter, 0.51f, 0.5f);
+    EXPECT_TRUE(voter->IsMemberOf(tested));
+    EXPECT_EQ(tested->MemberCount(), 1u);
+    EXPECT_EQ(NeuralEffect::Count(), effects);  // the same link, new weight
+    tested->SetMembership(voter, 0.4f, 0.5f);
+    EXPECT_EQ(tested->MemberCount(), 0u);
 
     tested->FrequencyNeuron().SetValue(0.1f);  // 0.4 + 0.1 = T exactly
     voter->UpdateTurn();
@@ -214,28 +190,20 @@ TEST_F(VoterTest, SympathyGrowsOnOneSideOnly)
 {
     CreateParties();
     auto* voter = new SIM_Voter();
-    voter->SetValue(0.9f);  // above 0.65: the player's side grows...
-    voter->OppSymp = 0.05f;  // ...once the opposition's has gone
-    voter->UpdateSympathies(1);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.03f);
-    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.0f);
-    voter->UpdateSympathies(1);
-    EXPECT_NEAR(voter->OppSymp, 0.01f, 1e-6f);
-    voter->UpdateSympathies(1);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);
-    // Rule 3 reads the sympathy rule 2 left: the same update already grows.
-    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.03f);
-
-    // And the other way: an unhappy voter's player sympathy decays first.
-    voter->SetValue(0.1f);
-    voter->UpdateSympathies(1);
-    EXPECT_NEAR(voter->PlaySymp, 0.01f, 1e-6f);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);
-    voter->UpdateSympathies(1);
-    EXPECT_FLOAT_EQ(voter->PlaySymp, 0.0f);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.0f);  // rule 1 ran before rule 4 emptied it
-    voter->UpdateSympathies(1);
-    EXPECT_FLOAT_EQ(voter->OppSymp, 0.03f);
+    voter->OppSymp = 0.05f;
+    // A happy voter's opposition sympathy decays first; rule 3 reads what rule 2
+    // left, so the player's side grows in the update that empties it. And the
+    // other way round, where rule 1 runs before rule 4 empties the player's side.
+    struct Step {
+        float opinion, opposition, player;
+    } steps[] = {{0.9f, 0.03f, 0.0f}, {0.9f, 0.01f, 0.0f}, {0.9f, 0.0f, 0.03f},
+                 {0.1f, 0.0f, 0.01f}, {0.1f, 0.0f, 0.0f},  {0.1f, 0.03f, 0.0f}};
+    for (const Step& step : steps) {
+        voter->SetValue(step.opinion);
+        voter->UpdateSympathies(1);
+        EXPECT_NEAR(voter->OppSymp, step.opposition, 1e-6f) << &step - steps;
+        EXPECT_NEAR(voter->PlaySymp, step.player, 1e-6f) << &step - steps;
+    }
 }
 
 TEST_F(VoterTest, WithoutTuningNothingMovesAndNobodyVotes)
@@ -259,61 +227,44 @@ TEST_F(VoterTest, WithoutTuningNothingMovesAndNobodyVotes)
     EXPECT_EQ(voter->LastVote, SIM_Voter::VOTE_PLAYER);
 }
 
-TEST_F(VoterTest, AVoterNeverJoinsBothPartiesInOneUpdate)
+TEST_F(VoterTest, JoiningNeedsMoreThanTheThresholdAndLittleForTheOtherSide)
 {
-    // Thresholds low enough that both joining rules would hold.
-    SetTuningValue("VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.05");
-    SetTuningValue("VOTER_PLAYER_JOIN_THRESHHOLD", "0.05");
-    CreateParties();
     auto* voter = new SIM_Voter();
     voter->SetValue(0.5f);  // no rule changes a sympathy
-    voter->OppSymp = 0.08f;
-    voter->PlaySymp = 0.08f;
+    voter->PlaySymp = 0.9f;
+    voter->UpdateSympathies(1);
+    EXPECT_EQ(voter->Party, PARTY_NONE) << "no party to join";
+    CreateParties();
+    struct Step {
+        float player, opposition;
+        PartyID party;
+    } steps[] = {
+        {0.6f, 0.0f, PARTY_NONE},  // exactly the join threshold
+        {0.61f, 0.11f, PARTY_NONE},  // the other side still above 0.1
+        {0.61f, 0.1f, PARTY_PLAYER},
+        {0.2f, 0.1f, PARTY_PLAYER},  // a member stays at exactly the leave threshold
+        {0.19f, 0.1f, PARTY_NONE},
+    };
+    for (const Step& step : steps) {
+        voter->PlaySymp = step.player;
+        voter->OppSymp = step.opposition;
+        voter->UpdateSympathies(1);
+        EXPECT_EQ(voter->Party, step.party) << step.player << " / " << step.opposition;
+    }
+    EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
+
+    // Thresholds low enough that both joining rules would hold: never both.
+    SetTuningValue("VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.05");
+    SetTuningValue("VOTER_PLAYER_JOIN_THRESHHOLD", "0.05");
+    voter->OppSymp = voter->PlaySymp = 0.08f;
     voter->UpdateSympathies(1);
     EXPECT_EQ(voter->Party, PARTY_OPPOSITION);
     EXPECT_EQ(PartyMembers(PARTY_OPPOSITION), 1u);
     EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
-
-    // Leaving below the leave threshold, then free to join again.
-    voter->OppSymp = 0.1f;
+    voter->OppSymp = 0.1f;  // leaving, and not joining the other side in the same update
     voter->UpdateSympathies(1);
     EXPECT_EQ(voter->Party, PARTY_NONE);
     EXPECT_EQ(PartyMembers(PARTY_OPPOSITION), 0u);
-}
-
-TEST_F(VoterTest, JoiningNeedsMoreThanTheThresholdAndLittleForTheOtherSide)
-{
-    CreateParties();
-    auto* voter = new SIM_Voter();
-    voter->SetValue(0.5f);  // no rule changes a sympathy
-    voter->PlaySymp = 0.6f;  // exactly the join threshold
-    voter->UpdateSympathies(1);
-    EXPECT_EQ(voter->Party, PARTY_NONE);
-    voter->PlaySymp = 0.61f;
-    voter->OppSymp = 0.11f;  // the other side still above 0.1
-    voter->UpdateSympathies(1);
-    EXPECT_EQ(voter->Party, PARTY_NONE);
-    voter->OppSymp = 0.1f;
-    voter->UpdateSympathies(1);
-    EXPECT_EQ(voter->Party, PARTY_PLAYER);
-
-    // A member stays at exactly the leave threshold and leaves below it.
-    voter->PlaySymp = 0.2f;
-    voter->UpdateSympathies(1);
-    EXPECT_EQ(voter->Party, PARTY_PLAYER);
-    voter->PlaySymp = 0.19f;
-    voter->UpdateSympathies(1);
-    EXPECT_EQ(voter->Party, PARTY_NONE);
-    EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
-}
-
-TEST_F(VoterTest, NoPartyToJoinLeavesTheVoterUnaffiliated)
-{
-    auto* voter = new SIM_Voter();
-    voter->SetValue(0.5f);
-    voter->PlaySymp = 0.9f;
-    voter->UpdateSympathies(1);
-    EXPECT_EQ(voter->Party, PARTY_NONE);
 }
 
 TEST_F(VoterTest, ApathyHalvesTheRateWithoutStoppingIt)
@@ -384,26 +335,23 @@ TEST_F(VoterTest, DeletingAVoterUnlinksItEverywhereAndLeavesOthersInPlace)
     SIM_VoterType* b = AddGroup("GroupB");
     std::vector<SIM_Voter*> voters;
     for (int i = 0; i < 5; ++i) {
-        auto* voter = new SIM_Voter();
-        a->SetMembership(voter, 0.9f, 0.5f);
-        b->SetMembership(voter, i % 2 ? 0.9f : 0.1f, 0.5f);
-        voters.push_back(voter);
+        voters.push_back(new SIM_Voter());
+        a->SetMembership(voters.back(), 0.9f, 0.5f);
+        b->SetMembership(voters.back(), i % 2 ? 0.9f : 0.1f, 0.5f);
     }
     voters[2]->SetValue(0.5f);
     voters[2]->PlaySymp = 1.0f;
     voters[2]->UpdateSympathies(0);
     ASSERT_EQ(voters[2]->Party, PARTY_PLAYER);
 
-    size_t effects = NeuralEffect::Count();
-    size_t outgoing = a->Outgoing().size();
+    size_t effects = NeuralEffect::Count(), outgoing = a->Outgoing().size();
     delete voters[2];
     EXPECT_EQ(NeuralEffect::Count(), effects - 2);
     EXPECT_EQ(a->Outgoing().size(), outgoing - 1);
     EXPECT_EQ(a->MemberCount(), 4u);
     EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
     EXPECT_EQ(SIM_Voter::PopulationCount(), 4u);
-    std::vector<SIM_Voter*> expected{voters[0], voters[1], voters[3], voters[4]};
-    EXPECT_EQ(a->Members(), expected);
+    EXPECT_EQ(a->Members(), (std::vector<SIM_Voter*>{voters[0], voters[1], voters[3], voters[4]}));
     // The lists still work after the squeeze.
     a->RemoveMember(voters[3]);
     EXPECT_FALSE(voters[3]->IsMemberOf(a));

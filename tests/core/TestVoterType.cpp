@@ -21,22 +21,20 @@ using VoterTypeTest = VoterTest;
 TEST_F(VoterTypeTest, LoadsRecordsWithTheirAffinitiesAndEmbeddedNeurons)
 {
     auto& manager = SIM_VoterManager::Get();
-    manager.LoadVoterTypes(WriteFile("groups.csv", kSmallFile));
+    manager.LoadVoterTypes(Write("groups.csv", kSmallFile));
     ASSERT_EQ(manager.VoterTypes().size(), 5u);
     EXPECT_EQ(manager.PopulationSize(), 2000);
+    EXPECT_EQ(manager.GetVoterType(5), nullptr);
 
     SIM_VoterType* poor = manager.GetVoterType(1);
-    EXPECT_EQ(poor->GetName(), "Poor");
-    EXPECT_EQ(poor->GetDisplayName(), "Low Earners");
-    EXPECT_EQ(poor->Description, "Poor, and worried");
-    EXPECT_EQ(poor->EncyclopediaPage, "LowEarners");
+    EXPECT_EQ(manager.PoorGroup(), poor);
+    EXPECT_EQ(
+        (std::vector<std::string>{poor->GetDisplayName(), poor->Description, poor->EncyclopediaPage, poor->IconImage}),
+        (std::vector<std::string>{"Low Earners", "Poor, and worried", "LowEarners", "poor.dds"}));
     EXPECT_TRUE(poor->ExemptFromMembershipTest);
+    EXPECT_FALSE(manager.GetVoterType(4)->ExemptFromMembershipTest);
     EXPECT_FLOAT_EQ(poor->GetBaseValue(), -0.2f);
     EXPECT_FLOAT_EQ(poor->ShareNeuron().GetBaseValue(), 0.3f);
-    EXPECT_EQ(poor->IconImage, "poor.dds");
-    EXPECT_EQ(poor->GetType(), NEURON_VOTERTYPE);
-    EXPECT_FALSE(manager.GetVoterType(4)->ExemptFromMembershipTest);
-    EXPECT_EQ(manager.GetVoterType(5), nullptr);
 
     // The affinity without a comma is skipped; the first of two wins.
     ASSERT_EQ(poor->Affinities.size(), 3u);
@@ -46,9 +44,8 @@ TEST_F(VoterTypeTest, LoadsRecordsWithTheirAffinitiesAndEmbeddedNeurons)
     EXPECT_FLOAT_EQ(poor->AffinityFor(poor), 0.0f);
     EXPECT_FLOAT_EQ(motorist->AffinityFor(poor), 0.0f);
 
-    EXPECT_EQ(manager.PoorGroup(), poor);
+    // The data's effects reach the embedded neurons by these names.
     EXPECT_EQ(Neuron::FindNeuronQuietly("Poor_freq"), &poor->FrequencyNeuron());
-    EXPECT_EQ(poor->FrequencyNeuron().GetType(), NEURON_VOTERTYPE_FREQUENCY);
     EXPECT_EQ(Neuron::FindNeuronQuietly("Poor_perc"), &poor->ShareNeuron());
     EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
 }
@@ -56,7 +53,7 @@ TEST_F(VoterTypeTest, LoadsRecordsWithTheirAffinitiesAndEmbeddedNeurons)
 TEST_F(VoterTypeTest, ACorruptRecordStopsWithItsMessageAndLogsWhere)
 {
     LogCapture log;
-    std::string path = WriteFile("bad.csv", "#,_All_,Everyone,All,All,1,0,1.0,all.dds,#\n#,Broken,Broken,x,x,0,0,0.5,b.dds,oops\n");
+    std::string path = Write("bad.csv", "#,_All_,Everyone,All,All,1,0,1.0,all.dds,#\n#,Broken,Broken,x,x,0,0,0.5,b.dds,oops\n");
     try {
         SIM_VoterManager::Get().LoadVoterTypes(path);
         FAIL() << "no fatal error";
@@ -66,63 +63,40 @@ TEST_F(VoterTypeTest, ACorruptRecordStopsWithItsMessageAndLogsWhere)
     EXPECT_TRUE(log.Contains(path + " line 2"));
 }
 
-TEST_F(VoterTypeTest, MissingIncomeGroupsAndBadSharesAreReported)
+TEST_F(VoterTypeTest, MissingIncomeGroupsBadSharesAndMissingFiles)
 {
-    SIM_VoterManager::Get().LoadVoterTypes(WriteFile("few.csv", "#,_All_,Everyone,All,All,1,0,1.5,all.dds,#\n"));
+    auto& manager = SIM_VoterManager::Get();
+    manager.LoadVoterTypes(Write("few.csv", "#,_All_,Everyone,All,All,1,0,1.5,all.dds,#\n"));
     EXPECT_EQ(Diagnostics::AssertionFailures(), 2);  // the share, the income groups
-    EXPECT_EQ(SIM_VoterManager::Get().PoorGroup(), nullptr);
+    EXPECT_EQ(manager.PoorGroup(), nullptr);
+    manager.Release();
+    manager.LoadVoterTypes(dir.Path() + "/absent.csv");
+    EXPECT_TRUE(manager.VoterTypes().empty());
 }
 
-TEST_F(VoterTypeTest, AMissingFileLoadsNothing)
-{
-    SIM_VoterManager::Get().LoadVoterTypes(dir.Path() + "/absent.csv");
-    EXPECT_TRUE(SIM_VoterManager::Get().VoterTypes().empty());
-}
-
-TEST_F(VoterTypeTest, TheShippedGroupsAreConsistent)
+// Loading without faults is checked with the first data set; a misspelt
+// affinity or a second group of one name the loader takes silently.
+TEST_F(VoterTypeTest, TheShippedGroupsNameEachOtherRightly)
 {
     auto& manager = SIM_VoterManager::Get();
     manager.LoadVoterTypes();
-    EXPECT_EQ(Diagnostics::AssertionFailures(), 0);
-    ASSERT_GE(manager.VoterTypes().size(), 10u);
-    EXPECT_EQ(manager.GetVoterType(0)->GetName(), "_All_");
-    EXPECT_NE(manager.PoorGroup(), nullptr);
-    EXPECT_NE(manager.MiddleIncomeGroup(), nullptr);
-    EXPECT_NE(manager.WealthyGroup(), nullptr);
     std::set<std::string> names;
     for (SIM_VoterType* group : manager.VoterTypes()) {
         EXPECT_TRUE(names.insert(group->GetName()).second) << group->GetName();
-        float share = group->ShareNeuron().GetBaseValue();
-        EXPECT_GT(share, 0.0f) << group->GetName();
-        EXPECT_LE(share, 1.0f) << group->GetName();
-    }
-    // Every affinity names a group, and the income groups exclude each other.
-    for (SIM_VoterType* group : manager.VoterTypes())
         for (const auto& [name, value] : group->Affinities)
             EXPECT_NE(manager.FindVoterType(name), nullptr) << group->GetName() << " -> " << name;
-    float incomeShares = manager.PoorGroup()->ShareNeuron().GetBaseValue() +
-                         manager.MiddleIncomeGroup()->ShareNeuron().GetBaseValue() +
-                         manager.WealthyGroup()->ShareNeuron().GetBaseValue();
-    EXPECT_NEAR(incomeShares, 1.0f, 1e-5f);
+    }
 }
 
 // --- initial memberships
 
-class MembershipLinks : public VoterTest {
-protected:
-    void MakeVoters(int count)
-    {
-        SIM_VoterManager::Get().SetPopulationSize(count);
-        for (int i = 0; i < count; ++i)
-            NewVoter();
-    }
-};
-
-TEST_F(MembershipLinks, EverybodyJoinsAllAndSmallSharesMakeNoMembers)
+TEST_F(VoterTypeTest, EverybodyJoinsAllAndSmallSharesMakeNoMembers)
 {
     SIM_VoterType* all = AddGroup("_All_", 1.0f);
     SIM_VoterType* tiny = AddGroup("Tiny", 0.009f);
-    MakeVoters(100);
+    SIM_VoterManager::Get().SetPopulationSize(100);
+    for (int i = 0; i < 100; ++i)
+        NewVoter();
     all->AddMembershipLinks();
     tiny->AddMembershipLinks();  // 0.009 * 100 rounds down to 0
     EXPECT_EQ(all->MemberCount(), 100u);
@@ -131,13 +105,15 @@ TEST_F(MembershipLinks, EverybodyJoinsAllAndSmallSharesMakeNoMembers)
         EXPECT_FLOAT_EQ(voter->GetMembershipWeight(all), 1.0f);
 }
 
-TEST_F(MembershipLinks, AffinitiesSteerWhoJoinsLaterGroups)
+TEST_F(VoterTypeTest, AffinitiesSteerWhoJoinsLaterGroups)
 {
     SIM_VoterType* first = AddGroup("First", 0.5f);
     SIM_VoterType* friendly = AddGroup("Friendly", 0.5f);
     SIM_VoterType* hostile = AddGroup("Hostile", 0.5f);
     first->Affinities = {{"Friendly", 2.0f}, {"Hostile", -2.0f}};
-    MakeVoters(200);
+    SIM_VoterManager::Get().SetPopulationSize(200);
+    for (int i = 0; i < 200; ++i)
+        NewVoter();
     first->AddMembershipLinks();
     friendly->AddMembershipLinks();
     hostile->AddMembershipLinks();
@@ -159,12 +135,17 @@ TEST_F(MembershipLinks, AffinitiesSteerWhoJoinsLaterGroups)
 
 TEST_F(VoterTypeTest, TheShareNeuronCarriesTheCurrentShareThroughRecalculation)
 {
-    SIM_VoterManager::Get().SetPopulationSize(4);
     SIM_VoterType* group = AddGroup("Group", 0.75f);
     Neuron* listener = Plain("Listener");
     new NeuralEffect(&group->ShareNeuron(), listener, "0+(1.0*x)", 1.0f, 0.0f);
     auto* voter = new SIM_Voter();
     group->SetMembership(voter, 0.9f, 0.5f);
+    group->AddMembershipLinks();  // without a population: no crash, and a share of 0
+    group->UpdateTurn();
+    EXPECT_FLOAT_EQ(group->MembershipShare(), 0.0f);
+    EXPECT_FLOAT_EQ(group->ShareNeuron().GetValue(), 0.0f);
+
+    SIM_VoterManager::Get().SetPopulationSize(4);
     group->UpdateTurn();
     EXPECT_FLOAT_EQ(group->ShareNeuron().GetValue(), 0.25f);
     EXPECT_FLOAT_EQ(group->ShareNeuron().History(0), 0.25f);
@@ -177,27 +158,31 @@ TEST_F(VoterTypeTest, TrendAndChangeFollowTheMemberCount)
 {
     SIM_VoterManager::Get().SetPopulationSize(10);
     SIM_VoterType* group = AddGroup("Group");
-    std::vector<SIM_Voter*> voters;
-    for (int i = 0; i < 3; ++i) {
-        voters.push_back(new SIM_Voter());
-        group->AddMember(voters.back());
+    group->AddMember(nullptr);  // reported, and never counted
+    group->RemoveMember(nullptr);
+    EXPECT_EQ(Diagnostics::AssertionFailures(), 2);
+    SIM_Voter* voters[] = {new SIM_Voter(), new SIM_Voter(), new SIM_Voter()};
+    struct Step {
+        unsigned members;
+        int trend, change;
+    } steps[] = {
+        {3, SIM_VoterType::TREND_UNCHANGED, 0},  // nothing to compare with
+        {1, SIM_VoterType::TREND_DECREASING, -2},
+        {2, SIM_VoterType::TREND_INCREASING, 1},
+        {2, SIM_VoterType::TREND_UNCHANGED, 0},
+    };
+    for (const Step& step : steps) {
+        for (unsigned i = 0; i < 3; ++i) {
+            if (i < step.members && !voters[i]->IsMemberOf(group))
+                group->AddMember(voters[i]);
+            if (i >= step.members && voters[i]->IsMemberOf(group))
+                group->RemoveMember(voters[i]);
+        }
+        group->UpdateTurn();
+        EXPECT_EQ(group->LastCount, step.members);
+        EXPECT_EQ(group->Trend, step.trend) << step.members;
+        EXPECT_EQ(group->Change, step.change) << step.members;
     }
-    group->UpdateTurn();
-    EXPECT_EQ(group->Trend, SIM_VoterType::TREND_UNCHANGED);  // nothing to compare with
-    EXPECT_EQ(group->Change, 0);
-    EXPECT_EQ(group->LastCount, 3u);
-    group->RemoveMember(voters[0]);
-    group->RemoveMember(voters[1]);
-    group->UpdateTurn();
-    EXPECT_EQ(group->Trend, SIM_VoterType::TREND_DECREASING);
-    EXPECT_EQ(group->Change, -2);
-    group->AddMember(voters[0]);
-    group->UpdateTurn();
-    EXPECT_EQ(group->Trend, SIM_VoterType::TREND_INCREASING);
-    EXPECT_EQ(group->Change, 1);
-    group->UpdateTurn();
-    EXPECT_EQ(group->Trend, SIM_VoterType::TREND_UNCHANGED);
-    EXPECT_EQ(group->Change, 0);
 }
 
 TEST_F(VoterTypeTest, PollsCountVotesOfMembers)
@@ -246,6 +231,7 @@ TEST_F(VoterTypeTest, MemberCountsStayTrueThroughChanges)
 
 TEST_F(VoterTypeTest, RandomPicks)
 {
+    EXPECT_THROW(SIM_VoterManager::Get().RandomVoterType(), FatalErrorRaised);  // no groups at all
     SIM_VoterType* all = AddGroup("_All_");
     EXPECT_EQ(all->RandomMember(), nullptr);
     try {
@@ -260,20 +246,6 @@ TEST_F(VoterTypeTest, RandomPicks)
     auto* voter = new SIM_Voter();
     all->AddMember(voter);
     EXPECT_EQ(all->RandomMember(), voter);
-}
-
-TEST_F(VoterTypeTest, NoGroupsAtAllIsAClearError)
-{
-    EXPECT_THROW(SIM_VoterManager::Get().RandomVoterType(), FatalErrorRaised);
-}
-
-TEST_F(VoterTypeTest, NullVotersAreReported)
-{
-    SIM_VoterType* group = AddGroup("Group");
-    group->AddMember(nullptr);
-    group->RemoveMember(nullptr);
-    EXPECT_EQ(Diagnostics::AssertionFailures(), 2);
-    EXPECT_EQ(group->MemberCount(), 0u);
 }
 
 }  // namespace

@@ -1,13 +1,12 @@
 #pragma once
-// A clean population model for the voter and mission tests: no voters or
-// groups, no parties, an empty mission and chosen tuning numbers.
-#include <fstream>
+// A clean population model for the voter and mission tests: the clean model
+// of SimTestWorld.h, and no voters or groups, no parties, an empty mission
+// and chosen tuning numbers.
 #include <map>
 #include <string>
 #include <vector>
 
-#include "RecordingPresentation.h"
-#include "TestSupport.h"
+#include "SimTestWorld.h"
 #include "gamedata/NamePool.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SetupSection.h"
@@ -24,38 +23,27 @@
 inline std::map<std::string, std::string> StandardTuning()
 {
     return {
-        {"voters", "data/simulation/votertypes.csv"},
-        {"AIENTITIES", "2000"},
-        {"POOR_INCOME_THRESHOLD", "0.3"},
-        {"WEALTHY_INCOME_THRESHOLD", "0.7"},
-        {"WEALTHY_INCOME_MAX", "1.0"},
+        {"voters", "data/simulation/votertypes.csv"}, {"AIENTITIES", "2000"},
+        {"POOR_INCOME_THRESHOLD", "0.3"}, {"WEALTHY_INCOME_THRESHOLD", "0.7"}, {"WEALTHY_INCOME_MAX", "1.0"},
         {"VOTER_GROUP_MEMBERSHIP_THRESHHOLD", "0.5"},
-        {"VOTER_OPPOSITION_INCREASE_SYMPATHY_BELOW", "0.35"},
-        {"VOTER_OPPOSITON_SYMPATHY_GAIN", "0.03"},
-        {"VOTER_OPPOSITION_DECREASE_SYMPATHY_ABOVE", "0.5"},
-        {"VOTER_OPPOSITON_SYMPATHY_DECAY", "0.02"},
-        {"VOTER_PLAYER_INCREASE_SYMPATHY_ABOVE", "0.65"},
-        {"VOTER_PLAYER_SYMPATHY_GAIN", "0.03"},
-        {"VOTER_PLAYER_DECREASE_SYMPATHY_BELOW", "0.5"},
-        {"VOTER_PLAYER_SYMPATHY_DECAY", "0.02"},
-        {"VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.6"},
-        {"VOTER_PLAYER_JOIN_THRESHHOLD", "0.6"},
-        {"VOTER_OPPOSITION_LEAVE_THRESHHOLD", "0.2"},
-        {"VOTER_PLAYER_LEAVE_THRESHHOLD", "0.2"},
-        {"VOTING_OPINION_EFFECT_MULTIPLIER", "0.5"},
-        {"VOTING_TENDENCY_EFFECT_MULTIPLIER", "0.4"},
+        {"VOTER_OPPOSITION_INCREASE_SYMPATHY_BELOW", "0.35"}, {"VOTER_OPPOSITON_SYMPATHY_GAIN", "0.03"},
+        {"VOTER_OPPOSITION_DECREASE_SYMPATHY_ABOVE", "0.5"}, {"VOTER_OPPOSITON_SYMPATHY_DECAY", "0.02"},
+        {"VOTER_PLAYER_INCREASE_SYMPATHY_ABOVE", "0.65"}, {"VOTER_PLAYER_SYMPATHY_GAIN", "0.03"},
+        {"VOTER_PLAYER_DECREASE_SYMPATHY_BELOW", "0.5"}, {"VOTER_PLAYER_SYMPATHY_DECAY", "0.02"},
+        {"VOTER_OPPOSITION_JOIN_THRESHHOLD", "0.6"}, {"VOTER_PLAYER_JOIN_THRESHHOLD", "0.6"},
+        {"VOTER_OPPOSITION_LEAVE_THRESHHOLD", "0.2"}, {"VOTER_PLAYER_LEAVE_THRESHHOLD", "0.2"},
+        {"VOTING_OPINION_EFFECT_MULTIPLIER", "0.5"}, {"VOTING_TENDENCY_EFFECT_MULTIPLIER", "0.4"},
         {"VOTING_PARTY_EFFECT_MULTIPLIER", "0.3"},
     };
 }
 
-class VoterTest : public NetworkTest {
+class VoterTest : public SimWorldTest {
 protected:
     void SetUp() override
     {
         ResetModel();
-        NetworkTest::SetUp();
+        SimWorldTest::SetUp();
         SimRandom::Seed(12345);
-        Diagnostics::ResetAssertionFailures();
         SetTuning(StandardTuning());
         NamePool::Get().LoadNames(RULECRAFT_SOURCE_DIR "/data/simulation/names.txt");
     }
@@ -63,7 +51,7 @@ protected:
     void TearDown() override
     {
         ResetModel();
-        NetworkTest::TearDown();
+        SimWorldTest::TearDown();
         SetupSection::Load(RULECRAFT_SOURCE_DIR "/data/data.ini");
     }
 
@@ -83,27 +71,16 @@ protected:
     void SetTuning(const std::map<std::string, std::string>& keys)
     {
         tuning = keys;
-        std::string path = dir.Path() + "/data.ini";
-        std::ofstream out(path);
-        out << "[setup]\n";
+        std::string text = "[setup]\n";
         for (const auto& [key, value] : keys)
-            out << key << "=" << value << "\n";
-        out.close();
-        SetupSection::Load(path);
+            text += key + "=" + value + "\n";
+        SetupSection::Load(Write("data.ini", text));
     }
     void SetTuningValue(const std::string& key, const std::string& value)
     {
         auto keys = tuning;
         keys[key] = value;
         SetTuning(keys);
-    }
-
-    std::string WriteFile(const std::string& name, const std::string& text)
-    {
-        std::string path = dir.Path() + "/" + name;
-        std::ofstream out(path, std::ios::binary);
-        out << text;
-        return path;
     }
 
     // A group of the manager, named, with an initial share.
@@ -129,14 +106,6 @@ protected:
         highIncome = Plain("_HighIncome");
     }
 
-    static Neuron* Plain(const std::string& name, float value = 0.0f)
-    {
-        auto* neuron = new Neuron();
-        neuron->SetName(name);
-        neuron->SetValue(value);
-        return neuron;
-    }
-
     // Both parties, with the turnout pull each has on the voters leaning to it.
     static void CreateParties(float playerPull = 0.0f, float oppositionPull = 0.0f)
     {
@@ -155,7 +124,6 @@ protected:
         return voter;
     }
 
-    TempDir dir;
     std::map<std::string, std::string> tuning;
     FatalCatcher fatal;
     SIM_VoterType* poor = nullptr;
