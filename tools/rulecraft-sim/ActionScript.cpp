@@ -141,17 +141,17 @@ const std::map<std::string, ActionScript::Verb>& ActionScript::Verbs()
     return verbs;
 }
 
-bool ActionScript::Load(const std::string& path, std::string& error)
+bool ActionScript::Load(const std::string& path, std::string& error, const std::string& shownAs)
 {
-    mPath = path;
+    mPath = shownAs.empty() ? path : shownAs;
     mActions.clear();
     std::vector<std::string> lines;
     if (!PlatformFiles::ReadLines(path, lines)) {
-        error = path + ": cannot read the actions file";
+        error = mPath + ": cannot read the actions file";
         return false;
     }
     for (size_t i = 0; i < lines.size(); ++i) {
-        std::string where = path + ":" + std::to_string(i + 1) + ": ";
+        std::string where = mPath + ":" + std::to_string(i + 1) + ": ";
         std::istringstream words(lines[i]);
         std::vector<std::string> tokens;
         std::string token;

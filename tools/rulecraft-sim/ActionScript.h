@@ -40,7 +40,8 @@ public:
     static const std::map<std::string, Verb>& Verbs();
 
     // Reads and checks the file; false with "FILE:LINE: reason" in error.
-    bool Load(const std::string& path, std::string& error);
+    // Messages name the file as shownAs (as the user gave it) when that is set.
+    bool Load(const std::string& path, std::string& error, const std::string& shownAs = "");
     // Checks every name against the game now set up; false with the line in error.
     bool CheckNames(std::string& error) const;
     // Applies the actions of that turn, in file order; each one that cannot

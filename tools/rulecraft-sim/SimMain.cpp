@@ -232,7 +232,7 @@ int Run(const SimArguments& args)
         // A relative path is meant from where the runner was started.
         if (!path.empty() && path[0] != '/')
             path = (std::filesystem::path(args.startFolder) / path).string();
-        if (!actions.Load(path, error))
+        if (!actions.Load(path, error, args.actionsFile))
             return BadArguments(error);
     }
 
