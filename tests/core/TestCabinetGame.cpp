@@ -2,6 +2,7 @@
 // happening of a government's life, seen through the model.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -111,6 +112,16 @@ TEST_F(WholeGameTest, AFortyTurnGovernmentMeetsEveryHappening)
     for (SIM_Event* event : SIM_EventManager::Get().Events())
         events += event->IsTriggered();
     EXPECT_GT(events, 0);
+}
+
+TEST_F(WholeGameTest, AModdersEventJoinsTheGamesOwn)
+{
+    const std::string folder = UserFolders::Get().ModPath(SIM_EventManager::kFolder);
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + "/Regatta.txt") << "[config]\nName=Regatta\nGUIName=A Regatta\n";
+    StartGame(1);
+    EXPECT_NE(SIM_EventManager::Get().Find("Regatta"), nullptr);
+    EXPECT_NE(SIM_EventManager::Get().Find("DebtCeilingReached"), nullptr);
 }
 
 }  // namespace
