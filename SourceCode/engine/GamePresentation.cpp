@@ -14,3 +14,5 @@ void GamePresentation::ShowProcessing() { GetGame().ShowProcessing(); }
 void GamePresentation::PumpFrame() { GetGame().DrawProgressFrame(); }
 
 void GamePresentation::SetMusicMood(int mood) { GetSounds().SetMood(mood); }
+
+void GamePresentation::PlaySound(const std::string& path) { GetSounds().PlaySound(path, false); }

@@ -10,6 +10,8 @@ public:
     void ShowProcessing() override;
     void PumpFrame() override;
     void SetMusicMood(int mood) override;
+    // The scripts' sound effects, played once.
+    void PlaySound(const std::string& path) override;
 };
 
 GamePresentation& GetGamePresentation();

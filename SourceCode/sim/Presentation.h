@@ -3,6 +3,10 @@
 
 class ElectionCount;
 class Neuron;
+class SIM_Dilemma;
+class SIM_Event;
+class SIM_Minister;
+class SIM_Policy;
 class SIM_PolicyGroup;
 class SIM_Situation;
 struct ElectionResult;
@@ -67,4 +71,50 @@ public:
     // The election of this turn has been counted and concluded by the model;
     // the results window replays that count and shows that result.
     virtual void ShowElectionResults(const ElectionCount& /*count*/, const ElectionResult& /*result*/) {}
+
+    // --- what the scripts ask of the windows
+    enum Window {
+        WINDOW_REPORTS,
+        WINDOW_CABINET,
+        WINDOW_POLLS,
+        WINDOW_POLICY_PICKER,
+        WINDOW_INTEL_REPORT,
+        WINDOW_POLICY_DETAILS,
+        WINDOW_SIMULATION_DETAILS,
+        WINDOW_VOTER_DETAILS,
+        WINDOW_PARTY,
+        WINDOW_FINANCE,
+        WINDOW_DILEMMA,
+    };
+    virtual void CloseWindow(Window /*window*/) {}
+    virtual void ShowDetails(SIM_Policy* /*policy*/) {}
+    // The game is over (the model has already recorded it): the window that says so.
+    virtual void ShowGameOver(const std::string& /*title*/, const std::string& /*text*/) {}
+    // "data/sounds/<file>".
+    virtual void PlaySound(const std::string& /*path*/) {}
+    virtual void TutorialWindow(const std::string& /*text*/, float /*x*/, float /*y*/) {}
+    virtual void PlayGuideWindow(const std::string& /*text*/, float /*x*/, float /*y*/, bool /*flag*/) {}
+
+    // --- the play guide: what the player may click, and what the main screen hides
+    enum PlayGuideFlag {
+        HIDEPOLICYICONS,
+        HIDESITUATIONICONS,
+        HIDESIMICONS,
+        HIDEVOTERICONS,
+        HIDEPOPBAR,
+        DISABLEICONCONNECTORS,
+    };
+    virtual void SetPlayGuideFlag(PlayGuideFlag /*flag*/, bool /*on*/) {}
+    virtual void ClearPermittedIcons() {}
+    virtual void AddPermittedIcon(Neuron* /*neuron*/) {}
+    // "" allows no button.
+    virtual void SetAllowedButton(const std::string& /*name*/) {}
+    virtual void AllowClicks() {}
+
+    // --- happenings the player hears of (the issues list holds them as well)
+    virtual void NoticeDilemma(SIM_Dilemma& /*dilemma*/) {}
+    virtual void NoticeEvent(SIM_Event& /*event*/) {}
+    enum MinisterChange { MINISTER_APPOINTED, MINISTER_RESIGNED, MINISTER_FIRED };
+    virtual void NoticeMinister(const SIM_Minister& /*minister*/, const SIM_PolicyGroup& /*ministry*/,
+                                MinisterChange /*change*/) {}
 };

@@ -4,6 +4,7 @@
 
 #include "engine/Diagnostics.h"
 #include "gamedata/RecordTokenizer.h"
+#include "gamedata/SIM_IssuesManager.h"
 #include "sim/Clamp.h"
 #include "sim/Presentation.h"
 #include "sim/RecordScope.h"
@@ -50,6 +51,7 @@ SIM_Situation::~SIM_Situation()
     // The board must never keep the icon of a situation that is gone.
     if (IsActive() && mGroup)
         Presentation::Current().RemoveIcon(mGroup, this);
+    SIM_IssuesManager::Get().RemoveAllAbout(this);
     auto& list = GetSituationManager().mSituations;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
@@ -94,13 +96,16 @@ void SIM_Situation::Start()
     if (mGroup)
         Presentation::Current().AddIcon(mGroup, this);
     Presentation::Current().NoticeSituation(this, Presentation::SITUATION_STARTED);
+    SIM_IssuesManager::Get().Add(this, ISSUE_SITUATION_STARTED);
 }
 
 void SIM_Situation::End()
 {
     bool wasOn = IsActive();
-    if (wasOn)
+    if (wasOn) {
         Presentation::Current().NoticeSituation(this, Presentation::SITUATION_ENDED);
+        SIM_IssuesManager::Get().Add(this, ISSUE_SITUATION_ENDED);
+    }
     SetActive(false);
     if (wasOn && mGroup)
         Presentation::Current().RemoveIcon(mGroup, this);

@@ -6,9 +6,17 @@
 #include "gamedata/CGlobalEconomy.h"
 #include "gamedata/NamePool.h"
 #include "gamedata/Options.h"
+#include "gamedata/SIM_Dilemma.h"
+#include "gamedata/SIM_DilemmaManager.h"
+#include "gamedata/SIM_EventManager.h"
+#include "gamedata/SIM_IssuesManager.h"
 #include "gamedata/SIM_Mission.h"
+#include "gamedata/SIM_ReportManager.h"
+#include "gamedata/UserFolders.h"
 #include "gamedata/SpecialNeurons.h"
 #include "politics/ElectionManager.h"
+#include "politics/SIM_Cabinet.h"
+#include "politics/SIM_Grudge.h"
 #include "politics/SIM_Party.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
@@ -24,6 +32,7 @@
 #include "sim/SimulationState.h"
 
 namespace {
+constexpr const char* kDebtCeilingEvent = "DebtCeilingReached";
 constexpr const char* kTurnBanner =
     "==========================================Processing new turn====================================";
 
@@ -85,12 +94,17 @@ void TurnProcessor::RunTurn()
     screens.ShowProcessing();
     state.AdvanceTurnNumber();
     const int turn = state.TurnNumber();
+    StartIssuesAndReports();
 
+    SIM_Cabinet::Get().UpdateMinisters();
     GetPolicyManager().AdvanceImplementation();
 
     ShowProgress("Rebuilding voters", 0.1f);
     if (CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy())
         economy->Advance();
+    SIM_Grudge::UpdateGrudges();
+    if (turn > 2)
+        SIM_EventManager::Get().PerTurn();
 
     ShowProgress("Neural Effects updating", 0.1f);
     NeuralEffect::UpdateAllEffects();
@@ -111,10 +125,13 @@ void TurnProcessor::RunTurn()
     SIM_VoterManager::Get().UpdateVoterTypes();
     SIM_Party::UpdateParties();
 
-    if (turn > 2)
+    if (turn > 2) {
         ShowProgress("assesing dilemmas", 0.1f);
+        SIM_DilemmaManager::Get().PerTurn();
+    }
 
     CFinances::Get().SettleMonth(turn);
+    ActOnDebtCeiling();
     Calendar::Get().AdvanceTurn();
     ElectionManager& elections = ElectionManager::Get();
     bool electionHeld = false;
@@ -122,7 +139,8 @@ void TurnProcessor::RunTurn()
         elections.CheckElection();
         electionHeld = elections.ElectionThisTurn();
     }
-    GetPoliticalCapital().TurnCapital();
+    SIM_Cabinet::Get().TurnCapital();
+    SIM_ReportManager::Get().BuildReports();
     NeuralEffect::SetInitialising(false);
 
     // The turn is over; only now are the votes counted.
@@ -131,6 +149,38 @@ void TurnProcessor::RunTurn()
     if (!GameIsOver())
         EndOfTurnWindows(electionHeld);
     screens.SetFinished(true);
+}
+
+void TurnProcessor::StartIssuesAndReports()
+{
+    SIM_IssuesManager& issues = SIM_IssuesManager::Get();
+    issues.Release();
+    SIM_ReportManager::Get().Release();
+    // A dilemma still waiting for its answer stays on the list.
+    for (SIM_Dilemma* dilemma : SIM_DilemmaManager::Get().Pending())
+        issues.Add(dilemma, ISSUE_DILEMMA);
+}
+
+// Past the ceiling the game is lost (the event's script says so); close to it
+// the player is warned.
+void TurnProcessor::ActOnDebtCeiling()
+{
+    switch (CFinances::Get().DebtCeilingState()) {
+    case CFinances::DEBT_CEILING_REACHED:
+        if (!GameIsOver())
+            SIM_EventManager::Get().TriggerByName(kDebtCeilingEvent);
+        break;
+    case CFinances::DEBT_NEAR_CEILING:
+        if (Neuron* debt = SpecialNeurons::Debt()) {
+            Issue& warning = SIM_IssuesManager::Get().Add(debt, ISSUE_FINANCE_WARNING);
+            warning.group = "ECONOMY";
+            warning.text = "DEBT_CEILING_WARNING";
+            warning.title = "DEBT_CEILING_WARNING_TITLE";
+        }
+        break;
+    case CFinances::DEBT_BELOW_CEILING:
+        break;
+    }
 }
 
 void TurnProcessor::EndOfTurnWindows(bool electionHeld)
@@ -214,10 +264,15 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     GetSimulation().AttachToGroups();
     GetSituationManager().LoadSituations();
     GetPolicyManager().ReadPolicyFields();
+    SIM_EventManager::Get().LoadEvents();
+    // A modder's events come after the game's own, as the dilemmas do.
+    if (!UserFolders::Get().UserFolder().empty())
+        SIM_EventManager::Get().LoadEvents(UserFolders::Get().ModPath(SIM_EventManager::kFolder));
 
     ShowProgress("Loading mission", 0.05f);
     // The uncancellable policies first, then the mission's own settings.
     mission.ApplySettings();
+    SIM_DilemmaManager::Get().LoadDilemmas(UserFolders::Get().UserFolder());
     CFinances::Get().InitFromMission(mission.StartingDebt(), mission.DebtCeiling());
     if (CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy())
         economy->SetUp(mission.EconomicCycleStart(), Options::Get().GetFloat("GLOBALECONOMY"));
@@ -227,6 +282,8 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     Neuron::RecalculateAll();
 
     ShowProgress("Generating ministers", 0.05f);
+    SIM_Cabinet::Get().CreateInitialPool();
+    SIM_Cabinet::Get().FillCabinet();
 
     state.SetTurnNumber(0);
     voters.CreatePopulation();
@@ -242,7 +299,8 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     Neuron::ResetAllHistories();
     CFinances::Get().FillHistories();
     voters.WarmUpSympathies();
-    GetPoliticalCapital().StartCapital();
+    SIM_IssuesManager::Get().Release();
+    SIM_Cabinet::Get().StartCapital();
     screens.ShowPollDisplay();
     screens.OpenStartDialog();
     screens.SetFinished(true);

@@ -36,6 +36,9 @@ private:
     void RunTurn();
     void TakePoll();
     void EndOfTurnWindows(bool electionHeld);
+    // The issues list and the reports start empty each turn.
+    void StartIssuesAndReports();
+    void ActOnDebtCeiling();
     // Everything of the running game goes: the population, the parties, every
     // subsystem's data and the whole network.
     void TearDownGame();

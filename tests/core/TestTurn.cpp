@@ -7,6 +7,7 @@
 
 #include "RecordingPresentation.h"
 #include "TestSupport.h"
+#include "WholeGameTest.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/CGlobalEconomy.h"
 #include "gamedata/MissionList.h"
@@ -205,42 +206,6 @@ TEST_F(TurnOrderTest, ThePollFeedsWinningAndCountsTheVoters)
 }
 
 // --- whole games on the first data set, with a small population
-
-class WholeGameTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string setup;
-        ASSERT_TRUE(PlatformFiles::ReadFile("data/data.ini", setup));
-        std::string setupFile = dir.Path() + "/data.ini";
-        WriteText(setupFile, std::regex_replace(setup, std::regex("AIENTITIES=[^\r\n]*"), "AIENTITIES=300"));
-        UserFolders::Get().SetBaseFolder(dir.Path());
-        UserFolders::Get().Create();
-        SetupSection::Load(setupFile);
-        Options::Get().Load();
-        SetRunning(true);
-    }
-    void TearDown() override
-    {
-        TurnProcessor::Get().ReleaseGame();
-        Options::Get().Load();  // a test may have changed an option
-        SetupSection::Load();
-        SimulationState::Get().Reset();
-    }
-    static void StartGame(uint32_t seed)
-    {
-        SIM_Mission& mission = SIM_Mission::Get();
-        mission.Clear();
-        mission.SetFile(MissionList::List("").at(0).path);
-        mission.Load();
-        ElectionManager::SetTermLengthYears(mission.TermLength());
-        Calendar::Get().Set(0, 0);
-        SimRandom::Seed(seed);
-        SetUpGame("test");
-    }
-
-    TempDir dir;
-};
 
 TEST_F(WholeGameTest, SetupRunsTheWarmUpTurnsEvenPastAModalWindow)
 {

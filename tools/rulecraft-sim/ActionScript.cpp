@@ -1,10 +1,17 @@
 #include "ActionScript.h"
 
+#include <iostream>
 #include <sstream>
 
 #include "SimArguments.h"
 #include "platform/NumberText.h"
+#include "gamedata/SIM_Dilemma.h"
+#include "gamedata/SIM_DilemmaManager.h"
+#include "gamedata/SetupSection.h"
 #include "platform/PlatformFiles.h"
+#include "politics/SIM_Cabinet.h"
+#include "politics/SIM_Minister.h"
+#include "sim/PoliticalCapital.h"
 #include "sim/SIM_Policy.h"
 #include "sim/SIM_PolicyManager.h"
 
@@ -34,6 +41,64 @@ std::string CheckOptionalLevel(const ActionScript::Action& action)
     return action.args.size() > 1 ? CheckLevel(action.args[1]) : "";
 }
 
+SIM_PolicyGroup* Ministry(const std::string& name) { return GetPolicyManager().FindGroup(name); }
+
+std::string CheckMinistry(const ActionScript::Action& action)
+{
+    return Ministry(action.args[0]) ? "" : "unknown ministry: " + action.args[0];
+}
+
+std::string Appoint(const ActionScript::Action& action)
+{
+    SIM_Cabinet& cabinet = SIM_Cabinet::Get();
+    SIM_Minister* minister = cabinet.FindInPool(action.args[1], action.args[2]);
+    if (!minister || minister->IsInOffice())
+        return action.args[1] + " " + action.args[2] + " is not a candidate for office";
+    cabinet.Appoint(minister, Ministry(action.args[0]));
+    cabinet.RecomputeCapital();
+    return "";
+}
+
+std::string Fire(const ActionScript::Action& action)
+{
+    SIM_Cabinet& cabinet = SIM_Cabinet::Get();
+    SIM_Minister* minister = cabinet.MinisterOf(Ministry(action.args[0]));
+    if (!minister)
+        return "no minister holds " + action.args[0];
+    if (!cabinet.CanFire())
+        return "not enough political capital to fire a minister (" +
+               std::to_string(GetPoliticalCapital().Available()) + " available, " +
+               std::to_string(static_cast<int>(GetTuningValue("FIRE_MINISTER_POINTS_NEEDED", 0.0f))) + " needed)";
+    cabinet.Fire(minister);
+    return "";
+}
+
+std::string CheckOption(const ActionScript::Action& action)
+{
+    return action.args[1] == "1" || action.args[1] == "2" ? "" : "the option must be 1 or 2: " + action.args[1];
+}
+
+std::string CheckDilemma(const ActionScript::Action& action)
+{
+    return SIM_DilemmaManager::Get().Find(action.args[0]) ? "" : "unknown dilemma: " + action.args[0];
+}
+
+std::string Choose(const ActionScript::Action& action)
+{
+    SIM_Dilemma* dilemma = SIM_DilemmaManager::Get().Find(action.args[0]);
+    if (!dilemma->IsPending())
+        return "dilemma " + action.args[0] + " is not waiting for an answer";
+    dilemma->Choose(action.args[1] == "1" ? 0 : 1);
+    return "";
+}
+
+void AddCabinetVerbs(std::map<std::string, ActionScript::Verb>& verbs)
+{
+    verbs["appoint"] = {3, 3, nullptr, CheckMinistry, Appoint};
+    verbs["fire"] = {1, 1, nullptr, CheckMinistry, Fire};
+    verbs["choose"] = {2, 2, CheckOption, CheckDilemma, Choose};
+}
+
 std::map<std::string, ActionScript::Verb> MakeVerbs()
 {
     std::map<std::string, ActionScript::Verb> verbs;
@@ -43,10 +108,12 @@ std::map<std::string, ActionScript::Verb> MakeVerbs()
                               policy->Introduce();
                               if (action.args.size() > 1)
                                   policy->SetPlayerSetting(Level(action.args[1]));
+                              return std::string();
                           }};
 
     verbs["set"] = {2, 2, CheckOptionalLevel, CheckPolicy, [](const ActionScript::Action& action) {
                         Policy(action.args[0])->SetPlayerSetting(Level(action.args[1]));
+                        return std::string();
                     }};
 
     verbs["cancel"] = {1, 1, nullptr,
@@ -60,7 +127,9 @@ std::map<std::string, ActionScript::Verb> MakeVerbs()
                            SIM_Policy* policy = Policy(action.args[0]);
                            if (policy->IsActive())
                                policy->Cancel();
+                           return std::string();
                        }};
+    AddCabinetVerbs(verbs);
     return verbs;
 }
 
@@ -72,17 +141,17 @@ const std::map<std::string, ActionScript::Verb>& ActionScript::Verbs()
     return verbs;
 }
 
-bool ActionScript::Load(const std::string& path, std::string& error)
+bool ActionScript::Load(const std::string& path, std::string& error, const std::string& shownAs)
 {
-    mPath = path;
+    mPath = shownAs.empty() ? path : shownAs;
     mActions.clear();
     std::vector<std::string> lines;
     if (!PlatformFiles::ReadLines(path, lines)) {
-        error = path + ": cannot read the actions file";
+        error = mPath + ": cannot read the actions file";
         return false;
     }
     for (size_t i = 0; i < lines.size(); ++i) {
-        std::string where = path + ":" + std::to_string(i + 1) + ": ";
+        std::string where = mPath + ":" + std::to_string(i + 1) + ": ";
         std::istringstream words(lines[i]);
         std::vector<std::string> tokens;
         std::string token;
@@ -142,7 +211,14 @@ bool ActionScript::CheckNames(std::string& error) const
 
 void ActionScript::ApplyTurn(int turn) const
 {
-    for (const Action& action : mActions)
-        if (action.turn == turn)
-            Verbs().at(action.verb).apply(action);
+    for (const Action& action : mActions) {
+        if (action.turn != turn)
+            continue;
+        std::string reason = Verbs().at(action.verb).apply(action);
+        if (!reason.empty()) {
+            std::cout.flush();
+            std::cerr << mPath << ":" << action.line << ": " << reason << "\n";
+            std::cerr.flush();
+        }
+    }
 }

@@ -16,6 +16,9 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/MissionList.h"
+#include "gamedata/SIM_Dilemma.h"
+#include "gamedata/SIM_DilemmaManager.h"
+#include "gamedata/SIM_Event.h"
 #include "gamedata/Options.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SetupSection.h"
@@ -24,10 +27,13 @@
 #include "platform/NumberText.h"
 #include "platform/PlatformFiles.h"
 #include "politics/ElectionManager.h"
+#include "politics/SIM_Minister.h"
 #include "sim/Calendar.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
 #include "sim/OpinionPoll.h"
+#include "sim/Presentation.h"
+#include "sim/SIM_PolicyGroup.h"
 #include "sim/SimRandom.h"
 #include "sim/SimulationState.h"
 #include "sim/TurnProcessor.h"
@@ -184,6 +190,39 @@ void ReportElection(const ElectionResult& result)
     std::cerr.flush();
 }
 
+// The headless screens, which tell stderr of each happening, dated like the
+// election line.
+class RunnerPresentation : public Presentation {
+public:
+    RunnerPresentation() { Install(this); }
+    ~RunnerPresentation() override { Install(nullptr); }
+    RunnerPresentation(const RunnerPresentation&) = delete;
+    RunnerPresentation& operator=(const RunnerPresentation&) = delete;
+
+    void NoticeDilemma(SIM_Dilemma& dilemma) override { Say("dilemma", dilemma.GetName()); }
+    void NoticeEvent(SIM_Event& event) override { Say("event", event.GetName()); }
+    void NoticeMinister(const SIM_Minister& minister, const SIM_PolicyGroup& ministry, MinisterChange change) override
+    {
+        static const char* const kChanges[] = {"appointed", "resigned", "fired"};
+        Say("minister", ministry.Name() + " " + minister.Forename() + " " + minister.Surname() + " " + kChanges[change]);
+    }
+
+private:
+    static void Say(const char* what, const std::string& text)
+    {
+        std::cout.flush();
+        std::cerr << what << " " << Calendar::Get().Year() << "-" << Calendar::Get().Month() << ": " << text << "\n";
+        std::cerr.flush();
+    }
+};
+
+// The player never leaves a dilemma unanswered: what no action answered gets option 1.
+void AnswerPendingDilemmas()
+{
+    for (SIM_Dilemma* dilemma : SIM_DilemmaManager::Get().Pending())
+        dilemma->Choose(0);
+}
+
 int Run(const SimArguments& args)
 {
     if (!args.logFile.empty()) {
@@ -192,6 +231,7 @@ int Run(const SimArguments& args)
         if (!DebugLog::IsOpen())
             return BadArguments("cannot write the log file " + log);
     }
+    RunnerPresentation screens;
     // Game folder: everything in data/ is opened relative to it.
     std::string game = args.gameFolder.empty() ? DefaultGameFolder() : args.gameFolder;
     if (!HasData(game))
@@ -202,8 +242,9 @@ int Run(const SimArguments& args)
     ActionScript actions;
     std::string error;
     if (!args.actionsFile.empty()) {
+        // Errors name the file as it was given, so they read the same on every machine.
         std::string path = FromStartFolder(args, args.actionsFile);
-        if (!actions.Load(path, error))
+        if (!actions.Load(path, error, args.actionsFile))
             return BadArguments(error);
     }
 
@@ -268,6 +309,7 @@ int Run(const SimArguments& args)
     int electionsHeld = ElectionManager::Get().ElectionsHeld();
     for (int i = 0; i < args.turns && !SimulationState::Get().IsGameOver(); ++i) {
         actions.ApplyTurn(SimulationState::Get().TurnNumber() + 1);
+        AnswerPendingDilemmas();
         NextTurn();
         report.Line();
         if (ElectionManager::Get().ElectionsHeld() != electionsHeld) {
