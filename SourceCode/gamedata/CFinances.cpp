@@ -15,12 +15,6 @@
 #include "sim/SimRandom.h"
 
 namespace {
-CFinances::Ledger& InstalledLedger()
-{
-    static CFinances::Ledger ledger;
-    return ledger;
-}
-
 // Truncation toward zero, kept within int range so that a runaway figure
 // cannot overflow the conversion.
 int WholeAmount(float amount)
@@ -41,25 +35,20 @@ CFinances& CFinances::Get()
     return finances;
 }
 
-void CFinances::SetLedger(Ledger ledger) { InstalledLedger() = std::move(ledger); }
-
-void CFinances::ListItems(const std::function<void(const Item&)>& add)
+std::vector<CFinances::Item> CFinances::LedgerItems()
 {
-    if (InstalledLedger()) {
-        InstalledLedger()(add);
-        return;
-    }
-    // The game's own accounts: the active policies, then the active situations.
+    std::vector<Item> items;
     for (SIM_Policy* policy : SIM_PolicyManager::ActivePolicies()) {
         if (policy && policy->IsActive())
-            add(Item{policy->GetName(), policy->CurrentCost(), policy->CurrentIncome()});
+            items.push_back(Item{policy->GetName(), policy->CurrentCost(), policy->CurrentIncome()});
     }
     for (SIM_Situation* situation : GetSituationManager().Situations()) {
         if (situation && situation->IsActive()) {
             float x = situation->GetValue();
-            add(Item{situation->GetName(), situation->Cost(x), situation->Income(x)});
+            items.push_back(Item{situation->GetName(), situation->Cost(x), situation->Income(x)});
         }
     }
+    return items;
 }
 
 void CFinances::InitFromMission(float startingDebt, float debtCeiling)
@@ -75,16 +64,16 @@ void CFinances::InitFromMission(float startingDebt, float debtCeiling)
     mDebtCeilingState = DEBT_BELOW_CEILING;
 }
 
-void CFinances::ComputeMonth()
+void CFinances::ComputeMonth(const std::vector<Item>& items)
 {
     // INTERESTRATE 1.0 means 20 % a year.
     mMonthlyInterest = (Options::Get().GetFloat("INTERESTRATE") * 0.2f) / 12.0f * mNationalDebt;
     mMonthlyExpenses = 0.0f;
     mMonthlyIncome = 0.0f;
-    ListItems([this](const Item& item) {
+    for (const Item& item : items) {
         mMonthlyExpenses += item.cost;
         mMonthlyIncome += item.income;
-    });
+    }
     if (!(mMonthlyIncome > 0.0f))
         TRACE_MESSAGE("total income is not above 0");
     mMonthlyExpenses += mMonthlyInterest;
@@ -123,9 +112,9 @@ float CFinances::DebtBurden() const
     return ClampZeroToOne(burden);
 }
 
-void CFinances::SettleMonth(int turnNumber)
+void CFinances::SettleMonth(int turnNumber, const std::vector<Item>& items)
 {
-    ComputeMonth();
+    ComputeMonth(items);
     Earn(WholeAmount(mMonthlyIncome));
     Spend(WholeAmount(mMonthlyExpenses));
 

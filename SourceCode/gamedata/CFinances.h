@@ -1,7 +1,7 @@
 #pragma once
 #include <array>
-#include <functional>
 #include <string>
+#include <vector>
 
 // The government's accounts, in millions of the mission's currency: a cash
 // balance and a national debt (neither negative after a settlement), the
@@ -16,23 +16,24 @@ public:
     static CFinances& Get();
 
     // One line of the month's accounts: what an active policy or situation
-    // costs and earns now. The ledger lists them; by default the active
-    // policies in introduction order, then the active situations.
+    // costs and earns now.
     struct Item {
         std::string name;
         float cost = 0.0f;
         float income = 0.0f;
     };
-    using Ledger = std::function<void(const std::function<void(const Item&)>& add)>;
-    static void SetLedger(Ledger ledger);
-    static void ListItems(const std::function<void(const Item&)>& add);
+    // The game's accounts: the active policies in introduction order, then
+    // the active situations.
+    static std::vector<Item> LedgerItems();
 
     // New game: nothing earned or spent, the mission's debt and ceiling.
     void InitFromMission(float startingDebt, float debtCeiling);
     // The month's figures from the ledger and the interest (also for screens).
-    void ComputeMonth();
+    void ComputeMonth() { ComputeMonth(LedgerItems()); }
+    void ComputeMonth(const std::vector<Item>& items);
     // The per-turn settlement. turnNumber is the turn being processed.
-    void SettleMonth(int turnNumber);
+    void SettleMonth(int turnNumber) { SettleMonth(turnNumber, LedgerItems()); }
+    void SettleMonth(int turnNumber, const std::vector<Item>& items);
     void Earn(int amount);
     void Spend(int amount);
     // Every history entry := the current figures (game setup).

@@ -3,46 +3,40 @@
 #include "politics/SIM_Voter.h"
 
 namespace {
-ElectionCount::Electorate PopulationElectorate()
-{
-    ElectionCount::Electorate electorate;
-    electorate.size = [] { return SIM_Voter::PopulationCount(); };
-    electorate.decide = [](size_t index, int& lastVote, float& preference) {
+class PopulationElectorate : public ElectionCount::Electorate {
+public:
+    size_t Size() const override { return SIM_Voter::PopulationCount(); }
+    void Decide(size_t index, int& lastVote, float& preference) const override
+    {
         SIM_Voter* voter = SIM_Voter::Population()[index];
         voter->DecideVote();
         lastVote = voter->LastVote;
         preference = voter->VotingPreference();
-    };
-    return electorate;
-}
-
-ElectionCount::Electorate& CurrentElectorate()
-{
-    static ElectionCount::Electorate electorate = PopulationElectorate();
-    return electorate;
-}
+    }
+};
 }  // namespace
 
-void ElectionCount::SetElectorate(Electorate electorate) { CurrentElectorate() = std::move(electorate); }
-
-void ElectionCount::UsePopulation() { CurrentElectorate() = PopulationElectorate(); }
+const ElectionCount::Electorate& ElectionCount::Population()
+{
+    static const PopulationElectorate population;
+    return population;
+}
 
 bool ElectionCount::CountNext(size_t n)
 {
-    const Electorate& electorate = CurrentElectorate();
-    size_t size = electorate.size();
+    size_t size = mElectorate->Size();
     for (size_t i = 0; i < n && mNextVoter < size; ++i, ++mNextVoter) {
         int vote = VOTE_ABSTAIN;
         float preference = 0.0f;
-        electorate.decide(mNextVoter, vote, preference);
+        mElectorate->Decide(mNextVoter, vote, preference);
         AddVote(vote, preference);
     }
     return mNextVoter >= size;
 }
 
-bool ElectionCount::IsFinished() const { return mNextVoter >= CurrentElectorate().size(); }
+bool ElectionCount::IsFinished() const { return mNextVoter >= mElectorate->Size(); }
 
-void ElectionCount::Reset() { *this = ElectionCount(); }
+void ElectionCount::Reset() { *this = ElectionCount(*mElectorate); }
 
 void ElectionCount::AddVote(int lastVote, float votingPreference)
 {

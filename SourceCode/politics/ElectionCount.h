@@ -1,6 +1,5 @@
 #pragma once
 #include <cstddef>
-#include <functional>
 
 // The count of one election: every voter of the population decides its vote
 // in turn. The results window counts a few voters each frame; the headless
@@ -11,22 +10,25 @@ public:
     // Voters the results window counts per frame.
     static constexpr size_t kVotersPerFrame = 5;
 
+    // Where the votes come from: the number of voters, and the decision of
+    // the voter at a position (its vote and its voting preference).
+    class Electorate {
+    public:
+        virtual ~Electorate() = default;
+        virtual size_t Size() const = 0;
+        virtual void Decide(size_t index, int& lastVote, float& preference) const = 0;
+    };
+    // The game's population, each voter deciding as it is counted.
+    static const Electorate& Population();
+
+    explicit ElectionCount(const Electorate& electorate = Population()) : mElectorate(&electorate) {}
+
     // Back to nothing counted, starting at the first voter.
     void Reset();
     // Counts up to n more voters of the population; true when all are counted.
     bool CountNext(size_t n);
     void CountAll();
     bool IsFinished() const;
-
-    // Where the votes come from: the number of voters, and the decision of
-    // the voter at a position (its vote and its voting preference). By default
-    // the population; tests install their own electorate.
-    struct Electorate {
-        std::function<size_t()> size;
-        std::function<void(size_t index, int& lastVote, float& preference)> decide;
-    };
-    static void SetElectorate(Electorate electorate);
-    static void UsePopulation();
 
     // One decided vote (what CountNext does for each voter).
     void AddVote(int lastVote, float votingPreference);
@@ -52,6 +54,7 @@ public:
     static bool IsVictory(unsigned playerVotes, unsigned oppositionVotes);
 
 private:
+    const Electorate* mElectorate;
     unsigned mPlayerVotes = 0;
     unsigned mOppositionVotes = 0;
     unsigned mAbstentions = 0;

@@ -17,18 +17,24 @@ namespace {
 
 // An electorate of fixed decisions: the player's voters (preference 0.7), the
 // opposition's (0.3), then those who abstain (0.5).
-void UseVotes(size_t player, size_t opposition, size_t abstain)
-{
-    ElectionCount::Electorate electorate;
-    electorate.size = [=] { return player + opposition + abstain; };
-    electorate.decide = [=](size_t i, int& vote, float& preference) {
-        bool forPlayer = i < player, forOpposition = !forPlayer && i < player + opposition;
+class FixedVotes : public ElectionCount::Electorate {
+public:
+    FixedVotes(size_t player, size_t opposition, size_t abstain)
+        : mPlayer(player), mOpposition(opposition), mAbstain(abstain)
+    {
+    }
+    size_t Size() const override { return mPlayer + mOpposition + mAbstain; }
+    void Decide(size_t i, int& vote, float& preference) const override
+    {
+        bool forPlayer = i < mPlayer, forOpposition = !forPlayer && i < mPlayer + mOpposition;
         vote = forPlayer ? ElectionCount::VOTE_PLAYER
                          : forOpposition ? ElectionCount::VOTE_OPPOSITION : ElectionCount::VOTE_ABSTAIN;
         preference = forPlayer ? 0.7f : forOpposition ? 0.3f : 0.5f;
-    };
-    ElectionCount::SetElectorate(electorate);
-}
+    }
+
+private:
+    size_t mPlayer, mOpposition, mAbstain;
+};
 
 class ElectionTest : public NetworkTest {
 protected:
@@ -44,7 +50,6 @@ protected:
     }
     void TearDown() override
     {
-        ElectionCount::UsePopulation();
         Calendar::Get() = savedCalendar;
         SimulationState::Get().Reset();
         SIM_Party::DeleteParties();
@@ -52,8 +57,8 @@ protected:
     }
     static ElectionResult Hold(size_t player, size_t opposition, size_t abstain)
     {
-        UseVotes(player, opposition, abstain);
-        ElectionCount count;
+        FixedVotes votes(player, opposition, abstain);
+        ElectionCount count(votes);
         count.CountAll();
         return ElectionManager::Get().ConcludeElection(count);
     }
@@ -63,13 +68,13 @@ protected:
 
 TEST_F(ElectionTest, CountingFiveAtATimeGivesTheSameCountAsAllAtOnce)
 {
-    UseVotes(7, 4, 3);
-    ElectionCount slow;
+    FixedVotes votes(7, 4, 3);
+    ElectionCount slow(votes);
     int frames = 0;
     while (!slow.CountNext(ElectionCount::kVotersPerFrame))
         ++frames;
     EXPECT_EQ(frames, 2);  // 5 + 5 + 4
-    ElectionCount fast;
+    ElectionCount fast(votes);
     fast.CountAll();
     for (const ElectionCount* count : {&slow, &fast}) {
         // Player, opposition, abstained; supporters (preference 0.5 is one), opponents; counted.
@@ -80,13 +85,14 @@ TEST_F(ElectionTest, CountingFiveAtATimeGivesTheSameCountAsAllAtOnce)
         EXPECT_NEAR(count->Share(), 7.0f / 11.0f, 1e-6f);
         EXPECT_NEAR(count->Turnout(), 11.0f / 14.0f, 1e-6f);
     }
-    ElectionCount fresh;
+    ElectionCount fresh(votes);
     EXPECT_FLOAT_EQ(fresh.Turnout(), 0.0f);
     fresh.CountNext(3);
     EXPECT_EQ(fresh.NextVoter(), 3u);
     fresh.Reset();
     EXPECT_EQ(fresh.NextVoter(), 0u);
     EXPECT_EQ(fresh.Counted(), 0u);
+    EXPECT_FALSE(fresh.CountNext(13)) << "a reset count keeps its electorate";
 }
 
 TEST_F(ElectionTest, OutcomesOfACount)

@@ -24,16 +24,11 @@ protected:
         NetworkTest::SetUp();
         Options::Get().Section().Clear();
         Options::Get().Section().Add("INTERESTRATE", "0");
-        CFinances::SetLedger([this](const std::function<void(const CFinances::Item&)>& add) {
-            for (const auto& item : items)
-                add(item);
-        });
         finances = CFinances();
         finances.InitFromMission(0.0f, 1000.0f);
     }
     void TearDown() override
     {
-        CFinances::SetLedger(nullptr);
         Options::Get().Section().Clear();
         NetworkTest::TearDown();
     }
@@ -67,13 +62,13 @@ TEST_F(FinancesTest, EarnPaysDebtFirstAndSpendBorrowsTheShortfall)
 TEST_F(FinancesTest, SettlementTruncatesFiguresSumsNegativeCostsAndAddsInterest)
 {
     items = {{"A", 10.9f, 10.9f}};
-    finances.SettleMonth(5);  // 10 earned, 10 spent: nothing left, nothing borrowed
+    finances.SettleMonth(5, items);  // 10 earned, 10 spent: nothing left, nothing borrowed
     EXPECT_EQ((std::vector<float>{finances.MonthlyIncome(), finances.MonthlyExpenses(), finances.CurrentBalance(),
                                   finances.NationalDebt()}),
               (std::vector<float>{10.9f, 10.9f, 0, 0}));
 
     items = {{"A", 20.0f, 50.0f}, {"B", -5.0f, 0.0f}};
-    finances.ComputeMonth();
+    finances.ComputeMonth(items);
     EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 15.0f);
     EXPECT_FLOAT_EQ(finances.Surplus(), 35.0f);
     EXPECT_FLOAT_EQ(finances.Deficit(), -35.0f);
@@ -82,10 +77,10 @@ TEST_F(FinancesTest, SettlementTruncatesFiguresSumsNegativeCostsAndAddsInterest)
     SetOption("INTERESTRATE", "1.0");
     finances.InitFromMission(600.0f, 10000.0f);
     items = {{"A", 0.0f, 0.0f}};
-    finances.ComputeMonth();
+    finances.ComputeMonth(items);
     EXPECT_FLOAT_EQ(finances.MonthlyInterest(), 10.0f);
     EXPECT_FLOAT_EQ(finances.MonthlyExpenses(), 10.0f);
-    finances.SettleMonth(5);
+    finances.SettleMonth(5, items);
     EXPECT_FLOAT_EQ(finances.NationalDebt(), 610.0f);
 }
 
@@ -104,7 +99,7 @@ TEST_F(FinancesTest, DebtBurdenIsAYearsIncomeAndAlwaysANumber)
         SCOPED_TRACE(c.debt);
         finances.InitFromMission(c.debt, 1000.0f);
         items = {{"Tax", 0.0f, c.income}};
-        finances.SettleMonth(5);
+        finances.SettleMonth(5, items);
         EXPECT_FLOAT_EQ(SpecialNeurons::Debt()->GetBaseValue(), c.burden);
         EXPECT_FLOAT_EQ(finances.DebtBurden(), c.burden);
     }
@@ -125,7 +120,7 @@ TEST_F(FinancesTest, DebtCeilingIsReachedAboveItAndNearItOnlyAfterFourSettlement
     for (const Step& step : steps) {
         if (step.debt > 0)
             finances.SetNationalDebt(step.debt);
-        finances.SettleMonth(5);
+        finances.SettleMonth(5, items);
         EXPECT_EQ(finances.DebtCeilingState(), step.state) << &step - steps;
     }
 }
@@ -135,7 +130,7 @@ TEST_F(FinancesTest, HistoriesShiftAndTheFirstTurnFillsThemAroundTheFigures)
     SimRandom::Seed(7);
     items = {{"A", 100.0f, 200.0f}};
     finances.InitFromMission(1000.0f, 5000.0f);
-    finances.SettleMonth(1);
+    finances.SettleMonth(1, items);
     // Entry 0 is this settlement; the older ones lie within 2 % of it.
     EXPECT_FLOAT_EQ(finances.IncomeHistory(0), 200.0f);
     EXPECT_FLOAT_EQ(finances.ExpenditureHistory(0), 100.0f);
@@ -148,7 +143,7 @@ TEST_F(FinancesTest, HistoriesShiftAndTheFirstTurnFillsThemAroundTheFigures)
     EXPECT_GE(finances.HistoryPeak(), 900.0f * 0.98f);
 
     items = {{"A", 100.0f, 300.0f}};
-    finances.SettleMonth(2);
+    finances.SettleMonth(2, items);
     EXPECT_FLOAT_EQ(finances.IncomeHistory(0), 300.0f);
     EXPECT_FLOAT_EQ(finances.IncomeHistory(1), 200.0f);
     EXPECT_FLOAT_EQ(finances.DebtHistory(0), 700.0f);
@@ -168,7 +163,7 @@ TEST_F(FinancesTest, SpecialNeuronsAreForgottenWithTheNetwork)
     EXPECT_EQ(SpecialNeurons::Debt(), nullptr);
     EXPECT_EQ(SpecialNeurons::GlobalEconomy(), nullptr);
     EXPECT_EQ(SpecialNeurons::Security(), nullptr);
-    finances.SettleMonth(5);  // without the neurons: no crash
+    finances.SettleMonth(5, items);  // without the neurons: no crash
 }
 
 TEST_F(FinancesTest, GlobalEconomySwingsGdpOnA24TurnCycle)

@@ -54,6 +54,7 @@ protected:
         Calendar::Get() = savedCalendar;
         Options::Get().Section().Clear();
         SimulationState::Get().Reset();
+        SIM_Mission::Get().Clear();
         NetworkTest::TearDown();
     }
 
@@ -106,17 +107,17 @@ TEST_F(TurnOrderTest, TheElectionFallsInTheTurnThatReachesItsDateAndIsCountedAft
         SimulationState::Get().SetTurnNumber(2);
         Calendar::Get().Set(0, 2000);
         ElectionManager::Get().ScheduleNextElection();
-        ElectionCount::Electorate electorate;  // one voter for the player, or nobody
-        electorate.size = [won] { return size_t{won ? 1u : 0u}; };
-        electorate.decide = [](size_t, int& vote, float& preference) {
-            vote = ElectionCount::VOTE_PLAYER;
-            preference = 1.0f;
-        };
-        ElectionCount::SetElectorate(electorate);
+        // One voter who must vote and likes the government, or nobody.
+        SIM_Mission::Get().Clear();
+        SIM_Mission::Get().AddModule("CompulsoryVoting");
+        SIM_Voter* voter = won ? new SIM_Voter() : nullptr;
+        if (voter) {
+            voter->SetBaseValue(1.0f);
+            voter->SetValue(1.0f);
+        }
         Calendar::Get().Set(9, 2003);  // the calendar reaches the election during this turn
         int held = ElectionManager::Get().ElectionsHeld();
         NextTurn();
-        ElectionCount::UsePopulation();
         ASSERT_EQ(screens.electionResults.size(), 1u);
         EXPECT_EQ(screens.electionResults[0].won, won);
         EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
@@ -134,6 +135,7 @@ TEST_F(TurnOrderTest, TheElectionFallsInTheTurnThatReachesItsDateAndIsCountedAft
             NextTurn();  // counted once: the next turn holds none
             EXPECT_EQ(screens.electionResults.size(), 1u);
         }
+        delete voter;
     }
     // No further election once the game is over.
     RecordingPresentation screens;
