@@ -5,19 +5,72 @@
 
 #include "engine/DebugLog.h"
 #include "engine/Game.h"
+#include "engine/ShellHooks.h"
+#include "platform/ScanCodes.h"
 #include "platform/PlatformFiles.h"
 #include "platform/sdl/SdlEvents.h"
 
 namespace {
 
-bool ArgumentCount(const std::string& name, int& count)
+bool IsNumber(const std::string& text)
 {
-    if (name == "wait" || name == "key" || name == "expect-state" || name == "timeout") {
-        count = 1;
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// A key by name, or by its scan code in decimal; -1 when unknown.
+int KeyCode(const std::string& name)
+{
+    struct Named {
+        const char* name;
+        int code;
+    };
+    static const Named kKeys[] = {
+        {"Escape", ScanCode::Escape}, {"Return", ScanCode::Return}, {"Space", ScanCode::Space},
+        {"Backspace", ScanCode::Backspace}, {"F11", ScanCode::F11}, {"F12", ScanCode::F12},
+    };
+    if (IsNumber(name))
+        return std::stoi(name);
+    for (const Named& key : kKeys)
+        if (name == key.name)
+            return key.code;
+    if (name.size() >= 2 && name[0] == 'F' && IsNumber(name.substr(1))) {
+        const int n = std::stoi(name.substr(1));
+        if (n >= 1 && n <= 10)
+            return ScanCode::F1 + n - 1;
+    }
+    return -1;
+}
+
+// Reads the arguments of one command; false when they do not fit it.
+bool ReadArguments(const std::vector<std::string>& words, AutoplayScript::Command& command)
+{
+    const std::string& name = command.name;
+    if (name == "wait" || name == "expect-state" || name == "timeout") {
+        if (words.size() != 1 || !IsNumber(words[0]))
+            return false;
+        command.a = std::stoi(words[0]);
+        return true;
+    }
+    if (name == "key") {
+        command.a = words.size() == 1 ? KeyCode(words[0]) : -1;
+        return command.a >= 0;
+    }
+    if (name == "expect-window") {
+        if (words.size() != 1)
+            return false;
+        command.text = words[0];
         return true;
     }
     if (name == "click") {
-        count = 2;
+        // Button names never are numbers, so "click 512" is a missing coordinate.
+        if (words.size() == 1 && !IsNumber(words[0])) {
+            command.text = words[0];
+            return true;
+        }
+        if (words.size() != 2 || !IsNumber(words[0]) || !IsNumber(words[1]))
+            return false;
+        command.a = std::stoi(words[0]);
+        command.b = std::stoi(words[1]);
         return true;
     }
     return false;
@@ -44,20 +97,16 @@ bool AutoplayScript::Parse(const std::string& text, const std::string& fileName,
     for (const std::string& raw : PlatformFiles::SplitLines(text)) {
         ++lineNumber;
         std::istringstream line(raw);
-        Command command;
-        command.line = lineNumber;
-        if (!(line >> command.name) || command.name[0] == '#')
+        std::string verb;
+        if (!(line >> verb) || verb[0] == '#')
             continue;
-        int count = 0;
-        bool ok = ArgumentCount(command.name, count);
-        if (ok && count >= 1)
-            ok = static_cast<bool>(line >> command.a);
-        if (ok && count >= 2)
-            ok = static_cast<bool>(line >> command.b);
-        std::string extra;
-        if (ok && (line >> extra))
-            ok = false;
-        if (!ok) {
+        Command command;
+        command.name = verb;
+        command.line = lineNumber;
+        std::vector<std::string> words;
+        for (std::string word; line >> word;)
+            words.push_back(word);
+        if (!ReadArguments(words, command)) {
             if (error)
                 *error = fileName + " line " + std::to_string(lineNumber) + ": cannot read \"" + raw + "\"";
             mCommands.clear();
@@ -66,7 +115,7 @@ bool AutoplayScript::Parse(const std::string& text, const std::string& fileName,
         if (command.name == "timeout")
             mTimeoutFrames = command.a;
         else
-            mCommands.push_back(command);
+            mCommands.push_back(std::move(command));
     }
     return true;
 }
@@ -94,21 +143,40 @@ void AutoplayScript::AfterFrame(Game& game, long frame)
     }
     while (mNext < mCommands.size() && frame >= mResumeAtFrame) {
         const Command& command = mCommands[mNext++];
-        if (command.name == "wait") {
-            mResumeAtFrame = frame + command.a;
-        } else if (command.name == "click") {
-            SdlEvents::InjectClick(command.a, command.b);
-            mResumeAtFrame = frame + 1;
-        } else if (command.name == "key") {
-            SdlEvents::InjectKey(command.a);
-            mResumeAtFrame = frame + 1;
-        } else if (command.name == "expect-state") {
-            if (game.State != command.a) {
-                Fail(game, kExpectationFailed,
-                     mFileName + " line " + std::to_string(command.line) + ": expected state " +
-                         std::to_string(command.a) + ", the game shows " + std::to_string(game.State));
-                return;
-            }
-        }
+        mResumeAtFrame = frame;
+        if (!Run(game, command))
+            return;
     }
+}
+
+bool AutoplayScript::Run(Game& game, const Command& command)
+{
+    const std::string where = mFileName + " line " + std::to_string(command.line) + ": ";
+    const long frame = game.FramesDrawn();
+    if (command.name == "wait") {
+        mResumeAtFrame = frame + command.a;
+    } else if (command.name == "click" && !command.text.empty()) {
+        int x = 0;
+        int y = 0;
+        if (!ShellHooks::FindButton(command.text, x, y)) {
+            Fail(game, kExpectationFailed, where + "no button " + command.text + " takes clicks now");
+            return false;
+        }
+        SdlEvents::InjectClick(x, y);
+        mResumeAtFrame = frame + 1;
+    } else if (command.name == "click") {
+        SdlEvents::InjectClick(command.a, command.b);
+        mResumeAtFrame = frame + 1;
+    } else if (command.name == "key") {
+        SdlEvents::InjectKey(command.a);
+        mResumeAtFrame = frame + 1;
+    } else if (command.name == "expect-state" && game.State != command.a) {
+        Fail(game, kExpectationFailed,
+             where + "expected state " + std::to_string(command.a) + ", the game shows " + std::to_string(game.State));
+        return false;
+    } else if (command.name == "expect-window" && !ShellHooks::IsWindowOpen(command.text)) {
+        Fail(game, kExpectationFailed, where + "expected window " + command.text + " to be open");
+        return false;
+    }
+    return true;
 }

@@ -9,10 +9,12 @@ class Game;
 // Input goes in as window-system events, so it takes the player's path:
 // window coordinates, the letterbox mapping, the input buffer, the screens.
 //
-//   wait N          let N frames pass
-//   click X Y       press and release the left button at screen pixel (X, Y), in one frame
-//   key CODE        press and release a key, by scan code (decimal)
-//   expect-state N  stop with a failure unless the game shows state N
+//   wait N               let N frames pass
+//   click NAME           click the named button (it must be enabled and take clicks now)
+//   click X Y            press and release the left button at screen pixel (X, Y), in one frame
+//   key NAME             press and release a key: Escape, Return, Space, Backspace, F1..F12, or a scan code
+//   expect-state N       stop with a failure unless the game shows state N
+//   expect-window NAME   stop with a failure unless the named window is open
 //   timeout N       fail when the game still runs after N frames (default 3000)
 // Blank lines and lines starting with '#' are skipped.
 class AutoplayScript {
@@ -21,6 +23,7 @@ public:
         std::string name;
         int a = 0;
         int b = 0;
+        std::string text;  // a button, key or window name
         int line = 0;
     };
 
@@ -41,6 +44,8 @@ public:
 
 private:
     void Fail(Game& game, int exitCode, const std::string& message);
+
+    bool Run(Game& game, const Command& command);
 
     std::vector<Command> mCommands;
     std::string mFileName;

@@ -2,6 +2,7 @@
 
 #include "engine/BaseGUIScreen.h"
 #include "engine/Game.h"
+#include "engine/ScreenFader.h"
 #include "platform/ScanCodes.h"
 #include "sim/NeuralEffect.h"
 
@@ -43,6 +44,9 @@ void CInput::OnKeyDown(int scanCode)
 {
     if (scanCode == ScanCode::Return && IsKeyDown(ScanCode::LeftAlt))
         GetGame().ToggleDisplayMode();
+    // A fade ends in its own screen change; a key must not start another under it.
+    if (GetScreenFader().GetMode() != ScreenFader::kIdle)
+        return;
     if (BaseGUIScreen* screen = GetGame().CurrentScreen)
         screen->OnKey(scanCode);
 }

@@ -1,6 +1,8 @@
 #include "engine/GamePresentation.h"
 
 #include "engine/Game.h"
+#include "gui/GUI_ProcessingScreen.h"
+#include "gui/QuoteManager.h"
 #include "sound/GUI_Sounds.h"
 
 GamePresentation& GetGamePresentation()
@@ -8,6 +10,16 @@ GamePresentation& GetGamePresentation()
     static GamePresentation presentation;
     return presentation;
 }
+
+void GamePresentation::ShowProcessingScreen(const std::string& picture) { GetProcessingScreen().Begin(picture); }
+
+void GamePresentation::NextQuotation() { GetQuoteManager().Next(); }
+
+void GamePresentation::SetProgress(const std::string& text, float value) { GetProcessingScreen().SetProgress(text, value); }
+
+void GamePresentation::ShowProgressText(const std::string& text) { GetProcessingScreen().SetProgressText(text); }
+
+void GamePresentation::SetFinished(bool finished) { GetProcessingScreen().SetFinished(finished); }
 
 void GamePresentation::ShowProcessing() { GetGame().ShowProcessing(); }
 

@@ -7,6 +7,11 @@
 // their own parts (dialogs, reports, election results).
 class GamePresentation : public Presentation {
 public:
+    void ShowProcessingScreen(const std::string& picture) override;
+    void NextQuotation() override;
+    void SetProgress(const std::string& text, float value) override;
+    void ShowProgressText(const std::string& text) override;
+    void SetFinished(bool finished) override;
     void ShowProcessing() override;
     void PumpFrame() override;
     void SetMusicMood(int mood) override;

@@ -5,7 +5,12 @@
 #include "engine/GameState.h"
 #include "engine/PlaceholderScreen.h"
 #include "engine/SmartTexture.h"
+#include "gui/GUI_ButtonBase.h"
+#include "gui/GUI_FirstMainScreen.h"
+#include "gui/GUI_ProcessingScreen.h"
 #include "gui/MenuGUIScreen.h"
+#include "gui/WindowManager.h"
+#include "engine/Game.h"
 
 namespace ShellHooks {
 
@@ -18,10 +23,12 @@ BaseGUIScreen* CreateScreen(int state)
     case STATE_SAVEGAME:
     case STATE_CHOOSEGAME:
     case STATE_NEWGAME:
-    case STATE_MAIN:
-    case STATE_PROCESSING:
     case STATE_INTERNET:
         return &GetPlaceholderScreen(state);
+    case STATE_MAIN:
+        return &GetFirstMainScreen();
+    case STATE_PROCESSING:
+        return &GetProcessingScreen();
     default:
         return &GetMenuGUIScreen();
     }
@@ -31,9 +38,13 @@ void LoadFonts() { GetFontManager().LoadGameFonts(); }
 
 void ResolveSmartTextures() { SmartTexture::ResolveAll(); }
 
-void UpdateWindowManager() {}
+void UpdateWindowManager() { GetWindowManager().Update(); }
 
-void DrawTopLayer() { GetFontManager().Flush(); }
+void DrawTopLayer()
+{
+    GetFontManager().Flush();
+    GetWindowManager().DrawTopLayer();
+}
 
 void ResetTextQueue() { GetFontManager().ResetFrame(); }
 
@@ -67,7 +78,24 @@ float TextWidth(const std::string& font, const std::string& text)
     return static_cast<float>(GetFontManager().TextWidth(text));
 }
 
-void DeleteGameLists() {}
+bool FindButton(const std::string& name, int& x, int& y)
+{
+    const GUI_ButtonBase* button = GetWindowManager().FindButton(name);
+    const WindowManager& windows = GetWindowManager();
+    // The screen's own buttons take clicks only while no modal or full-screen window covers them.
+    if (!button && !windows.AnyModalOpen() && !windows.AnyFullScreenOpen())
+        if (const auto* list = dynamic_cast<const GUIButtonList*>(GetGame().CurrentScreen))
+            button = list->FindButton(name);
+    if (!button || !button->Enabled)
+        return false;
+    x = (button->Rect().left + button->Rect().right) / 2;
+    y = (button->Rect().top + button->Rect().bottom) / 2;
+    return true;
+}
+
+bool IsWindowOpen(const std::string& name) { return GetWindowManager().FindWindow(name) != nullptr; }
+
+void DeleteGameLists() { GetWindowManager().CloseAll(); }
 
 void ClosePolicyDetails() {}
 

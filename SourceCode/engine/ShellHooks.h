@@ -30,6 +30,11 @@ void DrawMousePointer();
 void DrawText(const std::string& font, const std::string& text, float x, float y, uint32_t colour);
 float TextWidth(const std::string& font, const std::string& text);
 
+// Scripts click buttons by name: the centre of the enabled, visible button
+// that would take a click now; false when there is none.
+bool FindButton(const std::string& name, int& x, int& y);
+bool IsWindowOpen(const std::string& name);
+
 // Shutdown: delete the lists that outlive games (pressure groups, icons,
 // parties, achievements), then the policy details window if open.
 void DeleteGameLists();

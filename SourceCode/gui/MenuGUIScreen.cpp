@@ -1,18 +1,44 @@
 #include "gui/MenuGUIScreen.h"
 
-#include "engine/CInput.h"
+#include <memory>
+
 #include "engine/D3DEngine.h"
+#include "engine/FontManager.h"
 #include "engine/Game.h"
 #include "engine/GameState.h"
-#include "engine/ShellHooks.h"
+#include "gamedata/Localisation.h"
+#include "gamedata/MissionList.h"
+#include "gamedata/SIM_Mission.h"
+#include "gamedata/UserFolders.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_MessageDialog.h"
+#include "gui/PanelFrame.h"
+#include "gui/WindowManager.h"
 #include "platform/ScanCodes.h"
-#include "sound/GUI_Sounds.h"
 
 namespace {
 constexpr int kEntryWidth = 300;
-constexpr int kEntryHeight = 44;
+constexpr int kEntryHeight = 40;
 constexpr int kEntryStep = 52;
-constexpr int kFirstEntryTop = 170;
+constexpr int kEntries = 7;
+constexpr int kPanelPadding = 36;
+
+void GoTo(int state) { GetGame().SetState(state); }
+
+// Until the mission chooser exists, a new game starts the first mission of the list.
+void StartFirstMission(int)
+{
+    const std::vector<MissionChoice> missions = MissionList::List(UserFolders::Get().UserFolder());
+    if (missions.empty()) {
+        new GUI_MessageDialog("NoMissionsDialog", translate("MENU_NEWGAME"), translate("MENU_NO_MISSIONS"));
+        return;
+    }
+    SIM_Mission& mission = SIM_Mission::Get();
+    mission.Clear();
+    mission.SetFile(missions.front().path);
+    mission.Load();
+    GetGame().StartNewGame(missions.front().path);
+}
 }  // namespace
 
 MenuGUIScreen& GetMenuGUIScreen()
@@ -21,38 +47,39 @@ MenuGUIScreen& GetMenuGUIScreen()
     return screen;
 }
 
-MenuGUIScreen::MenuGUIScreen()
+void MenuGUIScreen::AddEntry(const char* name, const char* captionKey, int top, GUI_ButtonBase::Callback action,
+                             bool fadeFirst)
 {
-    mEntries = {
-        {"Back to the game", STATE_MAIN, {}},   {"New game", STATE_CHOOSEGAME, {}},
-        {"Customise game", STATE_NEWGAME, {}},  {"Load game", STATE_LOADGAME, {}},
-        {"Save game", STATE_SAVEGAME, {}},      {"Options", STATE_OPTIONS, {}},
-        {"Processing", STATE_PROCESSING, {}},   {"Check for updates", STATE_INTERNET, {}},
-        {"Quit", kQuit, {}},
-    };
-    Layout();
+    auto button = std::make_unique<GUI_ButtonText>(name, captionKey);
+    const float left = g_ScreenWidth / 2.0f - kEntryWidth / 2.0f;
+    button->SetRect(left, static_cast<float>(top), left + kEntryWidth, static_cast<float>(top + kEntryHeight));
+    button->SetCallback(std::move(action));
+    button->FadeFirst = fadeFirst;
+    Add(std::move(button));
 }
 
-void MenuGUIScreen::Layout()
+void MenuGUIScreen::Activate()
 {
-    int left = static_cast<int>(g_ScreenWidth > 0 ? g_ScreenWidth : 1024.0f) / 2 - kEntryWidth / 2;
-    int top = kFirstEntryTop;
-    for (Entry& entry : mEntries) {
-        entry.rect = GRect{left, top, left + kEntryWidth, top + kEntryHeight};
-        top += kEntryStep;
-    }
-}
-
-void MenuGUIScreen::Activate() { Layout(); }
-
-const MenuGUIScreen::Entry* MenuGUIScreen::EntryAt(float x, float y) const
-{
-    for (const Entry& entry : mEntries) {
-        const GRect& r = entry.rect;
-        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom)
-            return &entry;
-    }
-    return nullptr;
+    const int w = static_cast<int>(g_ScreenWidth);
+    const int h = static_cast<int>(g_ScreenHeight);
+    const int listHeight = (kEntries - 1) * kEntryStep + kEntryHeight;
+    const int top = (h - listHeight) / 2 + 30;
+    mPanel = GRect{w / 2 - kEntryWidth / 2 - kPanelPadding, top - kPanelPadding,
+                   w / 2 + kEntryWidth / 2 + kPanelPadding, top + listHeight + kPanelPadding};
+    DeleteButtons();
+    const bool inGame = GetGame().InGame;
+    int y = top;
+    AddEntry("NewGame", "MENU_NEWGAME", y, StartFirstMission, true);
+    AddEntry("Resume", "MENU_RESUME", y += kEntryStep, [](int) { GetGame().EnterMainScreen(); }, false);
+    AddEntry("Load", "MENU_LOAD", y += kEntryStep, [](int) { GoTo(STATE_LOADGAME); }, false);
+    AddEntry("Save", "MENU_SAVE", y += kEntryStep, [](int) { GoTo(STATE_SAVEGAME); }, false);
+    AddEntry("Options", "MENU_OPTIONS", y += kEntryStep, [](int) { GoTo(STATE_OPTIONS); }, false);
+    AddEntry("PlayGuide", "MENU_PLAYGUIDE", y += kEntryStep, [](int) {
+        new GUI_MessageDialog("PlayGuideDialog", translate("MENU_PLAYGUIDE"), translate("MENU_PLAYGUIDE_LATER"));
+    }, false);
+    AddEntry("Quit", "MENU_QUIT", y += kEntryStep, [](int) { GetGame().Quit(); }, false);
+    FindButton("Resume")->Enabled = inGame;
+    FindButton("Save")->Enabled = inGame;
 }
 
 void MenuGUIScreen::Render()
@@ -61,47 +88,26 @@ void MenuGUIScreen::Render()
     const int w = static_cast<int>(g_ScreenWidth);
     const int h = static_cast<int>(g_ScreenHeight);
     engine.GradientRect(GRect{0, 0, w, h}, 0xFF14304Au, 0xFF0A1522u);
-    engine.FillRect(GRect{0, 60, w, 130}, 0x80000000u);
-    const std::string title = "Rulecraft";
-    ShellHooks::DrawText("tahoma30.dds", title, (w - ShellHooks::TextWidth("tahoma30.dds", title)) / 2.0f, 78.0f,
-                         0xFFFFFFFFu);
-
-    const CInput& input = GetInput();
-    const Entry* hovered = EntryAt(input.MouseX, input.MouseY);
-    for (const Entry& entry : mEntries) {
-        bool hot = &entry == hovered;
-        engine.FillRect(entry.rect, hot ? 0xF03A6EA5u : 0xC0203A55u);
-        engine.DrawRoundedRect(entry.rect, hot ? 0xFFFFFFFFu : 0xFF7FA7CFu);
-        float textWidth = ShellHooks::TextWidth("arialbold20.dds", entry.label);
-        float x = (entry.rect.left + entry.rect.right) / 2.0f - textWidth / 2.0f;
-        float y = entry.rect.top + (kEntryHeight - 20) / 2.0f;
-        ShellHooks::DrawText("arialbold20.dds", entry.label, x, y, 0xFFFFFFFFu);
+    engine.FillRect(GRect{0, 0, w, 64}, 0xFF000000u);
+    engine.FillRect(GRect{0, h - 64, w, h}, 0xFF000000u);
+    PanelFrame::DrawFrame("dialog_rounded.dds", mPanel.left, mPanel.top, mPanel.right, mPanel.bottom, 32, 1.0f);
+    FontManager& fonts = GetFontManager();
+    if (fonts.FindFont("tahoma30.dds")) {
+        fonts.SelectFont("tahoma30.dds", 30.0f);
+        fonts.DrawText(translate("APP_TITLE"), 0.0f, mPanel.top - 70.0f, 0xFFFFFFFFu, static_cast<float>(w),
+                       FontManager::kAlignCentre);
+        fonts.Flush();
     }
-}
-
-bool MenuGUIScreen::OnClick(float x, float y)
-{
-    const Entry* entry = EntryAt(x, y);
-    if (!entry)
-        return false;
-    GetSounds().PlayClick();
-    Choose(*entry);
-    return true;
-}
-
-void MenuGUIScreen::Choose(const Entry& entry)
-{
-    Game& game = GetGame();
-    if (entry.state == kQuit)
-        game.Quit();
-    else if (entry.state == STATE_MAIN)
-        game.EnterMainScreen();
-    else
-        game.SetState(entry.state);
+    DrawButtonsAndWindows();
 }
 
 void MenuGUIScreen::OnKey(int scanCode)
 {
-    if (scanCode == ScanCode::Escape)
+    if (scanCode != ScanCode::Escape)
+        return;
+    WindowManager& windows = GetWindowManager();
+    if (windows.AnyDialogOpen())
+        windows.CloseTopDialog();
+    else
         GetGame().Quit();
 }

@@ -1,37 +1,23 @@
 #pragma once
-#include <string>
-#include <vector>
+#include "gui/GUI_ButtonBase.h"
+#include "gui/GUI_Screen.h"
 
-#include "engine/BaseGUIScreen.h"
-#include "engine/GRect.h"
-
-// The main menu, for now a plain list: one entry per screen of the game and
-// Quit. Clicking an entry goes to its screen; Escape quits.
-class MenuGUIScreen : public BaseGUIScreen {
+// The main menu: New game, Resume, Load, Save, Options, Play guide, Quit.
+// Resume and Save need a game in progress.
+class MenuGUIScreen : public GUI_Screen {
 public:
-    struct Entry {
-        std::string label;
-        int state;  // the state it leads to, or kQuit
-        GRect rect;
-    };
-    static constexpr int kQuit = -1;
-
-    MenuGUIScreen();
-
     void Render() override;
-    bool OnClick(float x, float y) override;
     void OnKey(int scanCode) override;
     void Activate() override;
 
-    const std::vector<Entry>& Entries() const { return mEntries; }
-    // The entry under a point; null when none.
-    const Entry* EntryAt(float x, float y) const;
+    // The panel that holds the entries.
+    const GRect& Panel() const { return mPanel; }
 
 private:
-    void Layout();
-    void Choose(const Entry& entry);
+    void AddEntry(const char* name, const char* captionKey, int top, GUI_ButtonBase::Callback action,
+                  bool fadeFirst);
 
-    std::vector<Entry> mEntries;
+    GRect mPanel;
 };
 
 MenuGUIScreen& GetMenuGUIScreen();

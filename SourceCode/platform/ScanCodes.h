@@ -32,6 +32,7 @@ constexpr int LeftAlt = 0x38;
 constexpr int Space = 0x39;
 constexpr int CapsLock = 0x3A;
 constexpr int F1 = 0x3B;  // F1..F10 are 0x3B..0x44
+constexpr int F6 = 0x40;
 constexpr int F10 = 0x44;
 constexpr int NumLock = 0x45;
 constexpr int ScrollLock = 0x46;

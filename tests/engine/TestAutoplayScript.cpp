@@ -10,16 +10,20 @@ TEST(AutoplayScript, ScriptsAreReadWholeOrRejectedWithFileAndLine)
 {
     AutoplayScript script;
     std::string error;
-    EXPECT_TRUE(script.Parse("# comment\n\nwait 5\nclick 512 608\r\nkey 1\nexpect-state 0\ntimeout 90\n",
+    EXPECT_TRUE(script.Parse("# comment\n\nwait 5\nclick 512 608\r\nkey 1\nexpect-state 0\ntimeout 90\n"
+                             "click NextTurn\nkey F6\nkey Escape\nexpect-window PlayGuideDialog\n",
                              "ok.autoplay", &error));
-    ASSERT_EQ(script.Commands().size(), 4u);
+    ASSERT_EQ(script.Commands().size(), 8u);
     EXPECT_EQ(script.Commands()[1].b, 608);
     EXPECT_EQ(script.Commands()[3].line, 6);
+    EXPECT_EQ(script.Commands()[4].text, "NextTurn");
+    EXPECT_EQ(script.Commands()[5].a, 0x40);
+    EXPECT_EQ(script.Commands()[6].a, 1);
 
     EXPECT_FALSE(script.Parse("wait 5\nclick 512\n", "bad.autoplay", &error));
     EXPECT_EQ(error, "bad.autoplay line 2: cannot read \"click 512\"");
     EXPECT_TRUE(script.Commands().empty());
-    for (const char* bad : {"jump 3\n", "wait 3 4\n", "wait x\n"})
+    for (const char* bad : {"jump 3\n", "wait 3 4\n", "wait x\n", "key Nope\n", "expect-window\n", "click A B\n"})
         EXPECT_FALSE(script.Parse(bad, "bad.autoplay", &error)) << bad;
     EXPECT_FALSE(script.Load("/nonexistent/x.autoplay", &error));
 }

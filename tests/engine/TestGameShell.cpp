@@ -14,7 +14,7 @@
 #include "engine/Game.h"
 #include "engine/GameEventSink.h"
 #include "gamedata/UserFolders.h"
-#include "gui/MenuGUIScreen.h"
+#include "engine/ShellHooks.h"
 #include "platform/IniFile.h"
 #include "platform/ScanCodes.h"
 #include "platform/sdl/SdlEvents.h"
@@ -167,18 +167,14 @@ TEST(GameDisplay, LayoutForTheDesktopSize)
     }
 }
 
-const MenuGUIScreen::Entry& MenuEntry(const std::string& label)
+// Clicks a named button through the window system's events.
+void ClickButton(const std::string& name)
 {
-    for (const auto& entry : GetMenuGUIScreen().Entries())
-        if (entry.label == label)
-            return entry;
-    throw std::runtime_error("no menu entry " + label);
-}
-
-void ClickMenuEntry(const std::string& label)
-{
-    const GRect& r = MenuEntry(label).rect;
-    SdlEvents::InjectClick((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    int x = 0;
+    int y = 0;
+    if (!ShellHooks::FindButton(name, x, y))
+        throw std::runtime_error("no button " + name);
+    SdlEvents::InjectClick(x, y);
 }
 
 // Runs the whole game in a child process (the game object lives once per
@@ -209,7 +205,7 @@ void RunWholeGame(bool closeDuringWork)
         check(game.RunLoopOnce(), "loop runs");
     check(game.FramesDrawn() == 3, "one frame per loop");
 
-    ClickMenuEntry("Options");
+    ClickButton("Options");
     game.RunLoopOnce();
     check(game.State == STATE_OPTIONS, "the Options entry opens the options placeholder");
     SdlEvents::InjectClick(500, 500);
@@ -221,7 +217,7 @@ void RunWholeGame(bool closeDuringWork)
         GetSdlVideo().ResizeWindow(1400, 700);
         game.RunLoopOnce();
     }
-    ClickMenuEntry("Load game");
+    ClickButton("Load");
     game.RunLoopOnce();
     check(game.State == STATE_LOADGAME, "the Load game entry, clicked in a wide window");
     SdlEvents::InjectKey(ScanCode::Escape);
@@ -257,7 +253,7 @@ void RunWholeGame(bool closeDuringWork)
         check(!game.IsQuitPosted() && IsRunning(), "no shutdown under the feet of the work");
         check(!game.RunLoopOnce(), "the close is honoured afterwards");
     } else {
-        ClickMenuEntry("Quit");
+        ClickButton("Quit");
         check(!game.RunLoopOnce(), "Quit ends the loop");
     }
     check(game.IsQuitPosted() && game.ExitCode() == 0, "exit code 0");

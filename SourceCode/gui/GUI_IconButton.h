@@ -1,0 +1,17 @@
+#pragma once
+#include <string>
+
+#include "engine/CTexturedSprite.h"
+#include "gui/GUI_ButtonBase.h"
+
+// A button drawn as a picture, with a second picture while hovered.
+class GUI_IconButton : public GUI_ButtonBase {
+public:
+    GUI_IconButton(std::string name, const std::string& texture, const std::string& hoveredTexture = "");
+    void Draw() override;
+    void SetRect(float left, float top, float right, float bottom) override;
+
+private:
+    CTexturedSprite mNormal;
+    CTexturedSprite mHovered;
+};

@@ -1,0 +1,13 @@
+#pragma once
+#include "engine/BaseGUIScreen.h"
+#include "gui/GUIButtonList.h"
+
+// A full screen with buttons of its own. Clicks go to the open windows first
+// (a modal window takes every click), then to the screen's buttons.
+class GUI_Screen : public BaseGUIScreen, public GUIButtonList {
+public:
+    bool OnClick(float x, float y) override;
+    void Update() override { UpdateButtons(); }
+    // The buttons, then the open windows above them.
+    void DrawButtonsAndWindows();
+};
