@@ -127,7 +127,7 @@ endforeach()
 
 # 6. A broken data file is fatal: exit 3 with the message.
 file(MAKE_DIRECTORY ${WORK}/game/data)
-foreach(item simulation missions data.ini options.txt strings.ini)
+foreach(item simulation missions data.ini options.txt strings.ini manifesto.csv)
   if(EXISTS ${SOURCE}/data/${item})
     file(COPY ${SOURCE}/data/${item} DESTINATION ${WORK}/game/data)
   endif()
