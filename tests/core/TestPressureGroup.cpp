@@ -135,4 +135,26 @@ TEST_F(PressureGroupTest, AGrudgeWithoutATargetMakesNothingAndSaysSo)
     EXPECT_FLOAT_EQ(inertial->GetValue(), 0.5f);  // decay 1: lives on
 }
 
+TEST_F(PressureGroupTest, APolicyThatHurtsAGroupBadlyEarnsAGrudgeRenewedWhileItHurts)
+{
+    struct FakePolicy : Neuron {
+        FakePolicy() { SetType(NEURON_POLICY); }
+    };
+    auto* policy = new FakePolicy();
+    policy->SetName("FarmTax");
+    auto* hurt = new NeuralEffect(policy, farmers, "0-(0.7*x)", 1.0f, 1.0f);
+    hurt->ComputeOutput();
+    farmers->UpdateTurn();
+    EXPECT_EQ(SIM_Grudge::FindGrudge(farmers, "FarmTax"), nullptr);  // -0.7 is not below -0.7
+    hurt->SetTargetInput(1.1f);
+    hurt->ComputeOutput();
+    farmers->UpdateTurn();
+    SIM_Grudge* grudge = SIM_Grudge::FindGrudge(farmers, "FarmTax");
+    ASSERT_NE(grudge, nullptr);
+    SIM_Grudge::UpdateGrudges();
+    farmers->UpdateTurn();
+    EXPECT_FLOAT_EQ(grudge->GetValue(), -0.1f);  // renewed, not a second grudge
+    EXPECT_EQ(SIM_Grudge::All().size(), 1u);
+}
+
 }  // namespace
