@@ -22,6 +22,7 @@
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlVideo.h"
 #include "politics/PartyNames.h"
+#include "politics/SIM_Manifesto.h"
 #include "sim/NeuralEffect.h"
 #include "sim/OpinionPoll.h"
 #include "sim/TurnProcessor.h"
@@ -92,6 +93,7 @@ bool Game::Initialise()
     engine.AddModTextureFolder("data/mods/bitmaps");
 
     ShellHooks::LoadFonts();
+    SIM_Manifesto::Get().LoadPledgeTypes();
 
     SetState(STATE_MENU);
 

@@ -172,7 +172,7 @@ bool SIM_Script::RunArgumentCommand()
     else if (mCommand == "CreateGrudge")
         SIM_Grudge::CreateGrudge(a[0], a[1], number(a[2]), number(a[3]));
     else if (mCommand == "CreateInertialGrudge")
-        SIM_Grudge::CreateInertialGrudge(a[0], a[1], number(a[2]), number(a[3]), number(a[3]));
+        SIM_Grudge::CreateInertialGrudge(a[0], a[1], number(a[2]), number(a[3]), number(a[4]));
     else if (mCommand == "PlaySound")
         screens.PlaySound("data/sounds/" + a[0]);
     else if (mCommand == "EarnAdjusted")

@@ -1,7 +1,8 @@
 #include "politics/ElectionManager.h"
 
+#include "politics/AchievementList.h"
 #include "politics/ElectionCount.h"
-#include "politics/OpinionInputs.h"
+#include "politics/SIM_Manifesto.h"
 #include "politics/TurnoutWeights.h"
 #include "sim/Calendar.h"
 #include "sim/SimulationState.h"
@@ -41,8 +42,7 @@ void ElectionManager::SetNextElection(int month, int year)
     int total = year * 12 + month;
     mNextElectionYear = total >= 0 ? total / 12 : -((-total + 11) / 12);
     mNextElectionMonth = total - mNextElectionYear * 12;
-    // Once a date is set, the voters' opinion counts the months to it.
-    OpinionInputs::Current().monthsUntilElection = [] { return ElectionManager::Get().MonthsUntilElection(); };
+    mHasElectionDate = true;
 }
 
 void ElectionManager::ScheduleNextElection()
@@ -82,7 +82,15 @@ ElectionResult ElectionManager::HoldElection()
 
 void ElectionManager::RecordResult(unsigned playerVotes, unsigned oppositionVotes, unsigned /*abstentions*/)
 {
-    if (ElectionCount::IsVictory(playerVotes, oppositionVotes))
+    const bool won = ElectionCount::IsVictory(playerVotes, oppositionVotes);
+    // A defeat after a win is no mark against the player's first elections.
+    if (mElectionsWon == 0) {
+        if (won)
+            AchievementList::Get().RecordWin();
+        else
+            AchievementList::Get().RecordLoss();
+    }
+    if (won)
         ++mElectionsWon;
 }
 
@@ -98,6 +106,9 @@ ElectionResult ElectionManager::ConcludeElection(const ElectionCount& count)
     result.won = count.PlayerWon();
 
     RecordResult(result.playerVotes, result.oppositionVotes, result.abstentions);
+    // The pledges of the ending term are judged; those chosen for the next come into force.
+    SIM_Manifesto::Get().JudgeAtElection();
+    SIM_Manifesto::Get().StartTerm();
     // The next term is scheduled, after a defeat too.
     ScheduleNextElection();
     if (!result.won)

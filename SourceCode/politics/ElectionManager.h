@@ -41,6 +41,7 @@ public:
     // True once the calendar has reached the election date (or passed it,
     // so a date that the three-month steps would skip is still held).
     bool IsElectionDue() const;
+    bool HasElectionDate() const { return mHasElectionDate; }
     int MonthsUntilElection() const;
     int MonthsSinceElection() const;
     // 1 - months until the election / term length.
@@ -57,7 +58,8 @@ public:
     // The count is complete: records the result, schedules the next election
     // and, after a defeat, ends the game.
     ElectionResult ConcludeElection(const ElectionCount& count);
-    // Counts a won election.
+    // Counts a won election; the first result of a game also goes into the
+    // player's streak of first-election wins or losses.
     void RecordResult(unsigned playerVotes, unsigned oppositionVotes, unsigned abstentions);
 
     int NextElectionMonth() const { return mNextElectionMonth; }
@@ -76,5 +78,6 @@ private:
     int mElectionsWon = 0;
     int mElectionsHeld = 0;
     bool mElectionThisTurn = false;
+    bool mHasElectionDate = false;
     ElectionResult mLastResult;
 };

@@ -1,32 +1,16 @@
 #include "politics/OpinionInputs.h"
 
-namespace {
-OpinionInputs Defaults()
-{
-    OpinionInputs inputs;
-    inputs.cynicism = [] { return 0.0f; };
-    inputs.manifestoBroken = [] { return false; };
-    inputs.manifestoPenalty = [] { return 0.1f; };
-    inputs.monthsUntilElection = [] { return OpinionInputs::kFarAway; };
-    return inputs;
-}
-}  // namespace
-
-OpinionInputs& OpinionInputs::Current()
-{
-    static OpinionInputs inputs = Defaults();
-    return inputs;
-}
-
-void OpinionInputs::Reset() { Current() = Defaults(); }
+#include "politics/CynicismTracker.h"
+#include "politics/ElectionManager.h"
+#include "politics/SIM_Manifesto.h"
 
 OpinionFactors OpinionFactors::Take()
 {
-    const OpinionInputs& in = OpinionInputs::Current();
+    const SIM_Manifesto& manifesto = SIM_Manifesto::Get();
     OpinionFactors f;
-    f.cynicism = in.cynicism ? in.cynicism() : 0.0f;
-    int months = in.monthsUntilElection ? in.monthsUntilElection() : OpinionInputs::kFarAway;
-    if (months < 10 && in.manifestoBroken && in.manifestoBroken())
-        f.manifestoPenalty = in.manifestoPenalty ? in.manifestoPenalty() : 0.1f;
+    f.cynicism = CynicismTracker::Get().GetValue();
+    if (!manifesto.AllKept() && ElectionManager::Get().HasElectionDate() &&
+        ElectionManager::Get().MonthsUntilElection() < kPenaltyMonths)
+        f.manifestoPenalty = manifesto.Penalty();
     return f;
 }

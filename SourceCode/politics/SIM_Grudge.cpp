@@ -16,6 +16,9 @@ Neuron* Target(const std::string& targetName)
 {
     Neuron* target = Neuron::FindNeuronQuietly(targetName);
     ASSERT_CHECK(target != nullptr);
+    // Nothing to act on: no grudge and no effect, but the script's author hears of it.
+    if (!target)
+        TRACE_MESSAGE("grudge target not found, no grudge made: " + targetName);
     return target;
 }
 }  // namespace
@@ -70,6 +73,8 @@ SIM_Grudge* SIM_Grudge::CreateInertialGrudge(const std::string& name, const std:
         return nullptr;
     Neuron* subject = Neuron::FindNeuronQuietly(name);
     ASSERT_CHECK(subject != nullptr);
+    if (!subject)
+        TRACE_MESSAGE("grudge subject not found: " + name);
     int drag = inertia > 0.0f ? static_cast<int>(inertia) : 0;
     if (drag > static_cast<int>(NeuralEffect::kMaxInertialDrag))
         drag = static_cast<int>(NeuralEffect::kMaxInertialDrag);

@@ -7,6 +7,7 @@
 #include "gamedata/NamePool.h"
 #include "gamedata/SIM_Mission.h"
 #include "politics/OpinionInputs.h"
+#include "politics/SIM_PressureGroup.h"
 #include "politics/SIM_Party.h"
 #include "politics/SIM_VoterManager.h"
 #include "politics/SIM_VoterType.h"
@@ -59,6 +60,9 @@ SIM_Voter::SIM_Voter()
 SIM_Voter::~SIM_Voter()
 {
     PopulationList().Remove(this);
+    // No pressure group keeps a deleted member.
+    for (SIM_PressureGroup* group : std::vector<SIM_PressureGroup*>(mPressureGroups))
+        group->ForgetMember(this);
     if (!IsRunning())
         return;
     // Each of these is a constant-time removal; the links themselves go with
@@ -283,7 +287,8 @@ void SIM_Voter::UpdateTurn(const VoterTuning& t, const OpinionFactors& factors)
         else
             group->RemoveMember(this);
     }
-    // 2. Pressure groups: none yet.
+    // 2. Pressure groups.
+    SIM_PressureGroup::UpdateVoter(*this, OpinionOfGovernment(factors));
     // 3. Party sympathies.
     UpdateSympathies(1, t, factors);
     // 4. Income.

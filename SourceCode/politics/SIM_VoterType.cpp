@@ -3,6 +3,7 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/Localisation.h"
 #include "politics/RandomDraws.h"
+#include "politics/SIM_Grudge.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
 #include "gamedata/SetupSection.h"
@@ -284,6 +285,31 @@ void SIM_VoterType::UpdateTurn()
     if (LastCount != kNoCount)
         Change = static_cast<int>(mMemberCount) - static_cast<int>(LastCount);
     LastCount = mMemberCount;
+    CheckPolicyGrudges();
+}
+
+// A policy that hurts the group badly earns a grudge, renewed while it hurts
+// and fading after it stops.
+void SIM_VoterType::CheckPolicyGrudges()
+{
+    constexpr float kHurtsBadly = -0.7f;
+    constexpr float kGrudge = -0.1f;
+    constexpr float kGrudgeDecay = 0.9f;
+    std::vector<std::string> hurting;
+    for (NeuralEffect* effect : Incoming()) {
+        Neuron* source = effect->GetSource();
+        if (!source || source->GetType() != NEURON_POLICY || !source->IsActive())
+            continue;
+        if (effect->GetOutput() < kHurtsBadly)
+            hurting.push_back(source->GetName());
+    }
+    // Creating a grudge adds an input, so the list is walked first.
+    for (const std::string& policy : hurting) {
+        if (SIM_Grudge* grudge = SIM_Grudge::FindGrudge(this, policy))
+            grudge->SetValue(kGrudge);
+        else
+            SIM_Grudge::CreateNamedGrudge(policy, GetName(), kGrudge, kGrudgeDecay);
+    }
 }
 
 void SIM_VoterType::Poll()

@@ -72,6 +72,8 @@ public:
 
     // The group's turn: share neuron, grudges, trend.
     void UpdateTurn();
+    // Renews or creates a grudge for each policy that hurts the group badly.
+    void CheckPolicyGrudges();
     // How the members voted at the last election.
     void Poll();
 

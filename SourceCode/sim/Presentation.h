@@ -4,6 +4,7 @@
 class ElectionCount;
 class Neuron;
 class SIM_Dilemma;
+class SIM_AttackEvent;
 class SIM_Event;
 class SIM_Minister;
 class SIM_Policy;
@@ -115,6 +116,12 @@ public:
     virtual void NoticeDilemma(SIM_Dilemma& /*dilemma*/) {}
     virtual void NoticeEvent(SIM_Event& /*event*/) {}
     enum MinisterChange { MINISTER_APPOINTED, MINISTER_RESIGNED, MINISTER_FIRED };
+    // An attack was tried; a success with a text shows the attack dialog.
+    virtual void NoticeAttack(const SIM_AttackEvent& /*attack*/, bool /*succeeded*/) {}
+    // A pledge in force was judged at the election.
+    virtual void NoticePledge(const std::string& /*name*/, bool /*kept*/) {}
+    // An achievement was awarded: its announcement window.
+    virtual void ShowAchievement(const std::string& /*id*/, const std::string& /*title*/) {}
     virtual void NoticeMinister(const SIM_Minister& /*minister*/, const SIM_PolicyGroup& /*ministry*/,
                                 MinisterChange /*change*/) {}
 };

@@ -14,10 +14,15 @@
 #include "gamedata/SIM_ReportManager.h"
 #include "gamedata/UserFolders.h"
 #include "gamedata/SpecialNeurons.h"
+#include "politics/AchievementList.h"
+#include "politics/CynicismTracker.h"
 #include "politics/ElectionManager.h"
 #include "politics/SIM_Cabinet.h"
 #include "politics/SIM_Grudge.h"
+#include "politics/SIM_Manifesto.h"
+#include "politics/SIM_AttackEvent.h"
 #include "politics/SIM_Party.h"
+#include "politics/SIM_PressureGroup.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
 #include "sim/CSimulation.h"
@@ -124,6 +129,7 @@ void TurnProcessor::RunTurn()
     SIM_VoterManager::Get().UpdateVoters();
     SIM_VoterManager::Get().UpdateVoterTypes();
     SIM_Party::UpdateParties();
+    SIM_PressureGroup::UpdatePressureGroups();
 
     if (turn > 2) {
         ShowProgress("assesing dilemmas", 0.1f);
@@ -139,6 +145,8 @@ void TurnProcessor::RunTurn()
         elections.CheckElection();
         electionHeld = elections.ElectionThisTurn();
     }
+    // Before the votes are counted, so this turn's tax moves count in them.
+    CynicismTracker::Get().UpdateTurn();
     SIM_Cabinet::Get().TurnCapital();
     SIM_ReportManager::Get().BuildReports();
     NeuralEffect::SetInitialising(false);
@@ -188,6 +196,7 @@ void TurnProcessor::EndOfTurnWindows(bool electionHeld)
     Presentation& screens = Presentation::Current();
     const int turn = SimulationState::Get().TurnNumber();
 
+    SIM_Manifesto::Get().CheckPledges();
     // The results window of an election turn stands in for the report and the music.
     if (turn > 2 && !electionHeld)
         screens.SetMusicMood(MoodFromVoteShare(OpinionPoll::Get().VoteShare()));
@@ -196,6 +205,7 @@ void TurnProcessor::EndOfTurnWindows(bool electionHeld)
         screens.OpenReportWindow();
     if (ElectionManager::Get().MonthsUntilElection() == 3 && Options::Get().IsOn("ENABLEMANIFESTO"))
         screens.OpenManifestoChooser();
+    AchievementList::Get().CheckAchievements();
     // Never in the election turn itself, whose date is already rescheduled by now.
     mAutosaveDue = Options::Get().IsOn("AUTOSAVE") && turn > 2 && !electionHeld;
 }
@@ -210,6 +220,7 @@ void TurnProcessor::ReleaseGame() { TearDownGame(); }
 
 void TurnProcessor::TearDownGame()
 {
+    SIM_PressureGroup::DeleteAllPressureGroups();
     SIM_VoterManager::Get().DeleteAllVoters();
     SIM_VoterManager::Get().DeleteAllVoterTypes();
     for (SIM_Party* party : SIM_Party::AllParties())
@@ -272,6 +283,8 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     ShowProgress("Loading mission", 0.05f);
     // The uncancellable policies first, then the mission's own settings.
     mission.ApplySettings();
+    AchievementList::Get().LoadAchievements();
+    AchievementList::Get().LoadProfile();
     SIM_DilemmaManager::Get().LoadDilemmas(UserFolders::Get().UserFolder());
     CFinances::Get().InitFromMission(mission.StartingDebt(), mission.DebtCeiling());
     if (CGlobalEconomy* economy = SpecialNeurons::GlobalEconomy())
@@ -286,8 +299,11 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     SIM_Cabinet::Get().FillCabinet();
 
     state.SetTurnNumber(0);
+    SIM_PressureGroup::LoadPressureGroups();
+    SIM_AttackEvent::LoadAttacks();
     voters.CreatePopulation();
     ElectionManager::Get().ScheduleNextElection();
+    CynicismTracker::Get().Reset();
     Neuron::OrderNetwork();
 
     // The warm-up turns run the turn body itself: a modal window must not skip them.
@@ -299,9 +315,11 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     Neuron::ResetAllHistories();
     CFinances::Get().FillHistories();
     voters.WarmUpSympathies();
+    SIM_PressureGroup::StartUp();
     SIM_IssuesManager::Get().Release();
     SIM_Cabinet::Get().StartCapital();
     screens.ShowPollDisplay();
+    SIM_Manifesto::Get().ClearManifesto();
     screens.OpenStartDialog();
     screens.SetFinished(true);
 }

@@ -118,9 +118,9 @@ TEST_F(ScriptTest, CommandsActOnTheModelAndTheWindows)
 TEST_F(ScriptTest, GrudgesDecayAndGoBelowOneHundredth)
 {
     Plain("Crime");
-    SIM_Script::Get().Run("CreateGrudge(a,Crime,0.5,0.5);CreateInertialGrudge(Crime,Crime,-0.02,1.0)");
+    SIM_Script::Get().Run("CreateGrudge(a,Crime,0.5,0.5);CreateInertialGrudge(Crime,Crime,-0.02,1.0,3)");
     ASSERT_EQ(SIM_Grudge::All().size(), 2u);
-    EXPECT_EQ(SIM_Grudge::All()[1]->Inertia(), 1);
+    EXPECT_EQ(SIM_Grudge::All()[1]->Inertia(), 3);  // the fifth argument, not the decay
     int turns = 0;
     while (SIM_Grudge::All().size() > 1 && turns < 20) {
         SIM_Grudge::UpdateGrudges();

@@ -169,19 +169,14 @@ TEST_F(VoterTest, SettingMembershipNeedsMoreThanTheThresholdAndTheTurnsTestAtLea
 
 // --- opinion, sympathy, parties
 
-TEST_F(VoterTest, OpinionSubtractsCynicismAndTheManifestoPenaltyNearAnElection)
+TEST_F(VoterTest, OpinionSubtractsCynicismAndTheManifestoPenalty)
 {
     auto* voter = new SIM_Voter();
     voter->SetValue(0.8f);
     EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.8f);
-    OpinionInputs::Current().cynicism = [] { return 0.2f; };
+    CynicismTracker::Get().SetValue(0.2f);
     EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.6f);
-    OpinionInputs::Current().manifestoBroken = [] { return true; };
-    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.6f);  // election far away
-    OpinionInputs::Current().monthsUntilElection = [] { return 9; };
-    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.5f);  // default penalty 0.1
-    OpinionInputs::Current().monthsUntilElection = [] { return 10; };
-    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.6f);
+    EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(OpinionFactors{0.2f, 0.1f}), 0.5f);
     voter->SetValue(-0.5f);
     EXPECT_FLOAT_EQ(voter->OpinionOfGovernment(), 0.0f);
 }

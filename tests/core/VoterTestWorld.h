@@ -10,7 +10,9 @@
 #include "gamedata/NamePool.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SetupSection.h"
+#include "politics/CynicismTracker.h"
 #include "politics/OpinionInputs.h"
+#include "politics/SIM_Manifesto.h"
 #include "politics/SIM_Party.h"
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
@@ -62,7 +64,8 @@ protected:
         for (SIM_Party* party : SIM_Party::AllParties())
             party->ForgetMembers();
         SIM_Party::DeleteParties();
-        OpinionInputs::Reset();
+        CynicismTracker::Get().Reset();
+        SIM_Manifesto::Get().ClearManifesto();
         TurnoutWeights::Current() = TurnoutWeights();
         SIM_Mission::Get().Clear();
     }

@@ -14,6 +14,7 @@
 #include "gamedata/UserFolders.h"
 #include "platform/PlatformFiles.h"
 #include "politics/ElectionManager.h"
+#include "politics/SIM_Manifesto.h"
 #include "sim/Calendar.h"
 #include "sim/SimRandom.h"
 #include "sim/SimulationState.h"
@@ -31,6 +32,7 @@ protected:
         UserFolders::Get().Create();
         SetupSection::Load(setupFile);
         Options::Get().Load();
+        SIM_Manifesto::Get().LoadPledgeTypes();
         SetRunning(true);
     }
     void TearDown() override

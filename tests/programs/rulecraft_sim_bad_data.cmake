@@ -66,7 +66,7 @@ endif()
 # 2. A broken policy record in a copy of the data: the error names the file,
 # the line and the record first, then the fixed message.
 file(MAKE_DIRECTORY ${WORK}/game/data)
-foreach(item simulation missions data.ini options.txt strings.ini)
+foreach(item simulation missions data.ini options.txt strings.ini manifesto.csv)
   if(EXISTS ${SOURCE}/data/${item})
     file(COPY ${SOURCE}/data/${item} DESTINATION ${WORK}/game/data)
   endif()

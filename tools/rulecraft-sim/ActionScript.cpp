@@ -9,7 +9,10 @@
 #include "gamedata/SIM_DilemmaManager.h"
 #include "gamedata/SetupSection.h"
 #include "platform/PlatformFiles.h"
+#include "politics/CynicismTracker.h"
+#include "politics/ElectionManager.h"
 #include "politics/SIM_Cabinet.h"
+#include "politics/SIM_Manifesto.h"
 #include "politics/SIM_Minister.h"
 #include "sim/PoliticalCapital.h"
 #include "sim/SIM_Policy.h"
@@ -92,11 +95,39 @@ std::string Choose(const ActionScript::Action& action)
     return "";
 }
 
+// A pledge's name may have spaces: the arguments joined again.
+std::string PledgeName(const ActionScript::Action& action)
+{
+    std::string name;
+    for (const std::string& word : action.args)
+        name += (name.empty() ? "" : " ") + word;
+    return name;
+}
+
+std::string CheckPledge(const ActionScript::Action& action)
+{
+    return SIM_Manifesto::Get().FindPledgeType(PledgeName(action)) ? "" : "unknown pledge: " + PledgeName(action);
+}
+
+// Pledges are made for the next term: in the first term, or as a new term starts.
+std::string Pledge(const ActionScript::Action& action)
+{
+    const ElectionManager& elections = ElectionManager::Get();
+    if (elections.ElectionsHeld() > 0 && elections.MonthsSinceElection() >= 3)
+        return "pledges are made before the first election or at the start of a term";
+    const SIM_Manifesto::PledgeType& type = *SIM_Manifesto::Get().FindPledgeType(PledgeName(action));
+    if (!SIM_Manifesto::Get().IsAvailable(type))
+        return "pledge " + type.Name + " is not on offer";
+    SIM_Manifesto::Get().ChoosePledge(type);
+    return "";
+}
+
 void AddCabinetVerbs(std::map<std::string, ActionScript::Verb>& verbs)
 {
     verbs["appoint"] = {3, 3, nullptr, CheckMinistry, Appoint};
     verbs["fire"] = {1, 1, nullptr, CheckMinistry, Fire};
     verbs["choose"] = {2, 2, CheckOption, CheckDilemma, Choose};
+    verbs["pledge"] = {1, 12, nullptr, CheckPledge, Pledge};
 }
 
 std::map<std::string, ActionScript::Verb> MakeVerbs()
@@ -105,6 +136,8 @@ std::map<std::string, ActionScript::Verb> MakeVerbs()
 
     verbs["introduce"] = {1, 2, CheckOptionalLevel, CheckPolicy, [](const ActionScript::Action& action) {
                               SIM_Policy* policy = Policy(action.args[0]);
+                              if (!policy->IsActive())
+                                  CynicismTracker::Get().OnPolicyIntroduced(policy->GetName());
                               policy->Introduce();
                               if (action.args.size() > 1)
                                   policy->SetPlayerSetting(Level(action.args[1]));
@@ -125,8 +158,10 @@ std::map<std::string, ActionScript::Verb> MakeVerbs()
                        },
                        [](const ActionScript::Action& action) {
                            SIM_Policy* policy = Policy(action.args[0]);
-                           if (policy->IsActive())
+                           if (policy->IsActive()) {
                                policy->Cancel();
+                               CynicismTracker::Get().OnPolicyCancelled(policy->GetName());
+                           }
                            return std::string();
                        }};
     AddCabinetVerbs(verbs);

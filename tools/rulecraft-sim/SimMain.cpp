@@ -26,7 +26,10 @@
 #include "platform/Clock.h"
 #include "platform/NumberText.h"
 #include "platform/PlatformFiles.h"
+#include "politics/CynicismTracker.h"
 #include "politics/ElectionManager.h"
+#include "politics/SIM_AttackEvent.h"
+#include "politics/SIM_Manifesto.h"
 #include "politics/SIM_Minister.h"
 #include "sim/Calendar.h"
 #include "sim/NeuralEffect.h"
@@ -41,6 +44,7 @@
 namespace {
 
 constexpr int kExitBadArguments = 2;
+constexpr const char* kCynicism = "Cynicism";
 
 std::string gTemporaryUserFolder;
 
@@ -158,7 +162,8 @@ public:
             {"gdp", gdp ? Fixed(gdp->GetValue()) : "", true},
         };
         for (size_t i = 0; i < mWatched.size(); ++i)
-            columns.push_back({mArgs.watched[i], Fixed(mWatched[i]->GetValue()), true});
+            columns.push_back({mArgs.watched[i],
+                               Fixed(mWatched[i] ? mWatched[i]->GetValue() : CynicismTracker::Get().GetValue()), true});
 
         std::string line;
         if (mArgs.format == SimArguments::FORMAT_JSON) {
@@ -201,6 +206,12 @@ public:
 
     void NoticeDilemma(SIM_Dilemma& dilemma) override { Say("dilemma", dilemma.GetName()); }
     void NoticeEvent(SIM_Event& event) override { Say("event", event.GetName()); }
+    void NoticeAttack(const SIM_AttackEvent& attack, bool succeeded) override
+    {
+        Say("attack", attack.UsedBy + " " + attack.Name + (succeeded ? " succeeded" : " failed"));
+    }
+    void NoticePledge(const std::string& name, bool kept) override { Say("pledge", name + (kept ? " kept" : " broken")); }
+    void ShowAchievement(const std::string& id, const std::string& /*title*/) override { Say("achievement", id); }
     void NoticeMinister(const SIM_Minister& minister, const SIM_PolicyGroup& ministry, MinisterChange change) override
     {
         static const char* const kChanges[] = {"appointed", "resigned", "fired"};
@@ -265,6 +276,7 @@ int Run(const SimArguments& args)
     UserFolders::Get().Create();
     SetupSection::Load();
     Options::Get().Load();
+    SIM_Manifesto::Get().LoadPledgeTypes();
     SetRunning(true);
 
     // The mission chooser's work: pick, load, and take its term length.
@@ -296,7 +308,8 @@ int Run(const SimArguments& args)
     std::vector<Neuron*> watched;
     for (const std::string& name : args.watched) {
         Neuron* neuron = Neuron::FindNeuronQuietly(name);
-        if (!neuron)
+        // The cynicism is no neuron: it stands in the list as none.
+        if (!neuron && name != kCynicism)
             return BadArguments("--watch names no neuron: " + name);
         watched.push_back(neuron);
     }
