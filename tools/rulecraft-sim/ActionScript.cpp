@@ -55,8 +55,14 @@ std::string Appoint(const ActionScript::Action& action)
 {
     SIM_Cabinet& cabinet = SIM_Cabinet::Get();
     SIM_Minister* minister = cabinet.FindInPool(action.args[1], action.args[2]);
-    if (!minister || minister->IsInOffice())
-        return action.args[1] + " " + action.args[2] + " is not a candidate for office";
+    if (!minister || minister->IsInOffice()) {
+        std::string free;
+        for (SIM_Minister* candidate : cabinet.Pool())
+            if (!candidate->IsInOffice())
+                free += (free.empty() ? "" : ", ") + candidate->FullName();
+        return action.args[1] + " " + action.args[2] + " is not a candidate for office (candidates: " +
+               (free.empty() ? "none" : free) + ")";
+    }
     cabinet.Appoint(minister, Ministry(action.args[0]));
     cabinet.RecomputeCapital();
     return "";
