@@ -10,6 +10,7 @@
 #include "gamedata/Localisation.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/PanelFrame.h"
+#include "gui/ScreenBackdrop.h"
 #include "gui/WindowManager.h"
 #include "platform/ScanCodes.h"
 #include "sim/Calendar.h"
@@ -52,9 +53,7 @@ void GUI_FirstMainScreen::Render()
     D3DEngine& engine = GetD3DEngine();
     const int w = static_cast<int>(g_ScreenWidth);
     const int h = static_cast<int>(g_ScreenHeight);
-    engine.GradientRect(GRect{0, 0, w, h}, 0xFF14304Au, 0xFF0A1522u);
-    engine.FillRect(GRect{0, 0, w, 64}, 0xFF000000u);
-    engine.FillRect(GRect{0, h - 64, w, h}, 0xFF000000u);
+    ScreenBackdrop::Draw();
     const GRect panel{w / 2 - 240, h / 2 - 120, w / 2 + 240, h / 2 + 120};
     PanelFrame::DrawFrame("dialog_rounded.dds", panel.left, panel.top, panel.right, panel.bottom, 32, 1.0f);
 

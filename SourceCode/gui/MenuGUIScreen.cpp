@@ -13,6 +13,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_MessageDialog.h"
 #include "gui/PanelFrame.h"
+#include "gui/ScreenBackdrop.h"
 #include "gui/WindowManager.h"
 #include "platform/ScanCodes.h"
 
@@ -84,12 +85,8 @@ void MenuGUIScreen::Activate()
 
 void MenuGUIScreen::Render()
 {
-    D3DEngine& engine = GetD3DEngine();
     const int w = static_cast<int>(g_ScreenWidth);
-    const int h = static_cast<int>(g_ScreenHeight);
-    engine.GradientRect(GRect{0, 0, w, h}, 0xFF14304Au, 0xFF0A1522u);
-    engine.FillRect(GRect{0, 0, w, 64}, 0xFF000000u);
-    engine.FillRect(GRect{0, h - 64, w, h}, 0xFF000000u);
+    ScreenBackdrop::Draw();
     PanelFrame::DrawFrame("dialog_rounded.dds", mPanel.left, mPanel.top, mPanel.right, mPanel.bottom, 32, 1.0f);
     FontManager& fonts = GetFontManager();
     if (fonts.FindFont("tahoma30.dds")) {

@@ -16,13 +16,7 @@ endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
-function(run_sim out err rc)
-  execute_process(COMMAND ${SIM} ${ARGN} OUTPUT_VARIABLE o ERROR_VARIABLE e RESULT_VARIABLE r
-                  WORKING_DIRECTORY ${WORK})
-  set(${out} "${o}" PARENT_SCOPE)
-  set(${err} "${e}" PARENT_SCOPE)
-  set(${rc} "${r}" PARENT_SCOPE)
-endfunction()
+include(${SOURCE}/tests/cmake/RunSim.cmake)
 
 # 1. A whole term on the first data set: finite figures in range, an election.
 run_sim(out err rc --turns 40 --seed 1 --watch Unemployment)

@@ -16,13 +16,7 @@ cmake_policy(SET CMP0007 NEW)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 
-function(run_sim out err rc)
-  execute_process(COMMAND ${SIM} ${ARGN} OUTPUT_VARIABLE o ERROR_VARIABLE e RESULT_VARIABLE r
-                  WORKING_DIRECTORY ${WORK})
-  set(${out} "${o}" PARENT_SCOPE)
-  set(${err} "${e}" PARENT_SCOPE)
-  set(${rc} "${r}" PARENT_SCOPE)
-endfunction()
+include(${SOURCE}/tests/cmake/RunSim.cmake)
 
 # 1. A mod policy in the player's folder, in force from the start, whose effect
 # on GDP is 0 * (x / 0): not a number. It must count as nothing, every figure
