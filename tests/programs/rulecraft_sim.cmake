@@ -129,12 +129,7 @@ foreach(bad "--turns;x" "--turns;-3" "--seed;-1" "--seed;4294967296" "--actions;
 endforeach()
 
 # 6. A broken data file is fatal: exit 3 with the message.
-file(MAKE_DIRECTORY ${WORK}/game/data)
-foreach(item simulation missions data.ini options.txt strings.ini manifesto.csv)
-  if(EXISTS ${SOURCE}/data/${item})
-    file(COPY ${SOURCE}/data/${item} DESTINATION ${WORK}/game/data)
-  endif()
-endforeach()
+copy_game_data(${WORK}/game)
 file(READ ${WORK}/game/data/simulation/votertypes.csv groups)
 string(REGEX REPLACE "\n#([^\n]*),#" "\n#\\1,X" groups "${groups}")
 file(WRITE ${WORK}/game/data/simulation/votertypes.csv "${groups}")

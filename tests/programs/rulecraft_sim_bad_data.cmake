@@ -59,12 +59,7 @@ endif()
 
 # 2. A broken policy record in a copy of the data: the error names the file,
 # the line and the record first, then the fixed message.
-file(MAKE_DIRECTORY ${WORK}/game/data)
-foreach(item simulation missions data.ini options.txt strings.ini manifesto.csv)
-  if(EXISTS ${SOURCE}/data/${item})
-    file(COPY ${SOURCE}/data/${item} DESTINATION ${WORK}/game/data)
-  endif()
-endforeach()
+copy_game_data(${WORK}/game)
 set(table ${WORK}/game/data/simulation/policies.csv)
 file(READ ${table} policies)
 string(FIND "${policies}" "\n#,DefenceSpending," at)
