@@ -14,6 +14,8 @@ public:
     virtual void OnKey(int scanCode) { (void)scanCode; }
     // Each time the screen becomes current; screens rebuild their widgets here.
     virtual void Activate() {}
+    // When another screen takes over; screens stop their background work here.
+    virtual void Deactivate() {}
     // Every frame, before Render.
     virtual void Update() {}
 };

@@ -260,7 +260,10 @@ void Game::SetState(int state)
         GetSounds().SetMood(GUI_Sounds::kMoodTitle);
     if (previous != STATE_MAIN && state == STATE_MAIN)
         GetSounds().SetMood(GUI_Sounds::MoodFromPopularity(OpinionPoll::Get().VoteShare()));
-    CurrentScreen = ScreenFor(state);
+    BaseGUIScreen* next = ScreenFor(state);
+    if (CurrentScreen && CurrentScreen != next)
+        CurrentScreen->Deactivate();
+    CurrentScreen = next;
     if (CurrentScreen)
         CurrentScreen->Activate();
 }

@@ -9,6 +9,7 @@
 #include "gui/GUI_FirstMainScreen.h"
 #include "gui/GUI_ProcessingScreen.h"
 #include "gui/MenuGUIScreen.h"
+#include "gui/UpdateCheckGUIScreen.h"
 #include "gui/WindowManager.h"
 #include "engine/Game.h"
 
@@ -23,8 +24,9 @@ BaseGUIScreen* CreateScreen(int state)
     case STATE_SAVEGAME:
     case STATE_CHOOSEGAME:
     case STATE_NEWGAME:
-    case STATE_INTERNET:
         return &GetPlaceholderScreen(state);
+    case STATE_INTERNET:
+        return &GetUpdateCheckGUIScreen();
     case STATE_MAIN:
         return &GetFirstMainScreen();
     case STATE_PROCESSING:

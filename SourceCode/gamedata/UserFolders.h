@@ -27,6 +27,8 @@ public:
     const std::string& SaveGameFolder() const { return mSaveGameFolder; }  // "<base>/rulecraft2/savegames"
     // "<user folder>/mods/<relative>", e.g. ModPath("data/missions/*.txt").
     std::string ModPath(const std::string& relative) const;
+    // "<user folder>/web": the update check's downloads, laid out like the mods folder.
+    std::string WebFolder() const { return mUserFolder + "/web"; }
 
     // The tree for a base folder, parents before children.
     static std::vector<std::string> FolderTree(const std::string& base);

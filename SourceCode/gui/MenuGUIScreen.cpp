@@ -21,7 +21,7 @@ namespace {
 constexpr int kEntryWidth = 300;
 constexpr int kEntryHeight = 40;
 constexpr int kEntryStep = 52;
-constexpr int kEntries = 7;
+constexpr int kEntries = 8;
 constexpr int kPanelPadding = 36;
 
 void GoTo(int state) { GetGame().SetState(state); }
@@ -78,6 +78,7 @@ void MenuGUIScreen::Activate()
     AddEntry("PlayGuide", "MENU_PLAYGUIDE", y += kEntryStep, [](int) {
         new GUI_MessageDialog("PlayGuideDialog", translate("MENU_PLAYGUIDE"), translate("MENU_PLAYGUIDE_LATER"));
     }, false);
+    AddEntry("Updates", "MENU_UPDATES", y += kEntryStep, [](int) { GoTo(STATE_INTERNET); }, false);
     AddEntry("Quit", "MENU_QUIT", y += kEntryStep, [](int) { GetGame().Quit(); }, false);
     FindButton("Resume")->Enabled = inGame;
     FindButton("Save")->Enabled = inGame;

@@ -2,7 +2,7 @@
 #include "gui/GUI_ButtonBase.h"
 #include "gui/GUI_Screen.h"
 
-// The main menu: New game, Resume, Load, Save, Options, Play guide, Quit.
+// The main menu: New game, Resume, Load, Save, Options, Play guide, Updates, Quit.
 // Resume and Save need a game in progress.
 class MenuGUIScreen : public GUI_Screen {
 public:
