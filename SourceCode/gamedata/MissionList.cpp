@@ -3,13 +3,15 @@
 #include <algorithm>
 
 #include "gamedata/IniSection.h"
+#include "gamedata/UserFolders.h"
 #include "platform/PlatformFiles.h"
 
 std::vector<MissionChoice> MissionList::List(const std::string& userFolder)
 {
     std::vector<std::string> patterns{kBasePattern};
     if (!userFolder.empty())
-        patterns.push_back(userFolder + "/mods/data/missions/*.txt");
+        for (const std::string& root : UserFolders::ModRootsOf(userFolder))
+            patterns.push_back(root + "/data/missions/*.txt");
     return List(patterns);
 }
 

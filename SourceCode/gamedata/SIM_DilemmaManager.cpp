@@ -4,6 +4,7 @@
 #include "gamedata/Options.h"
 #include "gamedata/SIM_Dilemma.h"
 #include "gamedata/SetupSection.h"
+#include "gamedata/UserFolders.h"
 #include "platform/PlatformFiles.h"
 
 SIM_DilemmaManager& SIM_DilemmaManager::Get()
@@ -22,7 +23,8 @@ void SIM_DilemmaManager::LoadDilemmas(const std::string& userFolder)
 {
     LoadFolder(kFolder);
     if (!userFolder.empty())
-        LoadFolder(userFolder + "/mods/" + kFolder);
+        for (const std::string& root : UserFolders::ModRootsOf(userFolder))
+            LoadFolder(root + "/" + kFolder);
 }
 
 void SIM_DilemmaManager::PerTurn()

@@ -99,6 +99,18 @@ void UserFolders::Create()
     mCreated = true;
 }
 
+std::vector<std::string> UserFolders::ModRoots() const
+{
+    if (mUserFolder.empty())
+        return {};
+    return ModRootsOf(mUserFolder);
+}
+
+std::vector<std::string> UserFolders::ModRootsOf(const std::string& userFolder)
+{
+    return {userFolder + "/mods", userFolder + "/web"};
+}
+
 std::string UserFolders::ModPath(const std::string& relative) const { return mUserFolder + "/mods/" + relative; }
 
 std::string UserFolders::ChooseDocumentsFolder(const std::string& home, const std::string& xdgDocumentsDir,

@@ -28,7 +28,11 @@ public:
     // "<user folder>/mods/<relative>", e.g. ModPath("data/missions/*.txt").
     std::string ModPath(const std::string& relative) const;
     // "<user folder>/web": the update check's downloads, laid out like the mods folder.
-    std::string WebFolder() const { return mUserFolder + "/web"; }
+    std::string WebFolder() const { return ModRootsOf(mUserFolder).back(); }
+    // The folders whose "data/..." trees add to the game's data, in load order:
+    // the player's mods, then the downloads. Empty before Create().
+    std::vector<std::string> ModRoots() const;
+    static std::vector<std::string> ModRootsOf(const std::string& userFolder);
 
     // The tree for a base folder, parents before children.
     static std::vector<std::string> FolderTree(const std::string& base);

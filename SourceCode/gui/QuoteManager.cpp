@@ -16,8 +16,8 @@ QuoteManager& GetQuoteManager()
     static QuoteManager* manager = [] {
         auto* created = new QuoteManager;
         created->Load("data/quotes.csv");
-        if (!UserFolders::Get().UserFolder().empty())
-            created->Load(UserFolders::Get().ModPath("data/quotes.csv"));
+        for (const std::string& root : UserFolders::Get().ModRoots())
+            created->Load(root + "/data/quotes.csv");
         SimRandom::Seed(Clock::System().Milliseconds());
         created->PickRandom();
         return created;

@@ -21,6 +21,8 @@ namespace {
 constexpr int kPanelWidth = 680;
 constexpr int kPanelPadding = 28;
 constexpr int kRowHeight = 34;
+// Where a row's state text starts, from the panel's inner left edge.
+constexpr float kStateColumn = 370.0f;
 constexpr int kButtonWidth = 190;
 constexpr int kButtonHeight = 40;
 constexpr int kButtonGap = 20;
@@ -182,10 +184,10 @@ void UpdateCheckGUIScreen::BuildRows()
     const float left = static_cast<float>(mPanel.left + kPanelPadding);
     const float top = static_cast<float>(mPanel.top + kPanelPadding + 70);
     for (size_t i = 0; i < items.size() && static_cast<int>(i) < kVisibleRows; ++i) {
-        const std::string path = Fitted("arial16.dds", 16.0f, items[i].entry.path, 330.0f);
+        const std::string path = Fitted("arial16.dds", 16.0f, items[i].entry.path, 300.0f);
         auto row = std::make_unique<GUI_CheckButton>("UpdateFile" + std::to_string(i + 1), path);
         const float y = top + static_cast<float>(i) * kRowHeight;
-        row->SetRect(left, y, left + 420.0f, y + kRowHeight);
+        row->SetRect(left, y, left + kStateColumn - 10.0f, y + kRowHeight);
         row->Ticked = items[i].accepted;
         mRows.push_back(Add(std::move(row)));
     }
@@ -228,7 +230,7 @@ void UpdateCheckGUIScreen::Render()
     y = GetFontManager().FindFont("arialbold16.dds") ? GetFontManager().DrawWrapped(Headline(), left, y, width, kWhite)
                                                      : y + 20.0f;
     if (!mAddress.empty())
-        Text("verdana12.dds", 12.0f, Fitted("verdana12.dds", 12.0f, mAddress, width), left, y + 6.0f, kSoft);
+        Text("verdana12.dds", 12.0f, Fitted("verdana12.dds", 12.0f, mAddress, width), left, y + 10.0f, kSoft);
     DrawRows(left, static_cast<float>(mPanel.top + kPanelPadding + 70), width);
     if (mStatus.phase == Phase::Downloading || mStatus.phase == Phase::Finished)
         DrawProgress(mPanel.left + kPanelPadding, mPanel.bottom - kPanelPadding - 18, mPanel.right - kPanelPadding);
@@ -242,8 +244,8 @@ void UpdateCheckGUIScreen::Render()
 void UpdateCheckGUIScreen::DrawRows(float left, float top, float width)
 {
     const std::vector<Item>& items = mStatus.plan.Items();
-    const float stateLeft = left + 440.0f;
-    const float stateWidth = width - 440.0f;
+    const float stateLeft = left + kStateColumn;
+    const float stateWidth = width - kStateColumn;
     for (size_t i = 0; i < mRows.size() && i < items.size(); ++i) {
         const float y = top + static_cast<float>(i) * kRowHeight + 9.0f;
         const std::string state = Fitted("verdana12.dds", 12.0f, StateText(items[i]), stateWidth);

@@ -41,13 +41,21 @@ bool RecordLine::ReadFirstRecord(const std::string& path, size_t minLength, Reco
 bool RecordLine::ReadTableAndMods(const std::string& table, const std::string& modPattern, size_t minLength,
                                   std::vector<RecordLine>& records)
 {
+    return ReadTableAndMods(table, std::vector<std::string>{modPattern}, minLength, records);
+}
+
+bool RecordLine::ReadTableAndMods(const std::string& table, const std::vector<std::string>& modPatterns,
+                                  size_t minLength, std::vector<RecordLine>& records)
+{
     bool opened = ReadTable(table, minLength, records);
-    if (modPattern.empty())
-        return opened;
-    for (const std::string& path : PlatformFiles::FindFilePaths(PlatformFiles::NormalizeSlashes(modPattern))) {
-        RecordLine record;
-        if (ReadFirstRecord(path, minLength, record))
-            records.push_back(record);
+    for (const std::string& modPattern : modPatterns) {
+        if (modPattern.empty())
+            continue;
+        for (const std::string& path : PlatformFiles::FindFilePaths(PlatformFiles::NormalizeSlashes(modPattern))) {
+            RecordLine record;
+            if (ReadFirstRecord(path, minLength, record))
+                records.push_back(record);
+        }
     }
     return opened;
 }

@@ -28,6 +28,9 @@ struct RecordLine {
     // cannot be read; the mods are read all the same.
     static bool ReadTableAndMods(const std::string& table, const std::string& modPattern, size_t minLength,
                                  std::vector<RecordLine>& records);
+    // The same with several mod patterns, read in order.
+    static bool ReadTableAndMods(const std::string& table, const std::vector<std::string>& modPatterns,
+                                 size_t minLength, std::vector<RecordLine>& records);
 };
 
 // Logs a problem with a record, naming its file and line, and goes on.

@@ -32,18 +32,24 @@ void SIM_PolicyManager::Init()
     std::string table = GetTableLocation("policies");
     if (table.empty())
         table = kDefaultTable;
-    std::string mods;
-    if (UserFolders::Get().IsCreated())
-        mods = UserFolders::Get().UserFolder() + "/" + kModPattern;
+    std::vector<std::string> mods;
+    for (const std::string& root : UserFolders::Get().ModRoots())
+        mods.push_back(root + "/" + kModPattern);
     Init(table, mods, SliderDefinitions::kTable, SliderDefinitions::kModPattern);
 }
 
 void SIM_PolicyManager::Init(const std::string& table, const std::string& modPattern, const std::string& sliderTable,
                              const std::string& sliderModPattern)
 {
+    Init(table, std::vector<std::string>{modPattern}, sliderTable, sliderModPattern);
+}
+
+void SIM_PolicyManager::Init(const std::string& table, const std::vector<std::string>& modPatterns,
+                             const std::string& sliderTable, const std::string& sliderModPattern)
+{
     CreateGroups();
     mSliders.Load(sliderTable, sliderModPattern);
-    LoadPolicies(table, modPattern);
+    LoadPolicies(table, modPatterns);
 }
 
 void SIM_PolicyManager::CreateGroups()
@@ -60,10 +66,10 @@ void SIM_PolicyManager::CreateGroups()
     }
 }
 
-void SIM_PolicyManager::LoadPolicies(const std::string& table, const std::string& modPattern)
+void SIM_PolicyManager::LoadPolicies(const std::string& table, const std::vector<std::string>& modPatterns)
 {
     std::vector<RecordLine> records;
-    bool opened = RecordLine::ReadTableAndMods(table, modPattern, kMinRecordLength, records);
+    bool opened = RecordLine::ReadTableAndMods(table, modPatterns, kMinRecordLength, records);
     ASSERT_CHECK(opened);
     for (const RecordLine& record : records)
         new SIM_Policy(record);

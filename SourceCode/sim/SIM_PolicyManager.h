@@ -14,8 +14,8 @@ class SIM_Policy;
 class SIM_PolicyManager : public GameSubsystem {
 public:
     static constexpr const char* kDefaultTable = "data/simulation/policies.csv";
-    // Under the user folder.
-    static constexpr const char* kModPattern = "mods/data/simulation/policies/*.txt";
+    // Under each of the user's mod roots (UserFolders::ModRoots).
+    static constexpr const char* kModPattern = "data/simulation/policies/*.txt";
 
     // Game setup: the seven groups, the slider layouts and the first phase of
     // every policy (the table named by "policies" in the setup section, then
@@ -24,8 +24,10 @@ public:
     // The same with the files named (tests, tools). An empty mod pattern reads no mods.
     void Init(const std::string& table, const std::string& modPattern, const std::string& sliderTable,
               const std::string& sliderModPattern);
+    void Init(const std::string& table, const std::vector<std::string>& modPatterns, const std::string& sliderTable,
+              const std::string& sliderModPattern);
     void CreateGroups();
-    void LoadPolicies(const std::string& table, const std::string& modPattern);
+    void LoadPolicies(const std::string& table, const std::vector<std::string>& modPatterns);
 
     // Game setup, once every neuron that policies act on exists.
     void ReadPolicyFields();

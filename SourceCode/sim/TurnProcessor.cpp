@@ -277,8 +277,8 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     GetPolicyManager().ReadPolicyFields();
     SIM_EventManager::Get().LoadEvents();
     // A modder's events come after the game's own, as the dilemmas do.
-    if (!UserFolders::Get().UserFolder().empty())
-        SIM_EventManager::Get().LoadEvents(UserFolders::Get().ModPath(SIM_EventManager::kFolder));
+    for (const std::string& root : UserFolders::Get().ModRoots())
+        SIM_EventManager::Get().LoadEvents(root + "/" + SIM_EventManager::kFolder);
 
     ShowProgress("Loading mission", 0.05f);
     // The uncancellable policies first, then the mission's own settings.

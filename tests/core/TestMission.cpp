@@ -163,6 +163,11 @@ TEST_F(MissionTest, TheListTakesBothFoldersSortedByGuiIdStably)
     EXPECT_EQ(missions.back().name, "ModLater");
     for (size_t i = 0; i < shipped.size(); ++i)
         EXPECT_EQ(missions[i + 1].path, shipped[i].path);
+    // The update check's downloads are read like mods, after them.
+    std::filesystem::create_directories(dir.Path() + "/user/web/data/missions");
+    write(dir.Path() + "/user/web/data/missions/w.txt", 1000, "Downloaded");
+    missions = MissionList::List(dir.Path() + "/user");
+    EXPECT_EQ(missions.back().name, "Downloaded");
 }
 
 }  // namespace
