@@ -131,3 +131,17 @@ TEST(UpdateCheckUrl, FilesAreFoundBesideTheList)
     EXPECT_EQ(UpdateCheck::FileUrl("https://h.example/a/list.txt?v=2", "data/x.txt"), "https://h.example/a/data/x.txt");
     EXPECT_EQ(UpdateCheck::FileUrl("http://h.example", "x.txt"), "http://h.example/x.txt");
 }
+
+TEST_F(UpdateCheckTest, CancellingStopsAFetchThatGetsNoAnswer)
+{
+    LocalHttpServer silent;  // listens, never answers
+    HttpClient::Limits patient;
+    patient.stallSeconds = 120;
+    patient.totalSeconds = 120;
+    check.SetLimits(patient);
+    check.Check(silent.Url("/m.txt"), web.Path(), program.Path());
+    EXPECT_TRUE(check.IsBusy());
+    check.Cancel();
+    check.Wait();
+    EXPECT_EQ(check.GetStatus().phase, UpdateCheck::Phase::Cancelled);
+}
