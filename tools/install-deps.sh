@@ -7,7 +7,7 @@ RULECRAFT_PACKAGES=(
   build-essential cmake pkg-config clang libclang-rt-dev
   libgtest-dev googletest libbenchmark-dev
   libsdl2-dev libsdl2-mixer-dev libfreeimage-dev libfreetype-dev
-  libcurl4-openssl-dev
+  libcurl4-openssl-dev ca-certificates
   fonts-liberation fonts-dejavu-core fonts-font-awesome
   xvfb xauth imagemagick sox vorbis-tools
 )

@@ -37,17 +37,10 @@ public:
     // Set every file before Start; the table is read by the server thread.
     void Serve(const std::string& path, const std::string& body) { mFiles[path] = body; }
     void Start() { mThread = std::thread([this] { Run(); }); }
-    std::string Url(const std::string& path) const
-    {
-        return "http://127.0.0.1:" + std::to_string(mPort) + path;
-    }
+    std::string Url(const std::string& path) const { return "http://127.0.0.1:" + std::to_string(mPort) + path; }
 
     // A port on which nothing listens: bound, then closed again.
-    static int ClosedPort()
-    {
-        LocalHttpServer probe;
-        return probe.mPort;
-    }
+    static int ClosedPort() { return LocalHttpServer().mPort; }
 
 private:
     void Run()

@@ -21,7 +21,7 @@ public:
         std::vector<std::string> files;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(mPath))
             if (!entry.is_directory() || entry.is_symlink())
-                files.push_back(std::filesystem::relative(entry.path(), mPath).string());
+                files.push_back(entry.path().lexically_relative(mPath).string());
         return files;
     }
 
