@@ -277,10 +277,12 @@ void Game::ShowProcessing()
     DrawProgressFrame();
 }
 
-void Game::StartNewGame(const std::string& missionName)
+void Game::StartNewGame(const std::string& missionPath)
 {
     InGame = true;
-    SetUpGame(missionName);
+    // The processing screen shows the setup's progress, a frame per step.
+    SetState(STATE_PROCESSING);
+    SetUpGame(missionPath);
 }
 
 // ---------------------------------------------------------------------------
@@ -329,6 +331,10 @@ void Game::ToggleDisplayMode()
     D3DEngine& engine = GetD3DEngine();
     engine.Release();
     SetupDisplay();
+    // The display may not take the wish (a desktop too small for a window):
+    // the player's file keeps the mode that really runs, never one that clips.
+    if (engine.IsInitialised())
+        mConfig.WriteInt("IsWindowed", engine.IsWindowed() ? 1 : 0);
     GetInput().Initialise();
     ApplyScreenSize();
     ShellHooks::LoadFonts();
