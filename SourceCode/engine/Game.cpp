@@ -48,7 +48,7 @@ bool Game::CreateMainWindow()
         std::fprintf(stderr, "Failed to CreateWindow: %s\n", reason.c_str());
         return false;
     }
-    video.SetWindowIcon("data/icon.ico");
+    video.SetWindowIcon("data/bitmaps/icon/rulecraft.png");
     video.RaiseWindow();
     return true;
 }
