@@ -26,6 +26,7 @@
 #include "gui/GUI_ProcessingScreen.h"
 #include "gui/GUI_SliderControl.h"
 #include "gui/OptionsGUIScreen.h"
+#include "gui/QuoteManager.h"
 #include "gui/TypedKeys.h"
 #include "gui/WindowManager.h"
 #include "platform/IniFile.h"
@@ -70,6 +71,19 @@ TEST(ProcessingScreen, HalfProgressHoldsThirtyOneChunksAndEarlyClicksDoNothing)
     GUI_ProcessingScreen screen;
     screen.Begin("loadscreen.jpg");
     EXPECT_FALSE(screen.OnClick(10, 10));
+}
+
+TEST(ProcessingScreen, NoQuotationsShowNothingAndTheLastLeadsToTheFirst)
+{
+    QuoteManager quotes;
+    quotes.PickRandom();
+    quotes.Next();
+    EXPECT_EQ(quotes.Quotation() + quotes.Author(), "");
+    quotes.AddRecordLine("#,First words,Someone");
+    quotes.AddRecordLine("#,Second words,Another");
+    quotes.Next();
+    quotes.Next();
+    EXPECT_EQ(quotes.Quotation() + " " + quotes.Author(), "First words -Someone");
 }
 
 // --- The whole way into a game, in a child process (the game object lives once per process).
