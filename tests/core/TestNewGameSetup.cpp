@@ -6,7 +6,6 @@
 #include "gamedata/Options.h"
 #include "gamedata/SIM_Mission.h"
 #include "politics/ElectionManager.h"
-#include "sim/SimulationState.h"
 
 namespace {
 
@@ -119,22 +118,6 @@ TEST_F(NewGameSetupTest, ASliderTheMissionDoesNotSetStopsNamingTheSliderFile)
     const std::string message = FatalMessageOf([&] { setup.StartFrom(mission, rows, parties); });
     EXPECT_NE(message.find("data/newgame.gui: Crime"), std::string::npos) << message;
     EXPECT_NE(message.find("no mission default for this value"), std::string::npos) << message;
-}
-
-TEST_F(NewGameSetupTest, SliderRowsAreReadInFileOrder)
-{
-    const auto read = NewGameSetup::ReadSliderRows(Write("newgame.gui", "[sliders]\nGDP=Economy\nCrime=Law\n"));
-    ASSERT_EQ(read.size(), 2u);
-    EXPECT_EQ(read[1].neuron + "/" + read[1].label, "Crime/Law");
-    EXPECT_TRUE(NewGameSetup::ReadSliderRows(dir.Path() + "/missing.gui").empty());
-}
-
-TEST_F(NewGameSetupTest, TheGameRemembersTheMissionsFileNotAPathMadeFromItsName)
-{
-    SimulationState state;
-    state.SetMissionFile("/home/p/mods/data/missions/island.v2.txt");
-    EXPECT_EQ(state.MissionPath(), "/home/p/mods/data/missions/island.v2.txt");
-    EXPECT_EQ(state.MissionName(), "island.v2");
 }
 
 TEST(OptionsToggle, OnlyExactlyOneTurnsOffAndUnlistedOptionsStayUnlisted)

@@ -21,14 +21,12 @@
 #include "gamedata/UserFolders.h"
 #include "gui/GUI_ChooseGameScreen.h"
 #include "gui/GUI_CheckButton.h"
-#include "gui/GUI_MessageDialog.h"
 #include "gui/GUI_NewGameScreen.h"
 #include "gui/GUI_ProcessingScreen.h"
 #include "gui/GUI_SliderControl.h"
 #include "gui/OptionsGUIScreen.h"
 #include "gui/QuoteManager.h"
 #include "gui/TypedKeys.h"
-#include "gui/WindowManager.h"
 #include "platform/IniFile.h"
 #include "platform/ScanCodes.h"
 #include "platform/sdl/SdlEvents.h"
@@ -48,14 +46,10 @@ TEST(TypedKeys, KeysGiveTheirCharactersAndNamesTakeOnlySome)
         char typed;
         bool allowed;
     } cases[] = {
-        {ScanCode::A, false, 'a', true},       {ScanCode::A, true, 'A', true},
-        {ScanCode::P, false, 'p', true},       {ScanCode::L, false, 'l', true},
-        {ScanCode::M, true, 'M', true},        {ScanCode::Digit1, false, '1', true},
-        {ScanCode::Digit0, false, '0', true},  {ScanCode::Numpad7, false, '7', true},
-        {ScanCode::Numpad0, false, '0', true}, {ScanCode::NumpadMinus, false, '-', true},
-        {ScanCode::Apostrophe, false, '\'', true}, {ScanCode::Space, false, ' ', true},
-        {ScanCode::Comma, false, ',', false},  {ScanCode::Period, false, '.', false},
-        {ScanCode::Semicolon, false, 0, false}, {ScanCode::F6, false, 0, false},
+        {ScanCode::A, false, 'a', true},   {ScanCode::A, true, 'A', true},         {ScanCode::P, false, 'p', true},
+        {ScanCode::M, true, 'M', true},    {ScanCode::Digit0, false, '0', true},   {ScanCode::Numpad7, false, '7', true},
+        {ScanCode::Space, false, ' ', true}, {ScanCode::Apostrophe, false, '\'', true},
+        {ScanCode::Comma, false, ',', false}, {ScanCode::Period, false, '.', false}, {ScanCode::F6, false, 0, false},
     };
     for (const auto& c : cases) {
         const char typed = TypedKeys::CharacterFor(c.scanCode, c.shift);
@@ -172,11 +166,11 @@ void PlayTheWayIn()
     Click("OptionDilemmas");
     gCheck(Options::Get().GetFloat("ENABLEDILEMMAS") == 0.0f && !dilemmas->Ticked, "dilemmas off");
     Click("OptionFullScreen");
-    gCheck(!GetD3DEngine().IsWindowed() && fullScreen->Ticked, "full screen, and the box says so");
-    gCheck(IniFile::ReadInt(config, "config", "IsWindowed", -1) == 0, "the config holds full screen");
+    gCheck(!GetD3DEngine().IsWindowed() && fullScreen->Ticked &&
+               IniFile::ReadInt(config, "config", "IsWindowed", -1) == 0, "full screen, in the box and the config");
     Click("OptionFullScreen");
-    gCheck(GetD3DEngine().IsWindowed() && !fullScreen->Ticked, "windowed again");
-    gCheck(IniFile::ReadInt(config, "config", "IsWindowed", -1) == 1, "the config holds the window");
+    gCheck(GetD3DEngine().IsWindowed() && !fullScreen->Ticked &&
+               IniFile::ReadInt(config, "config", "IsWindowed", -1) == 1, "windowed, in the box and the config");
     WaitForFade();
     SdlEvents::InjectKey(ScanCode::Escape);
     Loop();
@@ -189,13 +183,8 @@ void PlayTheWayIn()
     gCheck(chooser.Missions().size() == 7 && chooser.PageCount() == 2, "seven missions on two pages");
     gCheck(Visible("MissionsNextPage") && !Visible("MissionsPreviousPage"), "page 1 arrows");
     Click("MissionsNextPage");
-    gCheck(chooser.Page() == 1 && Visible("Mission_isle5") && !Visible("Mission_velmora"), "page 2 shows the rest");
-    gCheck(!Visible("MissionsNextPage") && Visible("MissionsPreviousPage"), "page 2 arrows");
-    new GUI_MessageDialog("ProbeDialog", "Probe", "Probe");
-    WaitForFade();
-    SdlEvents::InjectKey(ScanCode::Escape);
-    Loop(2);
-    gCheck(game.State == STATE_CHOOSEGAME && !ShellHooks::IsWindowOpen("ProbeDialog"), "Escape closes only the dialog");
+    gCheck(chooser.Page() == 1 && Visible("Mission_isle5") && !Visible("Mission_velmora") &&
+               !Visible("MissionsNextPage") && Visible("MissionsPreviousPage"), "page 2 shows the rest");
     Click("MissionsPreviousPage");
 
     // A first choice, then back, then the chosen mission: the screen starts from the mission each time.
