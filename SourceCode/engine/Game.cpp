@@ -48,7 +48,7 @@ bool Game::CreateMainWindow()
         std::fprintf(stderr, "Failed to CreateWindow: %s\n", reason.c_str());
         return false;
     }
-    video.SetWindowIcon("data/icon.ico");
+    video.SetWindowIcon("data/bitmaps/icon/rulecraft.png");
     video.RaiseWindow();
     return true;
 }
@@ -280,10 +280,12 @@ void Game::ShowProcessing()
     DrawProgressFrame();
 }
 
-void Game::StartNewGame(const std::string& missionName)
+void Game::StartNewGame(const std::string& missionPath)
 {
     InGame = true;
-    SetUpGame(missionName);
+    // The processing screen shows the setup's progress, a frame per step.
+    SetState(STATE_PROCESSING);
+    SetUpGame(missionPath);
 }
 
 // ---------------------------------------------------------------------------
@@ -332,6 +334,10 @@ void Game::ToggleDisplayMode()
     D3DEngine& engine = GetD3DEngine();
     engine.Release();
     SetupDisplay();
+    // The display may not take the wish (a desktop too small for a window):
+    // the player's file keeps the mode that really runs, never one that clips.
+    if (engine.IsInitialised())
+        mConfig.WriteInt("IsWindowed", engine.IsWindowed() ? 1 : 0);
     GetInput().Initialise();
     ApplyScreenSize();
     ShellHooks::LoadFonts();

@@ -48,8 +48,9 @@ public:
     void SetState(int state);
     void EnterMainScreen();
     void ShowProcessing();
-    // Sets the in-game flag and sets the model up for the chosen mission.
-    void StartNewGame(const std::string& missionName);
+    // Sets the in-game flag and sets the model up for the chosen mission's
+    // file, on the processing screen.
+    void StartNewGame(const std::string& missionPath);
     // Runs the shutdown sequence and posts the quit message (exit code 0).
     void Quit();
     void Shutdown();

@@ -4,9 +4,12 @@
 #include <memory>
 #include <string>
 
+#include <unistd.h>
+
 #include "engine/AutoplayScript.h"
 #include "engine/ErrorBoxes.h"
 #include "engine/Game.h"
+#include "platform/GameFolder.h"
 #include "platform/sdl/SdlMessageBox.h"
 #include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlVideo.h"
@@ -25,6 +28,11 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    // The data lies beside the program or where it was installed; a program
+    // built in a development tree uses the current folder's.
+    const std::string gameFolder = GameFolder::ForProgram(GameFolder::ProgramPath());
+    if (!gameFolder.empty() && chdir(gameFolder.c_str()) != 0)
+        std::fprintf(stderr, "cannot enter the game folder %s\n", gameFolder.c_str());
     // Nobody would be there to close a box during an automated run.
     SdlMessageBox::SetEnabled(!autoplay);
     if (!autoplay)

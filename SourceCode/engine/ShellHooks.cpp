@@ -6,9 +6,12 @@
 #include "engine/PlaceholderScreen.h"
 #include "engine/SmartTexture.h"
 #include "gui/GUI_ButtonBase.h"
+#include "gui/GUI_ChooseGameScreen.h"
 #include "gui/GUI_FirstMainScreen.h"
+#include "gui/GUI_NewGameScreen.h"
 #include "gui/GUI_ProcessingScreen.h"
 #include "gui/MenuGUIScreen.h"
+#include "gui/OptionsGUIScreen.h"
 #include "gui/UpdateCheckGUIScreen.h"
 #include "gui/WindowManager.h"
 #include "engine/Game.h"
@@ -19,14 +22,17 @@ BaseGUIScreen* CreateScreen(int state)
 {
     switch (state) {
     // Screens still to be built show a placeholder of their name.
-    case STATE_OPTIONS:
     case STATE_LOADGAME:
     case STATE_SAVEGAME:
-    case STATE_CHOOSEGAME:
-    case STATE_NEWGAME:
         return &GetPlaceholderScreen(state);
     case STATE_INTERNET:
         return &GetUpdateCheckGUIScreen();
+    case STATE_OPTIONS:
+        return &GetOptionsGUIScreen();
+    case STATE_CHOOSEGAME:
+        return &GetChooseGameScreen();
+    case STATE_NEWGAME:
+        return &GetNewGameScreen();
     case STATE_MAIN:
         return &GetFirstMainScreen();
     case STATE_PROCESSING:

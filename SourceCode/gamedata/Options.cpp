@@ -31,3 +31,9 @@ void Options::Load()
 }
 
 bool Options::Save() const { return mSection.Save(UserSettingsFile(kShippedFile).WritePath()); }
+
+bool Options::Toggle(const std::string& key)
+{
+    SetFloat(key, GetFloat(key) == 1.0f ? 0.0f : 1.0f);
+    return GetFloat(key) == 1.0f;
+}

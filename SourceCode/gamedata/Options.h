@@ -23,6 +23,8 @@ public:
     float GetFloat(const std::string& key) const { return mSection.GetFloat(key, 0.0f); }
     bool IsOn(const std::string& key) const { return GetFloat(key) != 0.0f; }
     void SetFloat(const std::string& key, float value) { mSection.SetFloat(key, value); }
+    // An on/off option: exactly 1.0 becomes 0.0, anything else 1.0. True when it is now on.
+    bool Toggle(const std::string& key);
 
     IniSection& Section() { return mSection; }
     const std::string& LoadedFrom() const { return mLoadedFrom; }

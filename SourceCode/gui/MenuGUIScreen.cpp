@@ -7,9 +7,6 @@
 #include "engine/Game.h"
 #include "engine/GameState.h"
 #include "gamedata/Localisation.h"
-#include "gamedata/MissionList.h"
-#include "gamedata/SIM_Mission.h"
-#include "gamedata/UserFolders.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_MessageDialog.h"
 #include "gui/PanelFrame.h"
@@ -26,20 +23,6 @@ constexpr int kPanelPadding = 36;
 
 void GoTo(int state) { GetGame().SetState(state); }
 
-// Until the mission chooser exists, a new game starts the first mission of the list.
-void StartFirstMission(int)
-{
-    const std::vector<MissionChoice> missions = MissionList::List(UserFolders::Get().UserFolder());
-    if (missions.empty()) {
-        new GUI_MessageDialog("NoMissionsDialog", translate("MENU_NEWGAME"), translate("MENU_NO_MISSIONS"));
-        return;
-    }
-    SIM_Mission& mission = SIM_Mission::Get();
-    mission.Clear();
-    mission.SetFile(missions.front().path);
-    mission.Load();
-    GetGame().StartNewGame(missions.front().path);
-}
 }  // namespace
 
 MenuGUIScreen& GetMenuGUIScreen()
@@ -70,7 +53,7 @@ void MenuGUIScreen::Activate()
     DeleteButtons();
     const bool inGame = GetGame().InGame;
     int y = top;
-    AddEntry("NewGame", "MENU_NEWGAME", y, StartFirstMission, true);
+    AddEntry("NewGame", "MENU_NEWGAME", y, [](int) { GoTo(STATE_CHOOSEGAME); }, true);
     AddEntry("Resume", "MENU_RESUME", y += kEntryStep, [](int) { GetGame().EnterMainScreen(); }, false);
     AddEntry("Load", "MENU_LOAD", y += kEntryStep, [](int) { GoTo(STATE_LOADGAME); }, false);
     AddEntry("Save", "MENU_SAVE", y += kEntryStep, [](int) { GoTo(STATE_SAVEGAME); }, false);

@@ -17,6 +17,9 @@ public:
     const std::string& MissionName() const { return mMissionName; }
     const std::string& MissionPath() const { return mMissionPath; }
     static std::string MissionPathFor(const std::string& missionName);
+    // The file itself, wherever it lies (a mod mission is outside data/missions);
+    // the name is the file's, without folder and extension.
+    void SetMissionFile(const std::string& path);
 
     // Set when the game has ended (an election lost); the turn then skips the
     // steps that only make sense while the player governs.

@@ -245,7 +245,11 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     const SIM_Mission& mission = SIM_Mission::Get();
 
     NeuralEffect::SetInitialising(true);
-    state.SetMission(missionName);
+    // The chosen file is the truth; a path made from the name would miss a mod's mission.
+    if (mission.FilePath().empty())
+        state.SetMission(missionName);
+    else
+        state.SetMissionFile(mission.FilePath());
     state.SetGameOver(false);
     mAutosaveDue = false;
 

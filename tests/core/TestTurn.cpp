@@ -220,7 +220,8 @@ TEST_F(WholeGameTest, SetupRunsTheWarmUpTurnsEvenPastAModalWindow)
     EXPECT_EQ(ElectionManager::Get().MonthsUntilElection(), 42);
     ASSERT_NE(SIM_Party::GetPlayersParty(), nullptr);
     EXPECT_EQ(SIM_Party::GetPlayersParty()->Name(), SIM_Mission::Get().PlayerPartyName());
-    EXPECT_EQ(SimulationState::Get().MissionPath(), "data/missions/test.txt");
+    // The file that was chosen and loaded, not a path made from the name given to setup.
+    EXPECT_EQ(SimulationState::Get().MissionPath(), "data/missions/velmora.txt");
     // A frame for each progress step, and one for every 51 voters created.
     EXPECT_EQ(static_cast<size_t>(screens.frames), screens.progressMonths.size() + 300 / 51);
     screens.modalOpen = false;

@@ -14,6 +14,7 @@
 #include "engine/Game.h"
 #include "engine/GameEventSink.h"
 #include "gamedata/UserFolders.h"
+#include "engine/ScreenFader.h"
 #include "engine/ShellHooks.h"
 #include "platform/IniFile.h"
 #include "platform/ScanCodes.h"
@@ -205,9 +206,9 @@ void RunWholeGame(bool closeDuringWork)
         check(game.RunLoopOnce(), "loop runs");
     check(game.FramesDrawn() == 3, "one frame per loop");
 
-    ClickButton("Options");
+    ClickButton("Load");
     game.RunLoopOnce();
-    check(game.State == STATE_OPTIONS, "the Options entry opens the options placeholder");
+    check(game.State == STATE_LOADGAME, "the Load entry opens the load placeholder");
     SdlEvents::InjectClick(500, 500);
     game.RunLoopOnce();
     check(game.State == STATE_MENU, "a click on a placeholder returns to the menu");
@@ -217,12 +218,17 @@ void RunWholeGame(bool closeDuringWork)
         GetSdlVideo().ResizeWindow(1400, 700);
         game.RunLoopOnce();
     }
-    ClickButton("Load");
+    ClickButton("Options");
     game.RunLoopOnce();
-    check(game.State == STATE_LOADGAME, "the Load game entry, clicked in a wide window");
+    check(game.State == STATE_OPTIONS, "the Options entry, clicked in a wide window");
+    // Keys wait for the screen's fade from black.
+    for (int i = 0; i < 400 && GetScreenFader().GetMode() != ScreenFader::kIdle; ++i) {
+        game.RunLoopOnce();
+        SDL_Delay(2);
+    }
     SdlEvents::InjectKey(ScanCode::Escape);
     game.RunLoopOnce();
-    check(game.State == STATE_MENU, "Escape on a placeholder returns to the menu");
+    check(game.State == STATE_MENU, "Escape on the options returns to the menu");
 
     // Alt+Return toggles the display mode; Return still reaches the screen.
     PushEvent(SDL_KEYDOWN, SDL_SCANCODE_LALT);

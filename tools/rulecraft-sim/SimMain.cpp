@@ -25,6 +25,7 @@
 #include "gamedata/UserFolders.h"
 #include "platform/Clock.h"
 #include "platform/NumberText.h"
+#include "platform/GameFolder.h"
 #include "platform/PlatformFiles.h"
 #include "politics/CynicismTracker.h"
 #include "politics/ElectionManager.h"
@@ -64,16 +65,15 @@ int BadArguments(const std::string& message)
     return kExitBadArguments;
 }
 
-bool HasData(const std::string& folder) { return !folder.empty() && PlatformFiles::IsDirectory(folder + "/data"); }
+bool HasData(const std::string& folder) { return GameFolder::HasData(folder); }
 
-// The folder that holds data/: the executable's own, or the source tree when
-// the runner was started from the build tree.
+// The folder that holds data/: beside the runner or where it was installed,
+// else the source tree when the runner was started from the build tree.
 std::string DefaultGameFolder()
 {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (!ec && HasData(exe.parent_path().string()))
-        return exe.parent_path().string();
+    const std::string folder = GameFolder::ForProgram(GameFolder::ProgramPath());
+    if (!folder.empty())
+        return folder;
 #ifdef RULECRAFT_SOURCE_DIR
     return RULECRAFT_SOURCE_DIR;
 #else

@@ -15,6 +15,8 @@ void ArtWriter::Save(const Canvas& canvas, const std::string& relativePath)
         ok = canvas.WriteJpeg(path.string(), 88, error);
     else if (ext == ".bmp")
         ok = canvas.WriteBmp(path.string(), error);
+    else if (ext == ".png")
+        ok = canvas.WritePng(path.string(), error);
     else
         error = "unknown image type for " + relativePath;
     if (!ok) {

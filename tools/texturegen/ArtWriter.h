@@ -1,6 +1,6 @@
 #pragma once
 // Saves canvases under data/bitmaps by the extension of their name (.dds, .jpg,
-// .bmp), creating folders, and keeps a list of what was written for the proof sheet.
+// .bmp, .png), creating folders, and keeps a list of what was written for the proof sheet.
 #include <string>
 #include <vector>
 

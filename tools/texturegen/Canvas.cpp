@@ -210,6 +210,11 @@ bool Canvas::WriteBmp(const std::string& path, std::string& error) const
     return SaveWithFreeImage(*this, path, 32, FIF_BMP, BMP_DEFAULT, error);
 }
 
+bool Canvas::WritePng(const std::string& path, std::string& error) const
+{
+    return SaveWithFreeImage(*this, path, 32, FIF_PNG, PNG_Z_BEST_COMPRESSION, error);
+}
+
 namespace Sdf {
 
 float Circle(float x, float y, float cx, float cy, float radius)

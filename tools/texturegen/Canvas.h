@@ -45,6 +45,7 @@ public:
     bool WriteDds(const std::string& path, std::string& error) const;
     bool WriteJpeg(const std::string& path, int quality, std::string& error) const;
     bool WriteBmp(const std::string& path, std::string& error) const;  // 32-bit with alpha
+    bool WritePng(const std::string& path, std::string& error) const;  // 32-bit with alpha
 
 private:
     int width_, height_;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "AppIconPainter.h"
 #include "ArtWriter.h"
 #include "BackgroundPainter.h"
 #include "ControlIconPainter.h"
@@ -88,6 +89,7 @@ int main(int argc, char** argv)
         BackgroundPainter(writer).PaintAll();
         PortraitPainter(writer).PaintAll();
         MissionArtPainter(writer).PaintAll();
+        AppIconPainter(writer).PaintAll();
     }
     PaintIconTable(writer, icons, glyphs, iconTable);
     FreeImage_DeInitialise();
