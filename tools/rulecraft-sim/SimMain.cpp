@@ -308,6 +308,9 @@ int Run(const SimArguments& args)
     UserFolders::Get().Create();
     SetupSection::Load();
     Options::Get().Load();
+    // The runner saves where its actions say: an autosave every turn would
+    // cost many times the turn itself.
+    Options::Get().SetFloat("AUTOSAVE", 0.0f);
     SIM_Manifesto::Get().LoadPledgeTypes();
     SetRunning(true);
 
