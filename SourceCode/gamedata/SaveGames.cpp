@@ -73,8 +73,8 @@ SaveResult SaveGames::Save(const std::string& name)
         return Failed("There is no game to save.");
     Presentation& screens = Presentation::Current();
     screens.ShowProcessingScreen(TurnProcessor::kLoadScreenPicture);
+    // No frame of its own: a save takes a few frames' time at most.
     screens.ShowProgressText(kSavingText);
-    screens.PumpFrame();
     const std::string text = SaveGameWriter::Write(SaveGameWriter::DateNow());
     std::string error;
     bool written = PlatformFiles::WriteFileAtomically(PathOf(name), text, &error);
