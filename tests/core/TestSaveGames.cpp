@@ -4,7 +4,9 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 
 #include "WholeGameTest.h"
 #include "gamedata/SaveGameName.h"
@@ -235,4 +237,140 @@ TEST_F(SaveGameTest, AutosaveFollowsTheOptionAndSkipsTheWarmUp)
     std::filesystem::remove(SaveGames::PathOf(SaveGames::kAutosaveName));
     NextTurn();
     EXPECT_TRUE(SaveGames::List().empty());
+}
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) { return PlatformFiles::SplitLines(text); }
+
+// The entries of a "%.3f," list value line.
+size_t Entries(const std::string& line)
+{
+    size_t open = line.find('>'), close = line.rfind('<');
+    std::string body = line.substr(open + 1, close - open - 1);
+    return body.empty() || body.back() != ',' ? 0 : static_cast<size_t>(std::count(body.begin(), body.end(), ','));
+}
+
+}  // namespace
+
+TEST_F(SaveGameTest, FileHasTheSectionsInOrderAndListsOfFixedLength)
+{
+    StartGame(6);
+    Play(2);
+    std::vector<std::string> lines = Lines(SaveGameWriter::Write("today"));
+    ASSERT_GT(lines.size(), 2u);
+    EXPECT_EQ(lines.front(), "<xml>");
+    EXPECT_EQ(lines.back(), "</xml>");
+    // The sections directly inside <xml>, in file order.
+    std::vector<std::string> sections;
+    int depth = 0;
+    for (const std::string& line : lines) {
+        bool closing = line.rfind("</", 0) == 0, value = line.find("</", 1) != std::string::npos;
+        if (!closing && !value && depth++ == 1)
+            sections.push_back(line);
+        if (closing)
+            --depth;
+    }
+    const std::vector<std::string> expected = {
+        "<header>",   "<load_data>", "<finances>",       "<voters>",          "<policies>",  "<simvalues>",
+        "<situations>", "<dilemmas>", "<events>",        "<attackevents>",    "<ministers>", "<votertypes>",
+        "<pressuregroups>", "<manifesto>", "<parties>",  "<gameplay>",        "<mission>",   "<economy>",
+        "<election>", "<calendar>",  "<restrictedpower>", "<grudges>",        "<cynicism>"};
+    ASSERT_GE(sections.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(sections.begin(), sections.begin() + expected.size()), expected);
+
+    std::map<std::string, size_t> lengths = {{"<history>", 33}, {"<IncomeHistory>", 20}, {"<DebtHistory>", 20},
+                                             {"<ExpenditureHistory>", 20}, {"<suitabilities>", 7}};
+    int checked = 0;
+    for (const std::string& line : lines)
+        for (const auto& [tag, length] : lengths)
+            if (line.rfind(tag, 0) == 0) {
+                EXPECT_EQ(Entries(line), length) << line;
+                ++checked;
+            }
+    EXPECT_GT(checked, 40);
+    std::string date = lines[std::find(lines.begin(), lines.end(), "<load_data>") - lines.begin() + 1];
+    EXPECT_TRUE(std::regex_match(SaveGameWriter::DateNow(), std::regex("\\d+/\\d+/\\d{4} \\(DD-MM-YYYY\\) - \\d+:\\d+")));
+    EXPECT_EQ(date, "<date>today</date>");
+}
+
+TEST_F(SaveGameTest, NoPartyAndNoPostAreWrittenAsZeroAndNull)
+{
+    StartGame(6);
+    std::string text = SaveGameWriter::Write("today");
+    EXPECT_NE(text.find("<PartID>0</PartID>"), std::string::npos);
+    EXPECT_NE(text.find("<currentjob>NULL</currentjob>"), std::string::npos) << "the pool has free ministers";
+    EXPECT_EQ(text.find("<PartID>3</PartID>"), std::string::npos);
+}
+
+TEST_F(SaveGameTest, NamesOf128AreSavedAndLongerOnesAreNot)
+{
+    StartGame(6);
+    EXPECT_TRUE(SaveGames::Save(std::string(128, 'n')).ok);
+    SaveResult longer = SaveGames::Save(std::string(129, 'n'));
+    EXPECT_FALSE(longer.ok);
+    EXPECT_FALSE(longer.message.empty());
+    EXPECT_TRUE(SaveGames::Save("twice").ok);
+    EXPECT_TRUE(SaveGames::Save("twice").ok);
+    EXPECT_EQ(SaveGames::List().size(), 2u);
+}
+
+TEST_F(SaveGameTest, ALoadedGamePlaysOnExactlyAsTheSavedOne)
+{
+    StartGame(21);
+    Play(6);
+    const std::string saved = SaveGameWriter::Write("today");
+    Play(8);
+    const std::string straight = SaveGameWriter::Write("today");
+    // Another game in between, so that nothing of the first is left over.
+    StartGame(99);
+    ASSERT_TRUE(SaveGames::LoadText(saved, "saved.xml").ok);
+    Play(8);
+    EXPECT_EQ(SaveGameWriter::Write("today"), straight);
+}
+
+TEST_F(SaveGameTest, LoadsWithNoGameRunningAndFindsAMovedMission)
+{
+    StartGame(5);
+    Play(1);
+    const std::string path = SIM_Mission::Get().FilePath();
+    std::string text = Replaced(SaveGameWriter::Write("today"), "<filename>" + path, "<filename>/gone/away/" +
+                                                                     PlatformFiles::FileNameOf(path));
+    TurnProcessor::Get().ReleaseGame();
+    SaveResult result = SaveGames::LoadText(text, "moved.xml");
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
+    NextTurn();
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 4);
+
+    std::string lost = Replaced(text, "/gone/away/" + PlatformFiles::FileNameOf(path), "/gone/away/nowhere.txt");
+    result = SaveGames::LoadText(lost, "lost.xml");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("nowhere.txt"), std::string::npos) << result.message;
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 4) << "the running game was lost";
+}
+
+TEST_F(SaveGameTest, CrossReferencesInsideTheFileAreChecked)
+{
+    StartGame(8);
+    Play(6);
+    const std::string good = SaveGameWriter::Write("today");
+    const struct {
+        const char* what;
+        std::string text;
+        const char* says;
+    } cases[] = {
+        {"two neurons in one place", Replaced(good, "<pos>1</pos>", "<pos>0</pos>"), "two neurons at place 0"},
+        {"place past the end", Replaced(good, "<pos>1</pos>", "<pos>999999</pos>"), "outside"},
+        {"membership without link", Replaced(good, "<m>0,", "<m>99,"), "membership of a group"},
+        {"voter figures", Replaced(good, "<v>", "<v>1,"), "voter figures"},
+        {"pressure group", Replaced(good, "<organisation>\n<name>", "<organisation>\n<name>X"), "not in <pressuregroups>"},
+        {"unknown format", Replaced(good, "rulecraft-save 1", "something else"), "unknown save format"},
+        {"missing section", Replaced(Replaced(good, "<cynicism>\n", "<cynicisms>\n"), "</cynicism>\n", "</cynicisms>\n"), "section <cynicism> expected"},
+    };
+    for (const auto& c : cases) {
+        SaveResult result = SaveGames::LoadText(c.text, "edited.xml");
+        EXPECT_FALSE(result.ok) << c.what;
+        EXPECT_NE(result.message.find(c.says), std::string::npos) << c.what << ": " << result.message;
+    }
 }
