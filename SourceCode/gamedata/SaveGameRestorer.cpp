@@ -190,7 +190,7 @@ void RestoreVoters(const SavedGame& game)
     manager.DeleteAllVoters();
     manager.SetPopulationSize(static_cast<int>(game.voters.size()));
     for (const SavedGame::Voter& saved : game.voters) {
-        auto* voter = new SIM_Voter();
+        SIM_Voter* voter = manager.NewVoter();
         voter->SetPersonName(saved.foreID, saved.surID, saved.gender);
         voter->OppSymp = saved.oppSymp;
         voter->PlaySymp = saved.playSymp;
@@ -203,6 +203,7 @@ void RestoreVoters(const SavedGame& game)
         voter->ResetHistory();
         for (const SavedGame::Voter::Link& link : saved.links) {
             SIM_VoterType* group = groups[link.group];
+            // A threshold below the weight makes a member, one above it does not.
             group->SetMembership(voter, link.weight, link.member ? link.weight - 1.0f : link.weight + 1.0f);
             // A link carries its group's value, as the last recalculation left it.
             NeuralEffect* effect = voter->GetMembershipLink(group);
