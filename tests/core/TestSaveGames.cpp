@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
@@ -373,4 +374,79 @@ TEST_F(SaveGameTest, CrossReferencesInsideTheFileAreChecked)
         EXPECT_FALSE(result.ok) << c.what;
         EXPECT_NE(result.message.find(c.says), std::string::npos) << c.what << ": " << result.message;
     }
+}
+
+TEST(SaveGames, StampShowsHourMinuteMonthDayYear)
+{
+    const char* zone = getenv("TZ");
+    std::string saved = zone ? zone : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    // 2026-03-07 09:05:00 UTC and 1999-12-31 23:59:59 UTC.
+    EXPECT_EQ(SaveGames::StampText(1772874300), "(09:05 03/07/2026)");
+    EXPECT_EQ(SaveGames::StampText(946684799), "(23:59 12/31/1999)");
+    if (zone)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}
+
+TEST_F(SaveGameTest, BadNamesAndMissingGamesAreMessagesNotFiles)
+{
+    EXPECT_FALSE(SaveGames::Save("nothing to save").ok) << "no game is running";
+    StartGame(2);
+    for (const std::string name : {"", "..", "a/b", "x\ty"}) {
+        EXPECT_FALSE(SaveGames::Save(name).ok) << name;
+        EXPECT_FALSE(SaveGames::Load(name).ok) << name;
+        EXPECT_FALSE(SaveGames::Delete(name).ok) << name;
+    }
+    EXPECT_TRUE(SaveGames::List().empty());
+    SaveResult missing = SaveGames::Load("never saved");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.message.find("never saved"), std::string::npos);
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
+}
+
+TEST_F(SaveGameTest, SectionsOfALaterGameAreSkippedButOursAreNeeded)
+{
+    StartGame(2);
+    const std::string good = SaveGameWriter::Write("today");
+    std::string later = Replaced(good, "</network>\n", "</network>\n<future>\n<x>1</x>\n</future>\n");
+    EXPECT_TRUE(SaveGames::LoadText(later, "later.xml").ok);
+    // Only the 22 sections: not enough to play on exactly, so refused.
+    std::string plain = good.substr(0, good.find("<generator>")) + "</xml>\n";
+    SaveResult result = SaveGames::LoadText(plain, "plain.xml");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("section <generator> was expected"), std::string::npos) << result.message;
+}
+
+TEST_F(SaveGameTest, AFailedAutosaveIsReportedAndTheGameGoesOn)
+{
+    Options::Get().SetFloat("AUTOSAVE", 1.0f);
+    StartGame(2);
+    const std::string folder = UserFolders::Get().SaveGameFolder();
+    std::filesystem::remove_all(folder);
+    WriteText(folder, "not a folder");
+    NextTurn();
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
+    EXPECT_FALSE(TurnProcessor::Get().AutosaveMessage().empty());
+    std::filesystem::remove(folder);
+    std::filesystem::create_directory(folder);
+    NextTurn();
+    EXPECT_TRUE(TurnProcessor::Get().AutosaveMessage().empty());
+    EXPECT_EQ(SaveGames::List().size(), 1u);
+}
+
+TEST_F(SaveGameTest, NoAutosaveInAnElectionTurn)
+{
+    Options::Get().SetFloat("AUTOSAVE", 1.0f);
+    StartGame(2);
+    // The election falls due at the end of the next turn.
+    Calendar& calendar = Calendar::Get();
+    ElectionManager::Get().SetNextElection(calendar.Month() + 3, calendar.Year());
+    const int held = ElectionManager::Get().ElectionsHeld();
+    NextTurn();
+    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
+    EXPECT_TRUE(SaveGames::List().empty());
 }
