@@ -69,12 +69,14 @@ public:
     void SetExpenditureHistory(int i, float value) { mExpenditureHistory[i] = value; }
     void SetDebtHistory(int i, float value) { mDebtHistory[i] = value; }
     void UpdateHistoryPeak();
+    void SetHistoryPeak(float value) { mHistoryPeak = value; }
 
     // Where the debt stood against its ceiling at the latest settlement. The
     // events and the issues list act on it: past the ceiling the game is lost,
     // close to it the player is warned (only after the first quarter).
     enum DebtCeilingStatus { DEBT_BELOW_CEILING, DEBT_NEAR_CEILING, DEBT_CEILING_REACHED };
     DebtCeilingStatus DebtCeilingState() const { return mDebtCeilingState; }
+    void SetDebtCeilingState(DebtCeilingStatus state) { mDebtCeilingState = state; }
 
 private:
     void ShiftHistories();

@@ -22,6 +22,8 @@ public:
     float Period() const { return mPeriod; }
     float Amplitude() const { return mAmplitude; }
     void SetPhase(float phase) { mPhase = phase; }
+    void SetPeriod(float period) { mPeriod = period; }
+    void SetAmplitude(float amplitude) { mAmplitude = amplitude; }
 
 private:
     float mPhase = 0.0f;

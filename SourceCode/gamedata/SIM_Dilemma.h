@@ -39,6 +39,8 @@ public:
     void SetTriggered(bool triggered) { mTriggered = triggered; }
     // Triggered and not yet answered.
     bool IsPending() const { return mTriggered && !mAnswered; }
+    bool IsAnswered() const { return mAnswered; }
+    void SetAnswered(bool answered) { mAnswered = answered; }
 
 private:
     std::string mDescription;

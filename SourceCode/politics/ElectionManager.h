@@ -70,6 +70,7 @@ public:
 
     // Elections concluded since the program started, and the latest.
     int ElectionsHeld() const { return mElectionsHeld; }
+    void SetElectionsHeld(int held) { mElectionsHeld = held; }
     const ElectionResult& LastResult() const { return mLastResult; }
 
 private:

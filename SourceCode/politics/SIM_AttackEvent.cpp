@@ -78,6 +78,8 @@ bool SIM_AttackEvent::CanLaunch(const SIM_PressureGroup& group, int turn) const
 
 void SIM_AttackEvent::Queue() { Queued().push_back(this); }
 
+const std::vector<SIM_AttackEvent*>& SIM_AttackEvent::QueuedAttacks() { return Queued(); }
+
 void SIM_AttackEvent::ResolveQueuedAttack()
 {
     std::vector<SIM_AttackEvent*>& queued = Queued();

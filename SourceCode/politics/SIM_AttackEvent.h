@@ -19,6 +19,8 @@ public:
     static const std::vector<SIM_AttackEvent*>& All();
     // One queued attack, picked at random, is tried; the others are dropped.
     static void ResolveQueuedAttack();
+    // The attacks waiting for this turn's draw, in the order they were queued.
+    static const std::vector<SIM_AttackEvent*>& QueuedAttacks();
 
     bool CanLaunch(const SIM_PressureGroup& group, int turn) const;
     void Queue();

@@ -181,9 +181,7 @@ void SIM_Cabinet::Appoint(SIM_Minister* minister, SIM_PolicyGroup* ministry)
         return;
     if (SIM_Minister* holder = MinisterOf(ministry))
         LeaveOffice(holder);
-    minister->SetJob(ministry);
-    ministry->SetMinister(minister);
-    minister->SetDisplayName(minister->FullName() + " (" + ministry->CabinetPost() + ")");
+    RestorePost(minister, ministry);
     for (SIM_VoterType* group : {minister->Sympathy1(), minister->Sympathy2()}) {
         ASSERT_CHECK(group != nullptr);
         ASSERT_CHECK(!SIM_Grudge::FindGrudge(group, minister->GetName()));
@@ -216,7 +214,7 @@ void SIM_Cabinet::Resign(SIM_Minister* minister)
     SIM_PolicyGroup* ministry = minister->Job();
     const std::string post = ministry ? ministry->CabinetPost() : "";
     auto* event = SIM_EventManager::Get().Adopt(new SIM_Event());
-    event->SetName("MinisterResigns" + minister->Surname());
+    event->SetName(kResignEventPrefix + minister->Surname());
     event->SetDisplayName(ReplaceTokens(translate("MINISTER_RESIGNS_GUINAME"), {{"JOBTITLE", post}}));
     event->SetDescription(ReplaceTokens(translate("MINISTER_RESIGNS_DESCRIPTION"),
                                         {{"FULLNAME", minister->FullName()}, {"JOBTITLE", post}}));
@@ -303,6 +301,19 @@ void SIM_Cabinet::StartCapital()
 {
     RecomputeCapital();
     GetPoliticalCapital().StartCapital();
+}
+
+void SIM_Cabinet::AdoptMinister(SIM_Minister* minister, bool resigned)
+{
+    if (minister)
+        (resigned ? mResigned : mPool).push_back(minister);
+}
+
+void SIM_Cabinet::RestorePost(SIM_Minister* minister, SIM_PolicyGroup* ministry)
+{
+    minister->SetJob(ministry);
+    ministry->SetMinister(minister);
+    minister->SetDisplayName(minister->FullName() + " (" + ministry->CabinetPost() + ")");
 }
 
 void SIM_Cabinet::Release()

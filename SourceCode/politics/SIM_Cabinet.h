@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/GameSubsystem.h"
@@ -17,6 +18,8 @@ public:
     static constexpr const char* kResignViewScript = "data/simulation/scripts/minister_resigns_view.txt";
     static constexpr const char* kResignPicture = "event_resign.jpg";
     static constexpr const char* kDefaultPortrait = "minister1.bmp";
+    // A resignation is an event made during play, named this and the surname.
+    static constexpr const char* kResignEventPrefix = "MinisterResigns";
 
     static SIM_Cabinet& Get();
 
@@ -53,6 +56,14 @@ public:
     SIM_Minister* FindInPool(const std::string& forename, const std::string& surname) const;
 
     void Release() override;
+
+    // --- saved games: the pool and the posts as they stood, without the
+    // grudges, notices and draws that appointing brings
+    void AdoptMinister(SIM_Minister* minister, bool resigned);
+    void RestorePost(SIM_Minister* minister, SIM_PolicyGroup* ministry);
+    // The portraits not yet given out (male, female).
+    const std::vector<std::string>& PortraitsLeft(bool female) const { return mPortraits[female ? 1 : 0]; }
+    void SetPortraitsLeft(bool female, std::vector<std::string> portraits) { mPortraits[female ? 1 : 0] = std::move(portraits); }
 
 private:
     SIM_Cabinet() = default;

@@ -33,6 +33,7 @@ public:
 
     float Decay() const { return mDecay; }
     int Age() const { return mAge; }
+    void SetAge(int age) { mAge = age; }
     const std::string& TargetName() const { return mTargetName; }
     int Inertia() const { return mInertia; }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 // The promises the player makes before an election. Each pledge is about one
@@ -51,6 +52,14 @@ public:
     float Penalty() const { return mPenalty; }
     const std::vector<Pledge>& Live() const { return mLive; }
     const std::vector<Pledge>& NextTerm() const { return mNextTerm; }
+    // A saved game's manifesto, as it stood.
+    void Restore(std::vector<Pledge> live, std::vector<Pledge> nextTerm, bool allKept, float penalty)
+    {
+        mLive = std::move(live);
+        mNextTerm = std::move(nextTerm);
+        mAllKept = allKept;
+        mPenalty = penalty;
+    }
 
 private:
     SIM_Manifesto() = default;

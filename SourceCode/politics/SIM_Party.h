@@ -40,6 +40,7 @@ public:
     int GetStatus() const { return mStatus; }
     void SetStatus(int status) { mStatus = status; }
     unsigned LastCount() const { return mLastCount; }
+    void SetLastCount(unsigned count) { mLastCount = count; }
     Neuron& GetNeuron() { return mNeuron; }
 
     // The party's turn, given the number of voters in the population: pull =

@@ -243,6 +243,8 @@ void SIM_VoterManager::CreatePopulation()
     }
 }
 
+SIM_Voter* SIM_VoterManager::NewVoter() { return new SIM_Voter(); }
+
 void SIM_VoterManager::WarmUpSympathies()
 {
     const VoterTuning tuning = VoterTuning::Read();

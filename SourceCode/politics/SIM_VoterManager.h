@@ -23,6 +23,8 @@ public:
     void LoadVoterTypes();
     void LoadVoterTypes(const std::string& path);
     void CreatePopulation();
+    // One more voter of the population, with no groups yet (saved games).
+    SIM_Voter* NewVoter();
     // Every voter's sympathies, ten turns' worth at once.
     void WarmUpSympathies();
     void UpdateVoters();

@@ -141,6 +141,23 @@ void NeuralEffect::Update()
     mLastChange = std::fabs(GetEffectiveOutput() - old);
 }
 
+NeuralEffect::State NeuralEffect::GetState() const
+{
+    return State{mMultiplier, mInput, mTargetInput, mOutput, mLastChange, mFirstUpdatePending, mSteps, mInertialDrag};
+}
+
+void NeuralEffect::SetState(const State& state)
+{
+    mMultiplier = state.multiplier;
+    mInput = state.input;
+    mTargetInput = state.targetInput;
+    mOutput = state.output;
+    mLastChange = state.lastChange;
+    mFirstUpdatePending = state.firstUpdatePending;
+    SetSteps(state.steps);
+    SetInertialDrag(state.inertialDrag);
+}
+
 const std::vector<NeuralEffect*>& NeuralEffect::All() { return Registry().Items(); }
 
 size_t NeuralEffect::Count() { return Registry().Size(); }

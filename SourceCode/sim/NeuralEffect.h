@@ -60,6 +60,21 @@ public:
     // True while the source is active. A missing source is fatal.
     bool SourceIsActive() const;
 
+    // Everything an effect carries from one turn to the next (saved games).
+    struct State {
+        float multiplier = 0.0f;
+        float input = 0.0f;
+        float targetInput = 0.0f;
+        float output = 0.0f;
+        float lastChange = 0.0f;
+        bool firstUpdatePending = false;
+        int steps = 1;
+        unsigned inertialDrag = 0;
+    };
+    State GetState() const;
+    // The drag must be within kMaxInertialDrag.
+    void SetState(const State& state);
+
     // --- the registry of live effects, in creation order
     static const std::vector<NeuralEffect*>& All();
     static size_t Count();

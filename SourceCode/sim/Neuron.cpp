@@ -269,6 +269,8 @@ void Neuron::OrderNetwork()
     Registry().Reorder(std::move(ordered));
 }
 
+void Neuron::RestoreOrder(std::vector<Neuron*> neurons) { Registry().Reorder(std::move(neurons)); }
+
 void Neuron::ClearNetwork()
 {
     // Walk the raw slots: a deleted neuron leaves a hole, and so do the

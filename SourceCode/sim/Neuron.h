@@ -96,6 +96,10 @@ public:
     void SetOwnedByParent() { mOwnedByParent = true; }
     bool IsOwnedByParent() const { return mOwnedByParent; }
 
+    // A saved game puts the incoming effects back in the order they were summed
+    // in (the same effects, reordered).
+    void RestoreIncomingOrder(std::vector<NeuralEffect*> effects) { mIncoming.Reorder(std::move(effects)); }
+
     // Shifts the history by one turn and records the current value (clamped).
     void ShiftHistory();
 
@@ -114,6 +118,8 @@ public:
     static void ResetAllHistories();
     static void OrderNetwork();
     static void ClearNetwork();
+    // A saved game puts the recalculation order back (the same neurons, reordered).
+    static void RestoreOrder(std::vector<Neuron*> neurons);
     // The id counter, 100 after a clear.
     static float NextID();
 

@@ -34,6 +34,11 @@ public:
     // For save games.
     void SetApprovalHistory(int turnsAgo, float value) { mApprovalHistory[turnsAgo] = value; }
     void SetVoteShareHistory(int turnsAgo, float value) { mVoteShareHistory[turnsAgo] = value; }
+    void SetBests(float approval, float voteShare)
+    {
+        mBestApproval = approval;
+        mBestVoteShare = voteShare;
+    }
     void SetCurrent(float approval, float voteShare)
     {
         mApproval = approval;

@@ -65,6 +65,7 @@ public:
     // counts by its number of members.
     void ComputePopularity();
     float Popularity() const { return mPopularity; }
+    void SetPopularity(float popularity) { mPopularity = popularity; }
     // The same over several policies together (a group's popularity).
     static float PopularityOf(const std::vector<SIM_Policy*>& policies);
 

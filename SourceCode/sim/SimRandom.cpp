@@ -8,6 +8,8 @@ void SimRandom::Seed(uint32_t seed) { gState = seed; }
 
 uint32_t SimRandom::State() { return gState; }
 
+void SimRandom::SetState(uint32_t state) { gState = state; }
+
 int SimRandom::Next()
 {
     gState = gState * 214013u + 2531011u;

@@ -11,6 +11,8 @@ public:
 
     static void Seed(uint32_t seed);
     static uint32_t State();
+    // A saved game goes on from where its generator stood.
+    static void SetState(uint32_t state);
     static int Next();
     // a + (b - a) * draw / 32767: both ends can be drawn.
     static float Float(float a, float b);

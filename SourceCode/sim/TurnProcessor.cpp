@@ -1,6 +1,7 @@
 #include "sim/TurnProcessor.h"
 
 #include "engine/DebugLog.h"
+#include "engine/Diagnostics.h"
 #include "engine/GameSubsystem.h"
 #include "gamedata/CFinances.h"
 #include "gamedata/CGlobalEconomy.h"
@@ -12,6 +13,7 @@
 #include "gamedata/SIM_IssuesManager.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SIM_ReportManager.h"
+#include "gamedata/SaveGames.h"
 #include "gamedata/UserFolders.h"
 #include "gamedata/SpecialNeurons.h"
 #include "politics/AchievementList.h"
@@ -79,6 +81,7 @@ void TurnProcessor::NextTurn()
     if (Presentation::Current().ModalWindowOpen())
         return;
     RunTurn();
+    Autosave();
 }
 
 void TurnProcessor::RunTurn()
@@ -210,6 +213,20 @@ void TurnProcessor::EndOfTurnWindows(bool electionHeld)
     mAutosaveDue = Options::Get().IsOn("AUTOSAVE") && turn > 2 && !electionHeld;
 }
 
+void TurnProcessor::Autosave()
+{
+    mAutosaveMessage.clear();
+    if (!mAutosaveDue)
+        return;
+    // A failed autosave keeps the last one and the game goes on; the message
+    // waits for the screens to show it.
+    SaveResult result = SaveGames::Save(SaveGames::kAutosaveName);
+    if (!result.ok) {
+        mAutosaveMessage = result.message;
+        TRACE_MESSAGE("Autosave failed: " + result.message);
+    }
+}
+
 void TurnProcessor::TakePoll()
 {
     ShowProgress("Counting Votes...", 0.0f);
@@ -237,7 +254,7 @@ void NextTurn() { TurnProcessor::Get().NextTurn(); }
 void SetUpGame(const std::string& missionName) { TurnProcessor::Get().SetUpGame(missionName); }
 void ShowProgress(const std::string& text, float increment) { TurnProcessor::Get().ShowProgress(text, increment); }
 
-void TurnProcessor::SetUpGame(const std::string& missionName)
+void TurnProcessor::BuildNetwork(const std::string& missionName)
 {
     Presentation& screens = Presentation::Current();
     SimulationState& state = SimulationState::Get();
@@ -297,6 +314,15 @@ void TurnProcessor::SetUpGame(const std::string& missionName)
     GetSimulation().CreatePendingEffects();
     Neuron::OrderNetwork();
     Neuron::RecalculateAll();
+}
+
+void TurnProcessor::SetUpGame(const std::string& missionName)
+{
+    Presentation& screens = Presentation::Current();
+    SimulationState& state = SimulationState::Get();
+    SIM_VoterManager& voters = SIM_VoterManager::Get();
+
+    BuildNetwork(missionName);
 
     ShowProgress("Generating ministers", 0.05f);
     SIM_Cabinet::Get().CreateInitialPool();

@@ -7,6 +7,8 @@
 #include "platform/NumberText.h"
 #include "gamedata/SIM_Dilemma.h"
 #include "gamedata/SIM_DilemmaManager.h"
+#include "gamedata/SaveGameName.h"
+#include "gamedata/SaveGames.h"
 #include "gamedata/SetupSection.h"
 #include "platform/PlatformFiles.h"
 #include "politics/CynicismTracker.h"
@@ -136,10 +138,19 @@ void AddCabinetVerbs(std::map<std::string, ActionScript::Verb>& verbs)
     verbs["pledge"] = {1, 12, nullptr, CheckPledge, Pledge};
 }
 
+std::string CheckSaveName(const ActionScript::Action& action) { return SaveGameName::Problem(action.args[0]); }
+
+std::string Save(const ActionScript::Action& action)
+{
+    SaveResult result = SaveGames::Save(action.args[0]);
+    return result.ok ? "" : result.message;
+}
+
 std::map<std::string, ActionScript::Verb> MakeVerbs()
 {
     std::map<std::string, ActionScript::Verb> verbs;
 
+    verbs[ActionScript::kSaveVerb] = {1, 1, CheckSaveName, nullptr, Save};
     verbs["introduce"] = {1, 2, CheckOptionalLevel, CheckPolicy, [](const ActionScript::Action& action) {
                               SIM_Policy* policy = Policy(action.args[0]);
                               if (!policy->IsActive())
@@ -252,14 +263,17 @@ bool ActionScript::CheckNames(std::string& error) const
 
 void ActionScript::ApplyTurn(int turn) const
 {
-    for (const Action& action : mActions) {
-        if (action.turn != turn)
-            continue;
-        std::string reason = Verbs().at(action.verb).apply(action);
-        if (!reason.empty()) {
-            std::cout.flush();
-            std::cerr << mPath << ":" << action.line << ": " << reason << "\n";
-            std::cerr.flush();
+    // A save holds the turn's other moves, whatever the order in the file.
+    for (bool saves : {false, true}) {
+        for (const Action& action : mActions) {
+            if (action.turn != turn || (action.verb == kSaveVerb) != saves)
+                continue;
+            std::string reason = Verbs().at(action.verb).apply(action);
+            if (!reason.empty()) {
+                std::cout.flush();
+                std::cerr << mPath << ":" << action.line << ": " << reason << "\n";
+                std::cerr.flush();
+            }
         }
     }
 }

@@ -15,10 +15,13 @@
 //   appoint GROUP FORENAME SURNAME   give a free minister of the pool the post
 //   fire GROUP                 dismiss the minister holding the post (needs capital)
 //   choose DILEMMA OPTION      answer a pending dilemma with option 1 or 2
+//   save NAME                  save the game under NAME, after the turn's other moves
 // New verbs are one more entry in the verb table. An action that cannot be
 // carried out when its turn comes is reported on stderr and the game goes on.
 class ActionScript {
 public:
+    static constexpr const char* kSaveVerb = "save";
+
     struct Action {
         int line = 0;
         int turn = 0;

@@ -46,7 +46,7 @@ const char* SimArguments::Usage()
 {
     return "usage: rulecraft-sim [--game DIR] [--user DIR] [--mission NAME] [--turns N] [--seed S]\n"
            "                     [--watch NAME[,NAME...]] [--actions FILE] [--format csv|json] [--quiet]\n"
-           "                     [--log FILE]\n";
+           "                     [--log FILE] [--load NAME]\n";
 }
 
 bool SimArguments::Parse(const std::vector<std::string>& args, SimArguments& out, std::string& error)
@@ -121,6 +121,9 @@ bool SimArguments::Parse(const std::vector<std::string>& args, SimArguments& out
                 return false;
         } else if (arg == "--log") {
             if (!value(out.logFile))
+                return false;
+        } else if (arg == "--load") {
+            if (!value(out.loadName))
                 return false;
         } else if (arg == "--format") {
             if (!value(text))

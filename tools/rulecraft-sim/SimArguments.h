@@ -6,7 +6,10 @@
 // The headless runner's command line:
 //   rulecraft-sim [--game DIR] [--user DIR] [--mission NAME] [--turns N]
 //                 [--seed S] [--watch NAME[,NAME...]] [--actions FILE]
-//                 [--format csv|json] [--quiet] [--log FILE]
+//                 [--format csv|json] [--quiet] [--log FILE] [--load NAME]
+// --load plays on from the save NAME of the user folder instead of a new
+// game: its first row is the saved turn's, and the actions of the turn the
+// save was made before are taken as done (the save holds them).
 struct SimArguments {
     enum Format { FORMAT_CSV, FORMAT_JSON };
 
@@ -19,6 +22,7 @@ struct SimArguments {
     std::vector<std::string> watched;
     std::string actionsFile;
     std::string logFile;  // empty: no debug log
+    std::string loadName; // empty: a new game
     Format format = FORMAT_CSV;
     bool quiet = false;
     bool help = false;

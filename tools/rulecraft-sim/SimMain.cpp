@@ -21,6 +21,7 @@
 #include "gamedata/SIM_Event.h"
 #include "gamedata/Options.h"
 #include "gamedata/SIM_Mission.h"
+#include "gamedata/SaveGames.h"
 #include "gamedata/SetupSection.h"
 #include "gamedata/UserFolders.h"
 #include "platform/Clock.h"
@@ -45,6 +46,7 @@
 namespace {
 
 constexpr int kExitBadArguments = 2;
+constexpr int kExitSaveRefused = 4;
 constexpr const char* kCynicism = "Cynicism";
 
 std::string gTemporaryUserFolder;
@@ -234,6 +236,36 @@ void AnswerPendingDilemmas()
         dilemma->Choose(0);
 }
 
+// The mission chooser's work: pick, load, and take its term length; then a new game.
+int NewGame(const SimArguments& args, const std::string& game)
+{
+    std::vector<MissionChoice> missions = MissionList::List(UserFolders::Get().UserFolder());
+    if (missions.empty())
+        return BadArguments("no missions in " + game + "/data/missions");
+    const MissionChoice* chosen = &missions[0];
+    if (!args.missionName.empty()) {
+        chosen = nullptr;
+        for (const MissionChoice& mission : missions)
+            if (StemOf(mission.path) == args.missionName)
+                chosen = &mission;
+        if (!chosen) {
+            std::string known;
+            for (const MissionChoice& mission : missions)
+                known += " " + StemOf(mission.path);
+            return BadArguments("unknown mission " + args.missionName + " (missions:" + known + ")");
+        }
+    }
+    SIM_Mission& mission = SIM_Mission::Get();
+    mission.Clear();
+    mission.SetFile(chosen->path);
+    mission.Load();
+    ElectionManager::SetTermLengthYears(mission.TermLength());
+
+    SimRandom::Seed(args.seeded ? args.seed : Clock::System().Milliseconds());
+    SetUpGame(StemOf(chosen->path));
+    return 0;
+}
+
 int Run(const SimArguments& args)
 {
     if (!args.logFile.empty()) {
@@ -276,34 +308,24 @@ int Run(const SimArguments& args)
     UserFolders::Get().Create();
     SetupSection::Load();
     Options::Get().Load();
+    // The runner saves where its actions say: an autosave every turn would
+    // cost many times the turn itself.
+    Options::Get().SetFloat("AUTOSAVE", 0.0f);
     SIM_Manifesto::Get().LoadPledgeTypes();
     SetRunning(true);
 
-    // The mission chooser's work: pick, load, and take its term length.
-    std::vector<MissionChoice> missions = MissionList::List(UserFolders::Get().UserFolder());
-    if (missions.empty())
-        return BadArguments("no missions in " + game + "/data/missions");
-    const MissionChoice* chosen = &missions[0];
-    if (!args.missionName.empty()) {
-        chosen = nullptr;
-        for (const MissionChoice& mission : missions)
-            if (StemOf(mission.path) == args.missionName)
-                chosen = &mission;
-        if (!chosen) {
-            std::string known;
-            for (const MissionChoice& mission : missions)
-                known += " " + StemOf(mission.path);
-            return BadArguments("unknown mission " + args.missionName + " (missions:" + known + ")");
+    int skipActionsOfTurn = -1;
+    if (!args.loadName.empty()) {
+        SaveResult loaded = SaveGames::Load(args.loadName);
+        if (!loaded.ok) {
+            std::cerr << "rulecraft-sim: " << loaded.message << "\n";
+            RemoveTemporaryUserFolder();
+            return kExitSaveRefused;
         }
+        skipActionsOfTurn = SimulationState::Get().TurnNumber() + 1;
+    } else if (int status = NewGame(args, game); status != 0) {
+        return status;
     }
-    SIM_Mission& mission = SIM_Mission::Get();
-    mission.Clear();
-    mission.SetFile(chosen->path);
-    mission.Load();
-    ElectionManager::SetTermLengthYears(mission.TermLength());
-
-    SimRandom::Seed(args.seeded ? args.seed : Clock::System().Milliseconds());
-    SetUpGame(StemOf(chosen->path));
 
     std::vector<Neuron*> watched;
     for (const std::string& name : args.watched) {
@@ -321,7 +343,8 @@ int Run(const SimArguments& args)
     report.Line();
     int electionsHeld = ElectionManager::Get().ElectionsHeld();
     for (int i = 0; i < args.turns && !SimulationState::Get().IsGameOver(); ++i) {
-        actions.ApplyTurn(SimulationState::Get().TurnNumber() + 1);
+        if (SimulationState::Get().TurnNumber() + 1 != skipActionsOfTurn)
+            actions.ApplyTurn(SimulationState::Get().TurnNumber() + 1);
         AnswerPendingDilemmas();
         NextTurn();
         report.Line();

@@ -1,0 +1,38 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// Builds a save file in memory, one tagged line at a time: containers
+// ("<tag>" ... "</tag>") and values ("<name>text</name>"). Reals are written
+// "%.8f", histories "%.3f," per entry; the exact forms (shortest text that
+// reads back to the same float) serve whatever must continue bit for bit.
+class SaveFileWriter {
+public:
+    void Open(std::string_view tag);
+    void Close(std::string_view tag);
+
+    // Text is escaped, so names typed by the player survive a round trip.
+    void Text(std::string_view name, std::string_view value);
+    void Int(std::string_view name, long long value);
+    void Real(std::string_view name, float value);
+    void History(std::string_view name, const float* values, size_t count);
+    void Exact(std::string_view name, float value);
+    void ExactList(std::string_view name, const float* values, size_t count);
+    // A value already formatted (and safe): written as it is.
+    void Raw(std::string_view name, std::string_view text);
+
+    const std::string& Contents() const { return mText; }
+    std::string Take() { return std::move(mText); }
+
+    // "&", "<", ">" and control characters become entities ("&amp;", "&#9;").
+    static std::string Escape(std::string_view text);
+    // The inverse; false when an entity is malformed.
+    static bool Unescape(std::string_view text, std::string& out);
+    static void AppendExact(std::string& out, float value);
+
+private:
+    void Line(std::string_view name, std::string_view text);
+
+    std::string mText;
+};

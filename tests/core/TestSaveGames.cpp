@@ -1,0 +1,452 @@
+// Save games: the name rules, round trips, refused files that leave the
+// running game alone, failed writes that keep the old save, the list.
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include "WholeGameTest.h"
+#include "gamedata/SaveGameName.h"
+#include "gamedata/SaveGameWriter.h"
+#include "gamedata/SaveGames.h"
+#include "politics/SIM_Party.h"
+
+namespace {
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to)
+{
+    size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos)
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+std::string ReadSave(const std::string& name)
+{
+    std::string text;
+    PlatformFiles::ReadFile(SaveGames::PathOf(name), text);
+    return text;
+}
+
+// The file without its date line.
+std::string Undated(const std::string& text)
+{
+    size_t start = text.find("<date>");
+    size_t end = text.find('\n', start);
+    return start == std::string::npos ? text : text.substr(0, start) + text.substr(end);
+}
+
+}  // namespace
+
+TEST(SaveGameName, Rules)
+{
+    const struct {
+        std::string name;
+        bool allowed;
+    } cases[] = {
+        {"", false},           {".", false},          {"..", false},           {"....", false},
+        {"a/b", false},        {"a\\b", false},       {"tab\there", false},    {"bell\x07", false},
+        {"del\x7f", false},    {"new\nline", false},  {std::string(129, 'x'), false},
+        {std::string(128, 'x'), true}, {"autosave", true}, {"..x", true}, {"My save (2) & <more>", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SaveGameName::Problem(c.name).empty(), c.allowed) << "\"" << c.name << "\"";
+}
+
+class SaveGameTest : public WholeGameTest {
+protected:
+    void Play(int turns)
+    {
+        for (int i = 0; i < turns; ++i)
+            NextTurn();
+    }
+};
+
+TEST_F(SaveGameTest, SavingLoadingAndSavingAgainGivesTheSameFile)
+{
+    StartGame(11);
+    Play(4);
+    ASSERT_TRUE(SaveGames::Save("first").ok);
+    ASSERT_TRUE(SaveGames::Load("first").ok);
+    ASSERT_TRUE(SaveGames::Save("second").ok);
+    std::string first = ReadSave("first");
+    EXPECT_NE(first.find("<voters>"), std::string::npos);
+    EXPECT_EQ(Undated(first), Undated(ReadSave("second")));
+}
+
+TEST_F(SaveGameTest, PlayerTypedNamesSurviveARoundTrip)
+{
+    const std::string player = "Bread & <Roses>", opposition = "A>B &amp; C";
+    SIM_Mission::Get().SetPlayerPartyName(player);
+    SIM_Mission::Get().SetOppositionPartyName(opposition);
+    SIM_Mission& mission = SIM_Mission::Get();
+    mission.Clear();
+    mission.SetFile(MissionList::List("").at(0).path);
+    mission.Load();
+    mission.SetPlayerPartyName(player);
+    mission.SetOppositionPartyName(opposition);
+    SimRandom::Seed(2);
+    SetUpGame("test");
+    ASSERT_TRUE(SaveGames::Save("names").ok);
+    SIM_Party::GetPlayersParty()->SetName("changed");
+    ASSERT_TRUE(SaveGames::Load("names").ok);
+    EXPECT_EQ(SIM_Party::GetPlayersParty()->Name(), player);
+    EXPECT_EQ(SIM_Party::GetOppositionParty()->Name(), opposition);
+}
+
+TEST_F(SaveGameTest, BadFilesAreRefusedWithTheLineAndTheGameGoesOn)
+{
+    StartGame(4);
+    Play(2);
+    const std::string good = SaveGameWriter::Write("today");
+    const struct {
+        const char* what;
+        std::string text;
+        const char* says;
+    } cases[] = {
+        {"cut at a line", good.substr(0, good.find('\n', good.size() / 2) + 1), "ends inside"},
+        {"cut in a line", good.substr(0, good.size() / 3), "not a tag line"},
+        {"no frame", good.substr(6), "does not start with <xml>"},
+        {"unknown policy", Replaced(good, "<name>IncomeTax</name>", "<name>Poll Tax</name>"), "no policy \"Poll Tax\""},
+        {"short history", Replaced(good, "<history>", "<history>0.5,"), "entries, not 33"},
+        {"not finite", Replaced(good, "<OppSymp>", "<OppSymp>nan"), "not a finite number"},
+        {"name index", Replaced(good, "<SurID>", "<SurID>99999"), "outside the name pool"},
+        {"enumeration", Replaced(good, "<LastVote>", "<LastVote>3"), "outside 0..2"},
+        {"unbalanced", Replaced(good, "</policies>\n", ""), "closes <policies>"},
+        {"unknown ministry", Replaced(good, "<currentjob>ECONOMY", "<currentjob>MAGIC"), "no ministry \"MAGIC\""},
+        {"unknown group", Replaced(good, "<nam>Poor</nam>", "<nam>Pirates</nam>"), "not in <votertypes>"},
+        {"newer format", Replaced(good, "rulecraft-save 1", "rulecraft-save 2"), "newer version"},
+        {"bad entity", Replaced(good, "<playername>", "<playername>&bogus;"), "entity"},
+    };
+    for (const auto& c : cases) {
+        SaveResult result = SaveGames::LoadText(c.text, "edited.xml");
+        EXPECT_FALSE(result.ok) << c.what;
+        EXPECT_NE(result.message.find(c.says), std::string::npos) << c.what << ": " << result.message;
+        EXPECT_TRUE(std::regex_search(result.message, std::regex("^edited\\.xml:[0-9]+: "))) << result.message;
+        EXPECT_EQ(SaveGameWriter::Write("today"), good) << c.what << " changed the running game";
+    }
+    NextTurn();
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 5);
+}
+
+TEST_F(SaveGameTest, FlippedBitsNeverCrashAndARefusalKeepsTheGame)
+{
+    StartGame(9);
+    const std::string good = SaveGameWriter::Write("today");
+    for (size_t i = 0; i < 60; ++i) {
+        std::string text = good;
+        size_t at = (i * 2654435761u) % text.size();
+        text[at] = static_cast<char>(text[at] ^ (1 << (i % 8)));
+        if (!SaveGames::LoadText(text, "flipped.xml").ok)
+            ASSERT_EQ(SaveGameWriter::Write("today"), good) << "flip at " << at;
+        else
+            ASSERT_TRUE(SaveGames::LoadText(good, "good.xml").ok);
+    }
+}
+
+TEST_F(SaveGameTest, AFullFolderKeepsTheOldSave)
+{
+    StartGame(3);
+    ASSERT_TRUE(SaveGames::Save("keep").ok);
+    const std::string old = ReadSave("keep");
+    NextTurn();
+    // A file size limit fails the write as a full disk would, for root too.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    SaveResult result = SaveGames::Save("keep");
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_EQ(ReadSave("keep"), old);
+    for (const auto& entry : std::filesystem::directory_iterator(UserFolders::Get().SaveGameFolder()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << "left behind: " << entry.path();
+}
+
+TEST_F(SaveGameTest, AnUnwritableFolderFailsTheSaveAndTheGameGoesOn)
+{
+    StartGame(3);
+    ASSERT_TRUE(SaveGames::Save("keep").ok);
+    const std::string old = ReadSave("keep");
+    const std::string folder = UserFolders::Get().SaveGameFolder();
+    if (geteuid() != 0) {
+        // Read-only: as root this proves nothing, root writes anyway.
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+        EXPECT_FALSE(SaveGames::Save("keep").ok);
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+        EXPECT_EQ(ReadSave("keep"), old);
+    }
+    // The folder replaced by a file: no temporary file can be made there.
+    std::filesystem::rename(folder, folder + ".away");
+    WriteText(folder, "not a folder");
+    SaveResult result = SaveGames::Save("keep");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("could not be saved"), std::string::npos);
+    std::filesystem::remove(folder);
+    std::filesystem::rename(folder + ".away", folder);
+    EXPECT_EQ(ReadSave("keep"), old);
+    NextTurn();
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
+}
+
+TEST_F(SaveGameTest, ListIsNewestFirstWithUnreadableFilesMarked)
+{
+    StartGame(3);
+    ASSERT_TRUE(SaveGames::Save("older").ok);
+    ASSERT_TRUE(SaveGames::Save("newer").ok);
+    const std::string folder = UserFolders::Get().SaveGameFolder();
+    WriteText(folder + "/broken.xml", "garbage");
+    WriteText(folder + "/notes.txt", "not a save");
+    auto now = std::filesystem::file_time_type::clock::now();
+    std::filesystem::last_write_time(folder + "/older.xml", now - std::chrono::hours(48));
+    std::filesystem::last_write_time(folder + "/broken.xml", now - std::chrono::hours(24));
+    std::filesystem::last_write_time(folder + "/newer.xml", now);
+
+    std::vector<SaveListing> saves = SaveGames::List();
+    ASSERT_EQ(saves.size(), 3u);
+    EXPECT_EQ(saves[0].name, "newer");
+    EXPECT_EQ(saves[1].name, "broken");
+    EXPECT_EQ(saves[2].name, "older");
+    EXPECT_TRUE(saves[0].readable);
+    EXPECT_FALSE(saves[1].readable);
+    EXPECT_FALSE(SaveGames::Load("broken").ok);
+
+    EXPECT_TRUE(SaveGames::Delete("older").ok);
+    EXPECT_FALSE(SaveGames::Delete("older").ok);
+    EXPECT_FALSE(SaveGames::Delete("../older").ok);
+    EXPECT_EQ(SaveGames::List().size(), 2u);
+}
+
+TEST_F(SaveGameTest, AutosaveFollowsTheOptionAndSkipsTheWarmUp)
+{
+    Options::Get().SetFloat("AUTOSAVE", 1.0f);
+    StartGame(3);
+    EXPECT_TRUE(SaveGames::List().empty()) << "the warm-up turns saved";
+    NextTurn();
+    ASSERT_EQ(SaveGames::List().size(), 1u);
+    EXPECT_EQ(SaveGames::List()[0].name, SaveGames::kAutosaveName);
+    Options::Get().SetFloat("AUTOSAVE", 0.0f);
+    std::filesystem::remove(SaveGames::PathOf(SaveGames::kAutosaveName));
+    NextTurn();
+    EXPECT_TRUE(SaveGames::List().empty());
+}
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) { return PlatformFiles::SplitLines(text); }
+
+// The entries of a "%.3f," list value line.
+size_t Entries(const std::string& line)
+{
+    size_t open = line.find('>'), close = line.rfind('<');
+    std::string body = line.substr(open + 1, close - open - 1);
+    return body.empty() || body.back() != ',' ? 0 : static_cast<size_t>(std::count(body.begin(), body.end(), ','));
+}
+
+}  // namespace
+
+TEST_F(SaveGameTest, FileHasTheSectionsInOrderAndListsOfFixedLength)
+{
+    StartGame(6);
+    Play(2);
+    std::vector<std::string> lines = Lines(SaveGameWriter::Write("today"));
+    ASSERT_GT(lines.size(), 2u);
+    EXPECT_EQ(lines.front(), "<xml>");
+    EXPECT_EQ(lines.back(), "</xml>");
+    // The sections directly inside <xml>, in file order.
+    std::vector<std::string> sections;
+    int depth = 0;
+    for (const std::string& line : lines) {
+        bool closing = line.rfind("</", 0) == 0, value = line.find("</", 1) != std::string::npos;
+        if (!closing && !value && depth++ == 1)
+            sections.push_back(line);
+        if (closing)
+            --depth;
+    }
+    const std::vector<std::string> expected = {
+        "<header>",   "<load_data>", "<finances>",       "<voters>",          "<policies>",  "<simvalues>",
+        "<situations>", "<dilemmas>", "<events>",        "<attackevents>",    "<ministers>", "<votertypes>",
+        "<pressuregroups>", "<manifesto>", "<parties>",  "<gameplay>",        "<mission>",   "<economy>",
+        "<election>", "<calendar>",  "<restrictedpower>", "<grudges>",        "<cynicism>"};
+    ASSERT_GE(sections.size(), expected.size());
+    EXPECT_EQ(std::vector<std::string>(sections.begin(), sections.begin() + expected.size()), expected);
+
+    std::map<std::string, size_t> lengths = {{"<history>", 33}, {"<IncomeHistory>", 20}, {"<DebtHistory>", 20},
+                                             {"<ExpenditureHistory>", 20}, {"<suitabilities>", 7}};
+    int checked = 0;
+    for (const std::string& line : lines)
+        for (const auto& [tag, length] : lengths)
+            if (line.rfind(tag, 0) == 0) {
+                EXPECT_EQ(Entries(line), length) << line;
+                ++checked;
+            }
+    EXPECT_GT(checked, 40);
+    std::string date = lines[std::find(lines.begin(), lines.end(), "<load_data>") - lines.begin() + 1];
+    EXPECT_TRUE(std::regex_match(SaveGameWriter::DateNow(), std::regex("\\d+/\\d+/\\d{4} \\(DD-MM-YYYY\\) - \\d+:\\d+")));
+    EXPECT_EQ(date, "<date>today</date>");
+}
+
+TEST_F(SaveGameTest, NoPartyAndNoPostAreWrittenAsZeroAndNull)
+{
+    StartGame(6);
+    std::string text = SaveGameWriter::Write("today");
+    EXPECT_NE(text.find("<PartID>0</PartID>"), std::string::npos);
+    EXPECT_NE(text.find("<currentjob>NULL</currentjob>"), std::string::npos) << "the pool has free ministers";
+    EXPECT_EQ(text.find("<PartID>3</PartID>"), std::string::npos);
+}
+
+TEST_F(SaveGameTest, NamesOf128AreSavedAndLongerOnesAreNot)
+{
+    StartGame(6);
+    EXPECT_TRUE(SaveGames::Save(std::string(128, 'n')).ok);
+    SaveResult longer = SaveGames::Save(std::string(129, 'n'));
+    EXPECT_FALSE(longer.ok);
+    EXPECT_FALSE(longer.message.empty());
+    EXPECT_TRUE(SaveGames::Save("twice").ok);
+    EXPECT_TRUE(SaveGames::Save("twice").ok);
+    EXPECT_EQ(SaveGames::List().size(), 2u);
+}
+
+TEST_F(SaveGameTest, ALoadedGamePlaysOnExactlyAsTheSavedOne)
+{
+    StartGame(21);
+    Play(6);
+    const std::string saved = SaveGameWriter::Write("today");
+    Play(8);
+    const std::string straight = SaveGameWriter::Write("today");
+    // Another game in between, so that nothing of the first is left over.
+    StartGame(99);
+    ASSERT_TRUE(SaveGames::LoadText(saved, "saved.xml").ok);
+    Play(8);
+    EXPECT_EQ(SaveGameWriter::Write("today"), straight);
+}
+
+TEST_F(SaveGameTest, LoadsWithNoGameRunningAndFindsAMovedMission)
+{
+    StartGame(5);
+    Play(1);
+    const std::string path = SIM_Mission::Get().FilePath();
+    std::string text = Replaced(SaveGameWriter::Write("today"), "<filename>" + path, "<filename>/gone/away/" +
+                                                                     PlatformFiles::FileNameOf(path));
+    TurnProcessor::Get().ReleaseGame();
+    SaveResult result = SaveGames::LoadText(text, "moved.xml");
+    ASSERT_TRUE(result.ok) << result.message;
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
+    NextTurn();
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 4);
+
+    std::string lost = Replaced(text, "/gone/away/" + PlatformFiles::FileNameOf(path), "/gone/away/nowhere.txt");
+    result = SaveGames::LoadText(lost, "lost.xml");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("nowhere.txt"), std::string::npos) << result.message;
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 4) << "the running game was lost";
+}
+
+TEST_F(SaveGameTest, CrossReferencesInsideTheFileAreChecked)
+{
+    StartGame(8);
+    Play(6);
+    const std::string good = SaveGameWriter::Write("today");
+    const struct {
+        const char* what;
+        std::string text;
+        const char* says;
+    } cases[] = {
+        {"two neurons in one place", Replaced(good, "<pos>1</pos>", "<pos>0</pos>"), "two neurons at place 0"},
+        {"place past the end", Replaced(good, "<pos>1</pos>", "<pos>999999</pos>"), "outside"},
+        {"membership without link", Replaced(good, "<m>0,", "<m>99,"), "membership of a group"},
+        {"voter figures", Replaced(good, "<v>", "<v>1,"), "voter figures"},
+        {"pressure group", Replaced(good, "<organisation>\n<name>", "<organisation>\n<name>X"), "not in <pressuregroups>"},
+        {"unknown format", Replaced(good, "rulecraft-save 1", "something else"), "unknown save format"},
+        {"missing section", Replaced(Replaced(good, "<cynicism>\n", "<cynicisms>\n"), "</cynicism>\n", "</cynicisms>\n"), "section <cynicism> expected"},
+    };
+    for (const auto& c : cases) {
+        SaveResult result = SaveGames::LoadText(c.text, "edited.xml");
+        EXPECT_FALSE(result.ok) << c.what;
+        EXPECT_NE(result.message.find(c.says), std::string::npos) << c.what << ": " << result.message;
+    }
+}
+
+TEST(SaveGames, StampShowsHourMinuteMonthDayYear)
+{
+    const char* zone = getenv("TZ");
+    std::string saved = zone ? zone : "";
+    setenv("TZ", "UTC", 1);
+    tzset();
+    // 2026-03-07 09:05:00 UTC and 1999-12-31 23:59:59 UTC.
+    EXPECT_EQ(SaveGames::StampText(1772874300), "(09:05 03/07/2026)");
+    EXPECT_EQ(SaveGames::StampText(946684799), "(23:59 12/31/1999)");
+    if (zone)
+        setenv("TZ", saved.c_str(), 1);
+    else
+        unsetenv("TZ");
+    tzset();
+}
+
+TEST_F(SaveGameTest, BadNamesAndMissingGamesAreMessagesNotFiles)
+{
+    EXPECT_FALSE(SaveGames::Save("nothing to save").ok) << "no game is running";
+    StartGame(2);
+    for (const std::string name : {"", "..", "a/b", "x\ty"}) {
+        EXPECT_FALSE(SaveGames::Save(name).ok) << name;
+        EXPECT_FALSE(SaveGames::Load(name).ok) << name;
+        EXPECT_FALSE(SaveGames::Delete(name).ok) << name;
+    }
+    EXPECT_TRUE(SaveGames::List().empty());
+    SaveResult missing = SaveGames::Load("never saved");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_NE(missing.message.find("never saved"), std::string::npos);
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 2);
+}
+
+TEST_F(SaveGameTest, SectionsOfALaterGameAreSkippedButOursAreNeeded)
+{
+    StartGame(2);
+    const std::string good = SaveGameWriter::Write("today");
+    std::string later = Replaced(good, "</network>\n", "</network>\n<future>\n<x>1</x>\n</future>\n");
+    EXPECT_TRUE(SaveGames::LoadText(later, "later.xml").ok);
+    // Only the 22 sections: not enough to play on exactly, so refused.
+    std::string plain = good.substr(0, good.find("<generator>")) + "</xml>\n";
+    SaveResult result = SaveGames::LoadText(plain, "plain.xml");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("section <generator> was expected"), std::string::npos) << result.message;
+}
+
+TEST_F(SaveGameTest, AFailedAutosaveIsReportedAndTheGameGoesOn)
+{
+    Options::Get().SetFloat("AUTOSAVE", 1.0f);
+    StartGame(2);
+    const std::string folder = UserFolders::Get().SaveGameFolder();
+    std::filesystem::remove_all(folder);
+    WriteText(folder, "not a folder");
+    NextTurn();
+    EXPECT_EQ(SimulationState::Get().TurnNumber(), 3);
+    EXPECT_FALSE(TurnProcessor::Get().AutosaveMessage().empty());
+    std::filesystem::remove(folder);
+    std::filesystem::create_directory(folder);
+    NextTurn();
+    EXPECT_TRUE(TurnProcessor::Get().AutosaveMessage().empty());
+    EXPECT_EQ(SaveGames::List().size(), 1u);
+}
+
+TEST_F(SaveGameTest, NoAutosaveInAnElectionTurn)
+{
+    Options::Get().SetFloat("AUTOSAVE", 1.0f);
+    StartGame(2);
+    // The election falls due at the end of the next turn.
+    Calendar& calendar = Calendar::Get();
+    ElectionManager::Get().SetNextElection(calendar.Month() + 3, calendar.Year());
+    const int held = ElectionManager::Get().ElectionsHeld();
+    NextTurn();
+    EXPECT_EQ(ElectionManager::Get().ElectionsHeld(), held + 1);
+    EXPECT_TRUE(SaveGames::List().empty());
+}
