@@ -33,11 +33,23 @@ int FontAlignment(Align align)
 }
 }  // namespace
 
+std::string Fit(const std::string& text, float width)
+{
+    FontManager& fonts = GetFontManager();
+    if (width <= 0.0f || fonts.TextWidth(text) <= width)
+        return text;
+    std::string cut = text;
+    while (!cut.empty() && fonts.TextWidth(cut + "..") > width)
+        cut.pop_back();
+    return cut + "..";
+}
+
 void Text(const std::string& text, float x, float y, uint32_t colour, float width, Align align, const char* font,
           float size)
 {
+    // A text never runs into its neighbour: what does not fit is cut short.
     if (Select(font, size))
-        GetFontManager().DrawText(text, x, y, colour, width, FontAlignment(align));
+        GetFontManager().DrawText(Fit(text, width), x, y, colour, width, FontAlignment(align));
 }
 
 void Heading(const std::string& text, float x, float y, float width, Align align)
@@ -49,7 +61,8 @@ float Wrapped(const std::string& text, float x, float y, float width, uint32_t c
 {
     if (!Select(kTextFont, kTextSize))
         return 0.0f;
-    return GetFontManager().DrawWrapped(text, x, y, width, colour);
+    // The font manager answers with the y below the text.
+    return GetFontManager().DrawWrapped(text, x, y, width, colour) - y;
 }
 
 float MeasureWrapped(const std::string& text, float width)
@@ -91,7 +104,9 @@ std::string Percent(float fraction)
 
 std::string Signed(float value)
 {
-    const float v = std::isfinite(value) ? value : 0.0f;
+    float v = std::isfinite(value) ? value : 0.0f;
+    if (std::fabs(v) < 0.005f)
+        v = 0.0f;  // no "-0.00"
     return (v >= 0.0f ? "+" : "") + NumberText::FormatFixed(v, 2);
 }
 

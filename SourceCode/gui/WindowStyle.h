@@ -29,9 +29,12 @@ constexpr uint32_t kPanelEdge = 0xFF505A66u;
 
 enum Align { LEFT = 0, CENTRE = 1, RIGHT = 2 };
 
-// Text in one of the three window fonts; nothing before the fonts are loaded.
+// Text in one of the three window fonts, cut short with ".." when wider than
+// a width given; nothing before the fonts are loaded.
 void Text(const std::string& text, float x, float y, uint32_t colour = kText, float width = 0.0f,
           Align align = LEFT, const char* font = kTextFont, float size = kTextSize);
+// The text as it fits a width in the selected font.
+std::string Fit(const std::string& text, float width);
 void Heading(const std::string& text, float x, float y, float width = 0.0f, Align align = LEFT);
 // Wrapped text; returns its height.
 float Wrapped(const std::string& text, float x, float y, float width, uint32_t colour = kText);
