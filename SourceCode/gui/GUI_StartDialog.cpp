@@ -1,5 +1,8 @@
 #include "gui/GUI_StartDialog.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "gamedata/Localisation.h"
 #include "gamedata/SIM_Mission.h"
 #include "gui/WindowStyle.h"
@@ -38,19 +41,25 @@ void GUI_StartDialog::DrawContents()
     Heading(translate("START_SITUATIONS"), x, y);
     y += 26.0f;
     Inset(GRect{static_cast<int>(x) - 6, static_cast<int>(y) - 4, mRect.right - 20, mRect.bottom - 64});
-    size_t shown = 0;
-    for (const SIM_Situation* situation : GetSituationManager().Situations()) {
-        if (!situation->IsActive() || shown == kMaxSituations || y > mRect.bottom - 90.0f)
-            continue;
-        ++shown;
+    // The situations most in force first: those running now, then those close to starting.
+    std::vector<const SIM_Situation*> situations(GetSituationManager().Situations().begin(),
+                                                 GetSituationManager().Situations().end());
+    std::stable_sort(situations.begin(), situations.end(), [](const SIM_Situation* a, const SIM_Situation* b) {
+        return a->IsActive() != b->IsActive() ? a->IsActive() : a->GetValue() > b->GetValue();
+    });
+    if (situations.size() > kMaxSituations)
+        situations.resize(kMaxSituations);
+    for (const SIM_Situation* situation : situations) {
         const std::string name =
             situation->GetDisplayName().empty() ? situation->GetName() : situation->GetDisplayName();
-        Text(name, x, y, kText, width - 90.0f);
+        Text(name, x, y, situation->IsActive() ? kText : kDim, width - 200.0f);
+        if (situation->IsActive())
+            Text(translate("START_IN_FORCE"), x + width - 200.0f, y, kBad, 110.0f, RIGHT);
         Gauge(GRect{static_cast<int>(x + width) - 80, static_cast<int>(y) + 5, static_cast<int>(x + width),
                     static_cast<int>(y) + 15},
-              situation->GetValue(), kBad);
+              situation->GetValue(), situation->IsActive() ? kBad : kBarFill);
         y += kRowHeight;
     }
-    if (shown == 0)
+    if (situations.empty())
         Text(translate("START_NO_SITUATIONS"), x, y, kDim);
 }

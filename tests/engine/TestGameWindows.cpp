@@ -24,7 +24,13 @@
 #include "sim/TurnProcessor.h"
 #include "gamedata/SIM_DilemmaManager.h"
 #include "gamedata/SIM_IssuesManager.h"
+#include "TestFontFixture.h"
+#include "gamedata/SIM_Event.h"
+#include "gamedata/SIM_EventManager.h"
 #include "gui/ElectionCountReplay.h"
+#include "gui/GUI_EventDialog.h"
+#include "gui/WindowStyle.h"
+#include "politics/AchievementList.h"
 #include "gui/FinanceBreakdown.h"
 #include "gui/GUI_CabinetWindow.h"
 #include "gui/GUI_CheckButton.h"
@@ -252,6 +258,7 @@ TEST_F(GameWindows, FiringFromTheCabinetNeedsCapitalAndEmptiesThePost)
     window->Update();
     fire->Press();
     EXPECT_FALSE(fire->Enabled);
+    EXPECT_NE(fire->Tooltip(), nullptr) << "a refusal explains itself";
     EXPECT_EQ(SIM_Cabinet::Get().MinisterOf(ministry), minister);
 
     GetPoliticalCapital().SetAvailable(1000);
@@ -274,11 +281,18 @@ TEST_F(GameWindows, TheChooserAppointsTheCandidatePicked)
     GUI_ButtonBase* first = chooser->FindNamedButton("ChooseMinister0");
     ASSERT_NE(first, nullptr) << "the pool has nobody out of office";
     const SIM_Minister* before = SIM_Cabinet::Get().MinisterOf(ministry);
+    // The first offered is the free politician best suited to the post.
+    const SIM_Minister* best = nullptr;
+    for (const SIM_Minister* m : SIM_Cabinet::Get().Pool())
+        if (!m->IsInOffice() && (!best || m->SuitabilityFor(3) > best->SuitabilityFor(3)))
+            best = m;
     first->Press();
     const SIM_Minister* after = SIM_Cabinet::Get().MinisterOf(ministry);
     ASSERT_NE(after, nullptr);
+    EXPECT_EQ(after, best);
     EXPECT_NE(after, before);
     EXPECT_FALSE(before && before->IsInOffice());
+    EXPECT_FALSE(GUI_GameWindow::IsOpen(GUI_MinisterChooser::kName));
 }
 
 TEST_F(GameWindows, TheManifestoTakesAtMostThreeTickedPledges)
@@ -464,4 +478,96 @@ TEST_F(PresentedGameWindows, AVictoryGoesOnToTheNextTerm)
     EXPECT_FALSE(Presentation::Current().GameOverWindowOpen());
 }
 
+TEST_F(GameWindows, EveryWindowWithAKeyOpensUnderItsOwnNameAndCloses)
+{
+    StartGame(15);
+    SIM_ReportManager::Get().BuildReports();
+    // Something for the dilemma and event keys to show.
+    SIM_DilemmaManager::Get().Dilemmas().at(0)->Trigger();
+    SIM_Event* event = new SIM_Event();
+    event->SetDescription("A ferry ran aground.");
+    SIM_EventManager::Get().Adopt(event);
+    event->Trigger();
+    for (const auto& entry : WindowDirectory::Entries()) {
+        if (!entry.key)
+            continue;
+        ASSERT_TRUE(WindowDirectory::OpenByKey(entry.key)) << entry.name;
+        EXPECT_TRUE(GUI_GameWindow::IsOpen(entry.name)) << entry.name;
+        entry.close();
+        EXPECT_FALSE(GUI_GameWindow::IsOpen(entry.name)) << entry.name;
+        GetWindowManager().DeletePending();
+    }
+}
+
+TEST_F(GameWindows, AnEventsViewScriptRunsOnceWhenTheWindowIsFirstSeen)
+{
+    StartGame(16);
+    SIM_Event* event = new SIM_Event();
+    event->SetDisplayName("Ferry aground");
+    event->SetOnView("CreateGrudge(Ferry anger,_All_,-0.5,0.9)");
+    SIM_EventManager::Get().Adopt(event);
+    auto grudges = [] {
+        const auto& all = SIM_Grudge::All();
+        return std::count_if(all.begin(), all.end(),
+                             [](const SIM_Grudge* g) { return g->GetDisplayName() == "Ferry anger"; });
+    };
+    GUI_EventDialog::Open(*event);
+    EXPECT_EQ(grudges(), 0) << "seen before the turn that raised it was over";
+    GUI_GameWindow* window = GUI_GameWindow::FindOpen(GUI_EventDialog::kName);
+    ASSERT_NE(window, nullptr);
+    window->Update();
+    window->Update();
+    EXPECT_EQ(grudges(), 1);
+}
+
+TEST_F(GameWindows, ADilemmaPutAsideStaysOpenForAnAnswer)
+{
+    StartGame(17);
+    SIM_Dilemma* dilemma = SIM_DilemmaManager::Get().Dilemmas().at(0);
+    dilemma->Trigger();
+    GUI_DilemmaDialog::OpenPending();
+    ASSERT_TRUE(GUI_GameWindow::IsOpen(GUI_DilemmaDialog::kName));
+    GUI_DilemmaDialog::Close();
+    GetWindowManager().DeletePending();
+    EXPECT_TRUE(dilemma->IsPending());
+    GUI_DilemmaDialog::OpenPending();
+    EXPECT_TRUE(GUI_GameWindow::IsOpen(GUI_DilemmaDialog::kName));
+}
+
+TEST_F(GameWindows, StartingAfreshForgetsEveryAchievement)
+{
+    StartGame(18);
+    auto& achievements = const_cast<std::vector<Achievement>&>(AchievementList::Get().Achievements());
+    ASSERT_FALSE(achievements.empty());
+    achievements.front().Achieved = true;
+    GUI_AchievementsWindow::Open();
+    GUI_GameWindow::FindOpen(GUI_AchievementsWindow::kName)->FindNamedButton("AchievementsReset")->Press();
+    EXPECT_TRUE(std::none_of(achievements.begin(), achievements.end(), [](const Achievement& a) { return a.Achieved; }));
+}
+
 }  // namespace
+
+// --- text cut to fit its column ---------------------------------------------
+
+namespace rendertest {
+
+class FittedText : public TextTest {};
+
+TEST_F(FittedText, WhatDoesNotFitIsCutShortWithDots)
+{
+    const std::string text = "Velmoran Taxpayers' League";
+    const float full = static_cast<float>(Fonts().TextWidth(text));
+    EXPECT_EQ(WindowStyle::Fit(text, full), text);
+    EXPECT_EQ(WindowStyle::Fit(text, 0.0f), text) << "no width, no limit";
+    for (float width : {full - 1.0f, full / 2.0f, 12.0f}) {
+        const std::string cut = WindowStyle::Fit(text, width);
+        ASSERT_GE(cut.size(), 2u);
+        EXPECT_EQ(cut.substr(cut.size() - 2), "..") << width;
+        EXPECT_EQ(text.rfind(cut.substr(0, cut.size() - 2), 0), 0u) << width;
+        if (cut.size() > 2) {
+            EXPECT_LE(Fonts().TextWidth(cut), width) << width;
+        }
+    }
+}
+
+}  // namespace rendertest
