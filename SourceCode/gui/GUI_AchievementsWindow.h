@@ -5,7 +5,7 @@
 class GUI_AchievementsWindow : public GUI_GameWindow {
 public:
     static constexpr const char* kName = "AchievementsWindow";
-    static constexpr size_t kMaxShown = 10;
+    static constexpr size_t kMaxShown = 16;
     static void Open();
     static void Close() { CloseNamed(kName); }
 

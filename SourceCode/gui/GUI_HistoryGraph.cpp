@@ -1,6 +1,7 @@
 #include "gui/GUI_HistoryGraph.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/D3DEngine.h"
 #include "engine/FontManager.h"
@@ -46,7 +47,9 @@ void GUI_HistoryGraph::Draw()
         std::vector<GPoint> points;
         points.reserve(n);
         for (size_t i = 0; i < n; ++i) {
-            const float v = std::clamp(series.oldestFirst[i], mLow, mHigh);
+            // A value that is no number sits on the floor rather than off the graph.
+            const float raw = series.oldestFirst[i];
+            const float v = std::isnan(raw) ? mLow : std::clamp(raw, mLow, mHigh);
             const float x = plot.left + 2.0f + (plot.Width() - 4.0f) * static_cast<float>(i) / static_cast<float>(n - 1);
             const float y = plot.bottom - 2.0f - (plot.Height() - 4.0f) * (v - mLow) / span;
             points.push_back(GPoint{x, y});

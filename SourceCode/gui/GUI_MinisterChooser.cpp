@@ -11,8 +11,18 @@
 
 namespace {
 constexpr float kWidth = 760.0f;
-constexpr float kRowsTop = 84.0f;
+constexpr float kRowsTop = 104.0f;
 constexpr float kCandidateHeight = 40.0f;
+
+// Room for those out of office, at least one row (for the line that says there is nobody).
+float WindowHeight()
+{
+    size_t free = 0;
+    for (const SIM_Minister* minister : SIM_Cabinet::Get().Pool())
+        free += minister->IsInOffice() ? 0 : 1;
+    free = std::clamp<size_t>(free, 1, GUI_MinisterChooser::kMaxCandidates);
+    return kRowsTop + free * kCandidateHeight + 24.0f;
+}
 
 std::string GroupName(const SIM_VoterType* group)
 {
@@ -27,7 +37,7 @@ void GUI_MinisterChooser::Open(int ministry)
 }
 
 GUI_MinisterChooser::GUI_MinisterChooser(int ministry)
-    : GUI_GameWindow(kName, "CHOOSER_TITLE", kWidth, kRowsTop + kMaxCandidates * kCandidateHeight + 24.0f, true),
+    : GUI_GameWindow(kName, "CHOOSER_TITLE", kWidth, WindowHeight(), true),
       mMinistry(ministry)
 {
     // Those out of office, best suited first.

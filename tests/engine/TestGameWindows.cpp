@@ -28,6 +28,9 @@
 #include "gamedata/SIM_Event.h"
 #include "gamedata/SIM_EventManager.h"
 #include "gui/ElectionCountReplay.h"
+#include "gui/GUI_HistoryGraph.h"
+#include "gamedata/Localisation.h"
+#include <cmath>
 #include "gui/GUI_EventDialog.h"
 #include "gui/WindowStyle.h"
 #include "politics/AchievementList.h"
@@ -198,6 +201,24 @@ TEST(WindowDirectory, NamesAndKeysAreUniqueAndLeaveTheMainScreensKeysAlone)
         EXPECT_NE(entry.open, nullptr) << entry.name << " has a key but nothing to open";
     }
     EXPECT_EQ(WindowDirectory::FindByKey(0), nullptr);
+}
+
+// --- numbers as the windows print them -----------------------------------
+
+TEST(WindowStyle, NumbersPrintWithoutNegativeZeroOrNonsense)
+{
+    const struct {
+        float value;
+        const char* percent;
+        const char* signedText;
+    } cases[] = {
+        {0.456f, "46%", "+0.46"}, {-0.001f, "0%", "+0.00"}, {-0.25f, "-25%", "-0.25"},
+        {1.0f, "100%", "+1.00"},  {std::nanf(""), "0%", "+0.00"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(WindowStyle::Percent(c.value), c.percent) << c.value;
+        EXPECT_EQ(WindowStyle::Signed(c.value), c.signedText) << c.value;
+    }
 }
 
 // --- windows that change the game ---------------------------------------
@@ -478,6 +499,42 @@ TEST_F(PresentedGameWindows, AVictoryGoesOnToTheNextTerm)
     EXPECT_FALSE(Presentation::Current().GameOverWindowOpen());
 }
 
+TEST_F(GameWindows, EveryIssueIsDescribedByWhatItIsAbout)
+{
+    StartGame(19);
+    SIM_Minister* minister = SIM_Cabinet::Get().MinisterOf(GetPolicyManager().Group(2));
+    ASSERT_NE(minister, nullptr);
+    const std::string name = minister->GetDisplayName();
+    for (IssueKind kind : {ISSUE_DILEMMA, ISSUE_SITUATION_STARTED, ISSUE_SITUATION_ENDED, ISSUE_MINISTER_LOYALTY,
+                           ISSUE_EVENT}) {
+        Issue issue;
+        issue.source = minister;
+        issue.kind = kind;
+        EXPECT_NE(GUI_IssuesWindow::Describe(issue).find(name), std::string::npos) << kind;
+    }
+    Issue warning;
+    warning.source = minister;
+    warning.kind = ISSUE_FINANCE_WARNING;
+    warning.title = "DEBT_CEILING_WARNING_TITLE";
+    EXPECT_EQ(GUI_IssuesWindow::Describe(warning), translate("DEBT_CEILING_WARNING_TITLE"));
+}
+
+TEST_F(GameWindows, ElectionNightCountsAFewVotersAFrame)
+{
+    StartGame(20);
+    ElectionResult result;
+    result.playerVotes = 30;
+    result.oppositionVotes = 20;
+    GUI_ElectionResults::Open(result, {});
+    auto* window = dynamic_cast<GUI_ElectionResults*>(GUI_GameWindow::FindOpen(GUI_ElectionResults::kName));
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->Count().Counted(), 0u);
+    window->Update();
+    EXPECT_EQ(window->Count().Counted(), ElectionCount::kVotersPerFrame);
+    window->Update();
+    EXPECT_EQ(window->Count().Counted(), 2 * ElectionCount::kVotersPerFrame);
+}
+
 TEST_F(GameWindows, EveryWindowWithAKeyOpensUnderItsOwnNameAndCloses)
 {
     StartGame(15);
@@ -567,6 +624,56 @@ TEST_F(FittedText, WhatDoesNotFitIsCutShortWithDots)
         if (cut.size() > 2) {
             EXPECT_LE(Fonts().TextWidth(cut), width) << width;
         }
+    }
+}
+
+// --- the history graph ---------------------------------------------------------
+
+class HistoryGraphDrawing : public RenderFixture {
+protected:
+    // Red pixels of the frame: (x, y) pairs.
+    std::vector<std::pair<int, int>> RedPixels()
+    {
+        Grab();
+        std::vector<std::pair<int, int>> red;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x) {
+                const Rgba c = Split(At(x, y));
+                if (c.r > 200 && c.g < 60 && c.b < 60)
+                    red.emplace_back(x, y);
+            }
+        return red;
+    }
+};
+
+TEST_F(HistoryGraphDrawing, OldestOnTheLeftAndHighValuesAtTheTop)
+{
+    GUI_HistoryGraph graph;
+    graph.SetRect(10, 10, 150, 110);
+    graph.SetRange(0.0f, 1.0f);
+    graph.SetSeries({{{0.0f, 0.5f, 1.0f}, 0xFFFF0000u, ""}});
+    graph.Draw();
+    const auto red = RedPixels();
+    ASSERT_FALSE(red.empty());
+    const auto leftmost = *std::min_element(red.begin(), red.end());
+    const auto rightmost = *std::max_element(red.begin(), red.end());
+    EXPECT_GT(leftmost.second, rightmost.second) << "a rising series must climb to the right";
+    EXPECT_GT(leftmost.second, 90);
+    EXPECT_LT(rightmost.second, 30);
+}
+
+TEST_F(HistoryGraphDrawing, ValuesOutsideTheRangeStayInsideTheGraph)
+{
+    GUI_HistoryGraph graph;
+    graph.SetRect(20, 20, 140, 100);
+    graph.SetRange(0.5f, 0.5f);  // an empty range is widened, never divided by
+    graph.SetSeries({{{-7.0f, 9.0f, std::nanf("")}, 0xFFFF0000u, ""}});
+    graph.Draw();
+    for (const auto& [x, y] : RedPixels()) {
+        EXPECT_GE(x, 18);
+        EXPECT_LE(x, 142);
+        EXPECT_GE(y, 18);
+        EXPECT_LE(y, 102);
     }
 }
 
