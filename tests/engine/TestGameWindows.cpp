@@ -50,6 +50,7 @@
 #include "politics/SIM_Manifesto.h"
 #include "politics/SIM_Minister.h"
 #include "sim/PoliticalCapital.h"
+#include "sim/SIM_Policy.h"
 #include "sim/SIM_PolicyManager.h"
 
 namespace {
@@ -533,6 +534,27 @@ TEST_F(GameWindows, ElectionNightCountsAFewVotersAFrame)
     EXPECT_EQ(window->Count().Counted(), ElectionCount::kVotersPerFrame);
     window->Update();
     EXPECT_EQ(window->Count().Counted(), 2 * ElectionCount::kVotersPerFrame);
+}
+
+TEST_F(GameWindows, APledgeToScrapAPolicyIsOfferedOnlyWhileItIsInForce)
+{
+    StartGame(27);
+    auto offered = [] {
+        GetWindowManager().CloseAll();
+        GUI_ManifestoChooser::Open();
+        GUI_GameWindow* chooser = GUI_GameWindow::FindOpen(GUI_ManifestoChooser::kName);
+        int count = 0;
+        while (chooser && chooser->FindNamedButton("Pledge" + std::to_string(count)))
+            ++count;
+        return count;
+    };
+    auto* petrolTax = dynamic_cast<SIM_Policy*>(Neuron::FindNeuronQuietly("PetrolTax"));
+    ASSERT_NE(petrolTax, nullptr);
+    if (!petrolTax->IsActive())
+        petrolTax->Introduce();
+    const int withTheTax = offered();
+    petrolTax->Cancel();
+    EXPECT_EQ(offered(), withTheTax - 1) << "only the pledge to scrap the petrol tax goes";
 }
 
 TEST_F(GameWindows, EveryWindowWithAKeyOpensUnderItsOwnNameAndCloses)
