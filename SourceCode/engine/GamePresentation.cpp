@@ -1,8 +1,21 @@
 #include "engine/GamePresentation.h"
 
 #include "engine/Game.h"
+#include "gui/GUI_AwardPopup.h"
+#include "gui/GUI_DilemmaDialog.h"
+#include "gui/GUI_ElectionResults.h"
+#include "gui/GUI_EventDialog.h"
+#include "gui/GUI_GameOver.h"
+#include "gui/GUI_ManifestoChooser.h"
+#include "gui/GUI_MessageDialog.h"
 #include "gui/GUI_ProcessingScreen.h"
+#include "gui/GUI_ReportWindow.h"
+#include "gui/GUI_StartDialog.h"
+#include "gui/WindowDirectory.h"
+#include "gui/WindowManager.h"
 #include "gui/QuoteManager.h"
+#include "politics/SIM_AttackEvent.h"
+#include "sim/SIM_Policy.h"
 #include "sound/GUI_Sounds.h"
 
 GamePresentation& GetGamePresentation()
@@ -11,7 +24,12 @@ GamePresentation& GetGamePresentation()
     return presentation;
 }
 
-void GamePresentation::ShowProcessingScreen(const std::string& picture) { GetProcessingScreen().Begin(picture); }
+void GamePresentation::ShowProcessingScreen(const std::string& picture)
+{
+    // A turn or a new game may delete what the windows show.
+    WindowDirectory::CloseAll();
+    GetProcessingScreen().Begin(picture);
+}
 
 void GamePresentation::NextQuotation() { GetQuoteManager().Next(); }
 
@@ -28,3 +46,88 @@ void GamePresentation::PumpFrame() { GetGame().DrawProgressFrame(); }
 void GamePresentation::SetMusicMood(int mood) { GetSounds().SetMood(mood); }
 
 void GamePresentation::PlaySound(const std::string& path) { GetSounds().PlaySound(path, false); }
+
+bool GamePresentation::ModalWindowOpen() { return GetWindowManager().AnyModalOpen(); }
+
+bool GamePresentation::GameOverWindowOpen() { return GUI_GameWindow::IsOpen(GUI_GameOver::kName); }
+
+void GamePresentation::CloseEventDialog() { GUI_EventDialog::Close(); }
+
+void GamePresentation::CloseAllDialogs() { WindowDirectory::CloseAll(); }
+
+void GamePresentation::CloseReportWindow() { GUI_ReportWindow::Close(); }
+
+void GamePresentation::OpenReportWindow() { GUI_ReportWindow::Open(); }
+
+void GamePresentation::OpenManifestoChooser() { GUI_ManifestoChooser::Open(); }
+
+void GamePresentation::OpenStartDialog() { GUI_StartDialog::Open(); }
+
+void GamePresentation::ShowElectionResults(const ElectionCount& /*count*/, const ElectionResult& result)
+{
+    // The result holds the count's totals; the window replays them.
+    GUI_ElectionResults::Open(result, std::move(mBrokenPledges));
+    mBrokenPledges.clear();
+}
+
+void GamePresentation::CloseWindow(Window window)
+{
+    switch (window) {
+    case WINDOW_REPORTS:
+        WindowDirectory::CloseByCommand("CloseReports");
+        break;
+    case WINDOW_CABINET:
+        WindowDirectory::CloseByCommand("CloseCabinet");
+        break;
+    case WINDOW_POLLS:
+        WindowDirectory::CloseByCommand("ClosePolls");
+        break;
+    case WINDOW_INTEL_REPORT:
+        WindowDirectory::CloseByCommand("CloseIntelReport");
+        break;
+    case WINDOW_PARTY:
+        WindowDirectory::CloseByCommand("ClosePartyWindow");
+        break;
+    case WINDOW_FINANCE:
+        WindowDirectory::CloseByCommand("CloseFinanceWindow");
+        break;
+    case WINDOW_DILEMMA:
+        GUI_DilemmaDialog::Close();
+        break;
+    default:
+        // The policy picker and the details windows belong to the main screen.
+        break;
+    }
+}
+
+void GamePresentation::ShowNeuronDetails(Neuron* neuron)
+{
+    if (auto* policy = dynamic_cast<SIM_Policy*>(neuron))
+        ShowDetails(policy);
+}
+
+void GamePresentation::ShowGameOver(const std::string& title, const std::string& text)
+{
+    GUI_GameOver::Open(title, text);
+}
+
+void GamePresentation::NoticeDilemma(SIM_Dilemma& dilemma) { GUI_DilemmaDialog::Open(dilemma); }
+
+void GamePresentation::NoticeEvent(SIM_Event& event) { GUI_EventDialog::Open(event); }
+
+void GamePresentation::NoticeAttack(const SIM_AttackEvent& attack, bool succeeded)
+{
+    if (succeeded && !attack.SuccessText.empty())
+        new GUI_MessageDialog("AttackDialog", attack.GUIName, attack.SuccessText);
+}
+
+void GamePresentation::NoticePledge(const std::string& name, bool kept)
+{
+    if (!kept)
+        mBrokenPledges.push_back(name);
+}
+
+void GamePresentation::ShowAchievement(const std::string& id, const std::string& title)
+{
+    GUI_AwardPopup::Open(id, title);
+}

@@ -1,10 +1,13 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "sim/Presentation.h"
 
 // What the windowed game shows of the model's work: the processing state with
 // a frame drawn at once, a frame at each progress step and while the
-// population is created, and the music mood. The windows built later add
-// their own parts (dialogs, reports, election results).
+// population is created, the music mood, and the game's windows: reports,
+// dilemmas and events, the manifesto, the election and the end of the game.
 class GamePresentation : public Presentation {
 public:
     void ShowProcessingScreen(const std::string& picture) override;
@@ -17,6 +20,29 @@ public:
     void SetMusicMood(int mood) override;
     // The scripts' sound effects, played once.
     void PlaySound(const std::string& path) override;
+
+    // --- the game's windows
+    bool ModalWindowOpen() override;
+    bool GameOverWindowOpen() override;
+    void CloseEventDialog() override;
+    void CloseAllDialogs() override;
+    void CloseReportWindow() override;
+    void OpenReportWindow() override;
+    void OpenManifestoChooser() override;
+    void OpenStartDialog() override;
+    void ShowElectionResults(const ElectionCount& count, const ElectionResult& result) override;
+    void CloseWindow(Window window) override;
+    void ShowNeuronDetails(Neuron* neuron) override;
+    void ShowGameOver(const std::string& title, const std::string& text) override;
+    void NoticeDilemma(SIM_Dilemma& dilemma) override;
+    void NoticeEvent(SIM_Event& event) override;
+    void NoticeAttack(const SIM_AttackEvent& attack, bool succeeded) override;
+    void NoticePledge(const std::string& name, bool kept) override;
+    void ShowAchievement(const std::string& id, const std::string& title) override;
+
+private:
+    // The pledges judged broken at this election, for its results window.
+    std::vector<std::string> mBrokenPledges;
 };
 
 GamePresentation& GetGamePresentation();

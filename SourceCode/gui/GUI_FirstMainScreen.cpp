@@ -11,6 +11,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/PanelFrame.h"
 #include "gui/ScreenBackdrop.h"
+#include "gui/WindowDirectory.h"
 #include "gui/WindowManager.h"
 #include "platform/ScanCodes.h"
 #include "sim/Calendar.h"
@@ -100,5 +101,7 @@ void GUI_FirstMainScreen::OnKey(int scanCode)
             windows.CloseFullScreen();
         else
             GetGame().SetState(STATE_MENU);
+    } else if (!windows.AnyModalOpen()) {
+        WindowDirectory::OpenByKey(scanCode);
     }
 }

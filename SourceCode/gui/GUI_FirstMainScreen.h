@@ -2,7 +2,8 @@
 #include "gui/GUI_Screen.h"
 
 // A plain main screen until the icon network exists: the date, the poll,
-// a next-turn button (F6 too) and a way back to the menu (Escape).
+// a next-turn button (F6 too), a way back to the menu (Escape), and the
+// game's windows by their keys.
 class GUI_FirstMainScreen : public GUI_Screen {
 public:
     void Activate() override;

@@ -89,6 +89,9 @@ public:
     };
     virtual void CloseWindow(Window /*window*/) {}
     virtual void ShowDetails(SIM_Policy* /*policy*/) {}
+    // The details window of any neuron that has one (a policy, a value, a
+    // situation, a voter group); the issues list opens it for its entries.
+    virtual void ShowNeuronDetails(Neuron* /*neuron*/) {}
     // The game is over (the model has already recorded it): the window that says so.
     virtual void ShowGameOver(const std::string& /*title*/, const std::string& /*text*/) {}
     // "data/sounds/<file>".
