@@ -2,6 +2,7 @@
 
 #include "engine/Game.h"
 #include "gui/GUI_ProcessingScreen.h"
+#include "gui/PlayGuide.h"
 #include "gui/QuoteManager.h"
 #include "sound/GUI_Sounds.h"
 
@@ -28,3 +29,9 @@ void GamePresentation::PumpFrame() { GetGame().DrawProgressFrame(); }
 void GamePresentation::SetMusicMood(int mood) { GetSounds().SetMood(mood); }
 
 void GamePresentation::PlaySound(const std::string& path) { GetSounds().PlaySound(path, false); }
+
+void GamePresentation::SetPlayGuideFlag(PlayGuideFlag flag, bool on) { PlayGuide::Get().SetFlag(flag, on); }
+
+void GamePresentation::SetAllowedButton(const std::string& name) { PlayGuide::Get().SetAllowedButton(name); }
+
+void GamePresentation::AllowClicks() { PlayGuide::Get().AllowClicks(); }

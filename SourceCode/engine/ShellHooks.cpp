@@ -9,7 +9,9 @@
 #include "gui/GUI_FirstMainScreen.h"
 #include "gui/GUI_ProcessingScreen.h"
 #include "gui/MenuGUIScreen.h"
+#include "gui/MousePointer.h"
 #include "gui/WindowManager.h"
+#include "gui/WindowTreeDump.h"
 #include "engine/Game.h"
 
 namespace ShellHooks {
@@ -48,7 +50,7 @@ void DrawTopLayer()
 
 void ResetTextQueue() { GetFontManager().ResetFrame(); }
 
-void DrawMousePointer() {}
+void DrawMousePointer() { GetMousePointer().Draw(); }
 
 namespace {
 bool SelectFont(const std::string& font)
@@ -94,6 +96,13 @@ bool FindButton(const std::string& name, int& x, int& y)
 }
 
 bool IsWindowOpen(const std::string& name) { return GetWindowManager().FindWindow(name) != nullptr; }
+
+std::string DumpWindows(int state)
+{
+    return WindowTreeDump::Text(state, dynamic_cast<const GUIButtonList*>(GetGame().CurrentScreen));
+}
+
+void OnWheel(int steps) { GetWindowManager().OnWheel(steps); }
 
 void DeleteGameLists() { GetWindowManager().CloseAll(); }
 

@@ -93,12 +93,7 @@ void GUI_FirstMainScreen::OnKey(int scanCode)
     WindowManager& windows = GetWindowManager();
     if (scanCode == ScanCode::F6) {
         NextTurn();
-    } else if (scanCode == ScanCode::Escape) {
-        if (windows.AnyDialogOpen())
-            windows.CloseTopDialog();
-        else if (windows.AnyFullScreenOpen())
-            windows.CloseFullScreen();
-        else
-            GetGame().SetState(STATE_MENU);
+    } else if (scanCode == ScanCode::Escape && !windows.CloseOnEscape()) {
+        GetGame().SetState(STATE_MENU);
     }
 }
