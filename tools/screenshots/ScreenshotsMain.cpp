@@ -1,7 +1,7 @@
-// rulecraft-screenshots: runs the game on an invisible display and writes a PNG
-// of every screen (the menu, in its window and letterboxed in a wide one, and
-// each state's screen), then a test card of every font and one of every texture
-// the game ships, so that a reviewer sees all of them in one folder.
+// rulecraft-screenshots: runs the game on an invisible display and writes the
+// menu letterboxed in a wide window, a test card of every font and cards of
+// every texture the game ships. The screens and windows themselves are drawn by
+// the autoplay scripts beside this file (see tools/screenshots.sh).
 //   rulecraft-screenshots OUTPUT_FOLDER     (run from the repository root)
 #include <algorithm>
 #include <cstdio>
@@ -11,13 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "PngWriter.h"
 #include "engine/CTexturedSprite.h"
 #include "engine/D3DEngine.h"
 #include "engine/FontManager.h"
 #include "engine/Game.h"
-#include "engine/GameState.h"
 #include "gamedata/UserFolders.h"
+#include "platform/sdl/ImageWriter.h"
 #include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlVideo.h"
 #include "sound/GUI_Sounds.h"
@@ -39,7 +38,21 @@ void Save(bool ok, const std::string& file)
 
 void SaveScreen(const std::string& file)
 {
-    Save(SaveLogicalScreenshot(gOutput + "/" + file), file);
+    SdlVideo& video = GetSdlVideo();
+    std::vector<uint32_t> argb;
+    Save(video.ReadLogicalPixels(argb) &&
+             ImageWriter::SavePng(argb, video.LogicalWidth(), video.LogicalHeight(), gOutput + "/" + file),
+         file);
+}
+
+void SaveWindow(const std::string& file)
+{
+    std::vector<uint32_t> argb;
+    int width = 0;
+    int height = 0;
+    Save(GetSdlVideo().ReadWindowPixels(argb, width, height) &&
+             ImageWriter::SavePng(argb, width, height, gOutput + "/" + file),
+         file);
 }
 
 // Every texture file under the texture folders, by file name.
@@ -134,23 +147,6 @@ void DrawTextureCards(const std::vector<std::string>& names)
     }
 }
 
-// Each state's screen, named for the file.
-struct StateShot {
-    int state;
-    const char* file;
-};
-constexpr StateShot kStates[] = {
-    {STATE_MENU, "menu.png"},
-    {STATE_OPTIONS, "options.png"},
-    {STATE_LOADGAME, "load-game.png"},
-    {STATE_SAVEGAME, "save-game.png"},
-    {STATE_CHOOSEGAME, "choose-game.png"},
-    {STATE_NEWGAME, "new-game.png"},
-    {STATE_MAIN, "main.png"},
-    {STATE_PROCESSING, "processing.png"},
-    {STATE_INTERNET, "check-for-updates.png"},
-};
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -170,17 +166,11 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "rulecraft-screenshots: the game did not start\n");
         return 1;
     }
-    for (const StateShot& shot : kStates) {
-        game.SetState(shot.state);
-        // The first frame of a screen may still fade in.
-        for (int i = 0; i < 3; ++i)
-            game.RunLoopOnce();
-        SaveScreen(shot.file);
-    }
-    game.SetState(STATE_MENU);
     GetSdlVideo().ResizeWindow(1400, 700);
-    game.RunLoopOnce();
-    Save(SaveWindowScreenshot(gOutput + "/menu-wide-window.png"), "menu-wide-window.png");
+    // The first frames of a screen may still fade in.
+    for (int i = 0; i < 3; ++i)
+        game.RunLoopOnce();
+    SaveWindow("menu-wide-window.png");
     GetSdlVideo().ResizeWindow(1024, 768);
 
     DrawFontCard();
