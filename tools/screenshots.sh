@@ -32,6 +32,6 @@ for script in "$ROOT"/tools/screenshots/*.autoplay; do
   fi
 done
 
-"$BUILD/tools/screenshots/rulecraft-screenshots" "$OUT"
+"$BUILD/tools/screenshots/rulecraft-screenshots" "$OUT" >/dev/null
 ls "$OUT"/*.png
 exit $((failures > 0))

@@ -1,5 +1,7 @@
 #include "gui/GUI_ButtonTab.h"
 
+#include <algorithm>
+
 #include "engine/FontManager.h"
 #include "gui/GUI_TabContainer.h"
 #include "gui/PanelFrame.h"
@@ -15,8 +17,9 @@ bool GUI_ButtonTab::IsActive() const { return mContainer.ActivePage() == mPage; 
 void GUI_ButtonTab::Draw()
 {
     const bool lit = IsActive() || Hovered;
+    // A panel needs room for two corners or draws nothing.
     PanelFrame::DrawFrame(lit ? "dialog_rounded.dds" : "dialog_dark.dds", mRect.left, mRect.top, mRect.right,
-                          mRect.bottom, 32, 1.0f);
+                          mRect.bottom, std::min(32, std::min(mWidth, mHeight) / 2), 1.0f);
     FontManager& fonts = GetFontManager();
     if (fonts.FindFont("arialbold20.dds")) {
         fonts.SelectFont("arialbold20.dds", 20.0f);

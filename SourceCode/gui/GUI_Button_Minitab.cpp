@@ -1,5 +1,7 @@
 #include "gui/GUI_Button_Minitab.h"
 
+#include <algorithm>
+
 #include "engine/FontManager.h"
 #include "gui/GUI_WindowBase.h"
 #include "gui/PanelFrame.h"
@@ -13,7 +15,8 @@ GUI_Button_Minitab::GUI_Button_Minitab(std::string name, const std::string& capt
 void GUI_Button_Minitab::Draw()
 {
     PanelFrame::DrawFrame(Selected || Hovered ? "dialog_rounded.dds" : "dialog_rounded_dark.dds", mRect.left,
-                          mRect.top, mRect.right, mRect.bottom, 16, Enabled ? 1.0f : 0.5f);
+                          mRect.top, mRect.right, mRect.bottom, std::min(16, std::min(mWidth, mHeight) / 2),
+                          Enabled ? 1.0f : 0.5f);
     FontManager& fonts = GetFontManager();
     if (fonts.FindFont("arial16.dds")) {
         fonts.SelectFont("arial16.dds", 16.0f);

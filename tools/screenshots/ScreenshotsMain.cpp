@@ -16,6 +16,15 @@
 #include "engine/FontManager.h"
 #include "engine/Game.h"
 #include "gamedata/UserFolders.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Button_Minitab.h"
+#include "gui/GUI_CheckButton.h"
+#include "gui/GUI_Dialog.h"
+#include "gui/GUI_ListBox.h"
+#include "gui/GUI_ScrollingWindow.h"
+#include "gui/GUI_TabContainer.h"
+#include "gui/GUI_WindowTab.h"
+#include "gui/WindowManager.h"
 #include "platform/sdl/ImageWriter.h"
 #include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlVideo.h"
@@ -147,6 +156,51 @@ void DrawTextureCards(const std::vector<std::string>& names)
     }
 }
 
+// One of each of the interface's containers and controls, over the menu: a
+// dialog with tabs, a scrolled list of rows, minitabs, a tick box and an open list box.
+void DrawElementCard(Game& game)
+{
+    auto* dialog = new GUI_Dialog("ElementCard", true);
+    dialog->Title = "Elements";
+    dialog->SetRect(112, 84, 912, 684);
+    auto* tabs = new GUI_TabContainer("ElementTabs");
+    dialog->AddChild(tabs);
+    auto* page = new GUI_WindowTab("ElementPage");
+    tabs->AddPage(page, "ElementTabFirst", "MENU_OPTIONS");
+    tabs->AddPage(new GUI_WindowTab("ElementPageTwo"), "ElementTabSecond", "MENU_LOAD");
+    tabs->SetRect(132, 124, 892, 664);
+    auto* scroll = new GUI_ScrollingWindow("ElementScroll");
+    page->AddChild(scroll);
+    scroll->SetRect(152, 240, 472, 440);
+    for (int i = 0; i < 12; ++i) {
+        auto* row = new GUI_ButtonText("ElementRow" + std::to_string(i), "MENU_NEWGAME");
+        scroll->AddContentButton(row, GRect{8, 8 + i * 40, 304, 40 + i * 40});
+    }
+    scroll->SetContentHeight(12 * 40 + 8);
+    scroll->ScrollTo(60);
+    for (int i = 0; i < 3; ++i) {
+        auto* mini = new GUI_Button_Minitab("ElementMini" + std::to_string(i), "MENU_SAVE");
+        mini->SetRect(152.0f + i * 110, 184, 252.0f + i * 110, 206);
+        mini->Selected = i == 0;
+        page->AddButton(mini);
+    }
+    auto* tick = new GUI_CheckButton("ElementTick", "MENU_OPTIONS");
+    tick->SetRect(512, 184, 800, 216);
+    tick->Ticked = true;
+    page->AddButton(tick);
+    auto* list = new GUI_ListBox("ElementList");
+    list->SetRect(512, 240, 800, 260);
+    for (const char* entry : {"Velmora", "Astrany", "Corvel", "Dunmere", "Estorin", "Falkreach", "Galdor", "Hestia"})
+        list->AddEntry(entry);
+    list->Select(2);
+    page->AddButton(list);
+    list->Open();
+    for (int i = 0; i < 3; ++i)
+        game.RunLoopOnce();
+    SaveScreen("testcard-elements.png");
+    GetWindowManager().CloseAll();
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -172,6 +226,7 @@ int main(int argc, char** argv)
         game.RunLoopOnce();
     SaveWindow("menu-wide-window.png");
     GetSdlVideo().ResizeWindow(1024, 768);
+    DrawElementCard(game);
 
     DrawFontCard();
     DrawTextureCards(ShippedTextures());
