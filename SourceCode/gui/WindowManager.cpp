@@ -140,6 +140,14 @@ void WindowManager::CloseAll()
         delete mWindows.back();
     while (!mFullScreen.empty())
         delete mFullScreen.back();
+    // A modal window that was never listed is still ours to delete; a child goes with its parent.
+    while (!mModal.empty()) {
+        GUI_WindowBase* window = mModal.back();
+        if (window->Parent)
+            SetModal(window, false);
+        else
+            delete window;
+    }
     mTopLayer.clear();
 }
 
