@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Draws every screen of the game, a test card of every font and one of every
-# texture into PNGs, for a reviewer to see all of them in one folder.
+# Draws every screen and window of the game into PNGs, for a reviewer to see
+# all of them in one folder: the game runs once for each autoplay script in
+# tools/screenshots/ (name order) on SDL's offscreen driver, each script ending
+# in its own "screenshot" lines. Then a card of every font, cards of every
+# texture and the menu letterboxed in a wide window.
 #   tools/screenshots.sh [output folder]     (default build/screenshots)
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
@@ -10,8 +13,25 @@ mkdir -p "$OUT"
 OUT="$(cd "$OUT" && pwd)"
 
 cmake -S "$ROOT" -B "$BUILD" >/dev/null
-cmake --build "$BUILD" -j2 --target rulecraft-screenshots
+cmake --build "$BUILD" -j2 --target rulecraft rulecraft-screenshots
+
+# The player's files of these runs go to a scratch folder, not yours.
+SCRATCH="$(mktemp -d)"
+trap 'rm -rf "$SCRATCH"' EXIT
+export XDG_DOCUMENTS_DIR="$SCRATCH" HOME="$SCRATCH"
+export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-offscreen}" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 cd "$ROOT"
-SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-offscreen}" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" \
-  "$BUILD/tools/screenshots/rulecraft-screenshots" "$OUT"
+failures=0
+for script in "$ROOT"/tools/screenshots/*.autoplay; do
+  echo "== $(basename "$script")"
+  # A hung run is killed: the game does not end on SIGTERM without its display.
+  if ! timeout -s KILL 600 "$BUILD/rulecraft" --autoplay "$script" --screenshot-dir "$OUT"; then
+    echo "screenshots: $(basename "$script") failed" >&2
+    failures=$((failures + 1))
+  fi
+done
+
+"$BUILD/tools/screenshots/rulecraft-screenshots" "$OUT" >/dev/null
+ls "$OUT"/*.png
+exit $((failures > 0))

@@ -1,6 +1,8 @@
 #include "engine/AutoplayScript.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "engine/DebugLog.h"
@@ -8,7 +10,9 @@
 #include "engine/ShellHooks.h"
 #include "platform/ScanCodes.h"
 #include "platform/PlatformFiles.h"
+#include "platform/sdl/ImageWriter.h"
 #include "platform/sdl/SdlEvents.h"
+#include "platform/sdl/SdlVideo.h"
 
 namespace {
 
@@ -55,7 +59,7 @@ bool ReadArguments(const std::vector<std::string>& words, AutoplayScript::Comman
         command.a = words.size() == 1 ? KeyCode(words[0]) : -1;
         return command.a >= 0;
     }
-    if (name == "expect-window") {
+    if (name == "expect-window" || name == "dump-windows" || name == "screenshot") {
         if (words.size() != 1)
             return false;
         command.text = words[0];
@@ -174,8 +178,43 @@ bool AutoplayScript::Run(Game& game, const Command& command)
         Fail(game, kExpectationFailed,
              where + "expected state " + std::to_string(command.a) + ", the game shows " + std::to_string(game.State));
         return false;
+    } else if (command.name == "dump-windows" || command.name == "screenshot") {
+        return WriteOutput(game, command, where);
     } else if (command.name == "expect-window" && !ShellHooks::IsWindowOpen(command.text)) {
         Fail(game, kExpectationFailed, where + "expected window " + command.text + " to be open");
+        return false;
+    }
+    return true;
+}
+
+std::string AutoplayScript::ResolveOutput(const std::string& file) const
+{
+    const std::filesystem::path path(file);
+    if (path.is_absolute() || mOutputFolder.empty())
+        return file;
+    return (std::filesystem::path(mOutputFolder) / path).string();
+}
+
+bool AutoplayScript::WriteOutput(Game& game, const Command& command, const std::string& where)
+{
+    const std::string path = ResolveOutput(command.text);
+    bool written = false;
+    if (command.name == "screenshot") {
+        SdlVideo& video = GetSdlVideo();
+        std::vector<uint32_t> argb;
+        written = video.ReadLogicalPixels(argb) &&
+                  ImageWriter::SavePng(argb, video.LogicalWidth(), video.LogicalHeight(), path);
+    } else {
+        std::error_code ec;
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        if (!folder.empty())
+            std::filesystem::create_directories(folder, ec);
+        std::ofstream out(path, std::ios::binary);
+        out << ShellHooks::DumpWindows(game.State);
+        written = static_cast<bool>(out);
+    }
+    if (!written) {
+        Fail(game, kCannotWrite, where + "cannot write " + path);
         return false;
     }
     return true;

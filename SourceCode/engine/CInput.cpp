@@ -3,6 +3,7 @@
 #include "engine/BaseGUIScreen.h"
 #include "engine/Game.h"
 #include "engine/ScreenFader.h"
+#include "engine/ShellHooks.h"
 #include "platform/ScanCodes.h"
 #include "sim/NeuralEffect.h"
 
@@ -33,6 +34,10 @@ void CInput::OnLeftButtonDown()
 bool CInput::KeepsHandling() const { return !mRunningAtUpdate || IsRunning(); }
 
 void CInput::OnLeftButtonUp() { CBaseInputManager::OnLeftButtonUp(); }
+
+void CInput::OnWheelUp() { ShellHooks::OnWheel(1); }
+
+void CInput::OnWheelDown() { ShellHooks::OnWheel(-1); }
 
 void CInput::OnRightButtonDown()
 {

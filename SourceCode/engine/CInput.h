@@ -15,6 +15,9 @@ public:
     void OnLeftButtonUp() override;
     void OnRightButtonDown() override;
     void OnKeyDown(int scanCode) override;
+    // The wheel scrolls the window under the mouse.
+    void OnWheelUp() override;
+    void OnWheelDown() override;
 
     // Set by the first element that reacts to the hover this frame; cleared every update.
     bool HoverClaimed = false;

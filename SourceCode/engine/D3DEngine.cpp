@@ -457,6 +457,20 @@ void D3DEngine::DrawTriangles(const TLVertex* vertices, int vertexCount, const u
         ReportError(0, "DrawPrimitive");
 }
 
+void D3DEngine::SetClipRect(const GRect& rect)
+{
+    if (!mInitialised)
+        return;
+    BeginRender();
+    SdlRenderer::SetClip(rect.left, rect.top, rect.right, rect.bottom);
+}
+
+void D3DEngine::ClearClipRect()
+{
+    if (mInitialised)
+        SdlRenderer::ClearClip();
+}
+
 void D3DEngine::DrawQuad(const TLVertex corners[4], bool untextured)
 {
     if (!mInitialised)

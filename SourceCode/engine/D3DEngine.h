@@ -106,6 +106,10 @@ public:
     void DrawLine(float x1, float y1, float x2, float y2, uint32_t colour);
     void DrawThickPolyline(const GPoint* points, int count, uint32_t colour, float width);
     void DrawBackground(SmartTexture& texture, float u, float v);
+    // Cuts everything drawn afterwards to the rectangle, until cleared (queued
+    // text must be flushed first, or it is cut by whatever clip holds then).
+    void SetClipRect(const GRect& rect);
+    void ClearClipRect();
 
     // The primitives the above and the sprites use: a quad given top-left,
     // top-right, bottom-left, bottom-right, and an indexed triangle list, both

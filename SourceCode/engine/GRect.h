@@ -10,4 +10,6 @@ struct GRect {
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
+    // Right and bottom are outside.
+    bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
 };

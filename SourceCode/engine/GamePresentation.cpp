@@ -13,6 +13,7 @@
 #include "gui/GUI_StartDialog.h"
 #include "gui/WindowDirectory.h"
 #include "gui/WindowManager.h"
+#include "gui/PlayGuide.h"
 #include "gui/QuoteManager.h"
 #include "politics/SIM_AttackEvent.h"
 #include "sim/SIM_Policy.h"
@@ -131,3 +132,8 @@ void GamePresentation::ShowAchievement(const std::string& id, const std::string&
 {
     GUI_AwardPopup::Open(id, title);
 }
+void GamePresentation::SetPlayGuideFlag(PlayGuideFlag flag, bool on) { PlayGuide::Get().SetFlag(flag, on); }
+
+void GamePresentation::SetAllowedButton(const std::string& name) { PlayGuide::Get().SetAllowedButton(name); }
+
+void GamePresentation::AllowClicks() { PlayGuide::Get().AllowClicks(); }

@@ -20,6 +20,10 @@ public:
     void SetMusicMood(int mood) override;
     // The scripts' sound effects, played once.
     void PlaySound(const std::string& path) override;
+    // The play guide's flags and its button filter.
+    void SetPlayGuideFlag(PlayGuideFlag flag, bool on) override;
+    void SetAllowedButton(const std::string& name) override;
+    void AllowClicks() override;
 
     // --- the game's windows
     bool ModalWindowOpen() override;

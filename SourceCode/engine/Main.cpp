@@ -17,16 +17,29 @@
 
 int main(int argc, char** argv)
 {
-    // The one option is for automated runs only ("--autoplay FILE"); the game
-    // itself is configured by its data files alone.
+    // The options are for automated runs ("--autoplay FILE", with
+    // "--screenshot-dir DIR" for the files it writes); the game itself is
+    // configured by its data files alone.
+    std::string scriptPath;
+    std::string screenshotDir;
+    for (int i = 1; i < argc; ++i) {
+        const std::string option = argv[i];
+        if ((option == "--autoplay" || option == "--screenshot-dir") && i + 1 < argc) {
+            (option == "--autoplay" ? scriptPath : screenshotDir) = argv[++i];
+        } else {
+            std::fprintf(stderr, "usage: rulecraft [--autoplay FILE] [--screenshot-dir DIR]\n");
+            return 2;
+        }
+    }
     std::unique_ptr<AutoplayScript> autoplay;
-    if (argc == 3 && std::string(argv[1]) == "--autoplay") {
+    if (!scriptPath.empty()) {
         autoplay = std::make_unique<AutoplayScript>();
         std::string error;
-        if (!autoplay->Load(argv[2], &error)) {
+        if (!autoplay->Load(scriptPath, &error)) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 2;
         }
+        autoplay->SetOutputFolder(screenshotDir);
     }
     // The data lies beside the program or where it was installed; a program
     // built in a development tree uses the current folder's.

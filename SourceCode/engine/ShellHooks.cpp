@@ -13,7 +13,9 @@
 #include "gui/MenuGUIScreen.h"
 #include "gui/OptionsGUIScreen.h"
 #include "gui/UpdateCheckGUIScreen.h"
+#include "gui/MousePointer.h"
 #include "gui/WindowManager.h"
+#include "gui/WindowTreeDump.h"
 #include "engine/Game.h"
 
 namespace ShellHooks {
@@ -56,7 +58,7 @@ void DrawTopLayer()
 
 void ResetTextQueue() { GetFontManager().ResetFrame(); }
 
-void DrawMousePointer() {}
+void DrawMousePointer() { GetMousePointer().Draw(); }
 
 namespace {
 bool SelectFont(const std::string& font)
@@ -102,6 +104,13 @@ bool FindButton(const std::string& name, int& x, int& y)
 }
 
 bool IsWindowOpen(const std::string& name) { return GetWindowManager().FindWindow(name) != nullptr; }
+
+std::string DumpWindows(int state)
+{
+    return WindowTreeDump::Text(state, dynamic_cast<const GUIButtonList*>(GetGame().CurrentScreen));
+}
+
+void OnWheel(int steps) { GetWindowManager().OnWheel(steps); }
 
 void DeleteGameLists() { GetWindowManager().CloseAll(); }
 

@@ -34,6 +34,11 @@ float TextWidth(const std::string& font, const std::string& text);
 // that would take a click now; false when there is none.
 bool FindButton(const std::string& name, int& x, int& y);
 bool IsWindowOpen(const std::string& name);
+// The window tree as text (see WindowTreeDump).
+std::string DumpWindows(int state);
+
+// A turn of the mouse wheel, steps > 0 away from the player.
+void OnWheel(int steps);
 
 // Shutdown: delete the lists that outlive games (pressure groups, icons,
 // parties, achievements), then the policy details window if open.

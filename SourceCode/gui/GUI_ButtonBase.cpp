@@ -4,6 +4,7 @@
 #include "engine/ScreenFader.h"
 #include "gamedata/Localisation.h"
 #include "gui/GUI_WindowBase.h"
+#include "gui/PlayGuide.h"
 #include "gui/WindowManager.h"
 #include "sound/GUI_Sounds.h"
 
@@ -25,9 +26,13 @@ bool GUI_ButtonBase::OnClick(float x, float y)
 {
     if (!Enabled || !Contains(x, y))
         return false;
-    Press();
+    // A click the guide refuses is taken and does nothing, so it cannot fall through to what lies below.
+    if (PassesFilter())
+        Press();
     return true;
 }
+
+bool GUI_ButtonBase::PassesFilter() const { return PlayGuide::Get().FilterButtonClick(Name); }
 
 void GUI_ButtonBase::Press()
 {

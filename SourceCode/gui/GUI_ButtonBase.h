@@ -22,7 +22,8 @@ public:
     void Draw() override;  // the tooltip
     void SetRect(float left, float top, float right, float bottom) override;
 
-    // True, after Press, when enabled and the point is inside.
+    // True when enabled and the point is inside; then Press, unless the play
+    // guide refuses a click on this name (the click is taken all the same).
     virtual bool OnClick(float x, float y);
     // The click sound, then the callback (after a fade to black with FadeFirst).
     virtual void Press();
@@ -41,6 +42,8 @@ public:
     bool FadeFirst = false;
 
 protected:
+    // Asks the play guide; a press of its allowed button moves the guide on.
+    bool PassesFilter() const;
     // Runs the callback; a copy goes to the fader, so a button deleted before
     // the screen is black leaves nothing dangling.
     void RunCallback();

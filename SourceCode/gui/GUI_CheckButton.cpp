@@ -19,6 +19,8 @@ bool GUI_CheckButton::OnClick(float x, float y)
 {
     if (!Enabled || !Contains(x, y))
         return false;
+    if (!PassesFilter())
+        return true;
     Ticked = !Ticked;
     Press();
     return true;

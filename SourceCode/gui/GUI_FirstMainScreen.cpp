@@ -95,11 +95,7 @@ void GUI_FirstMainScreen::OnKey(int scanCode)
     if (scanCode == ScanCode::F6) {
         NextTurn();
     } else if (scanCode == ScanCode::Escape) {
-        if (windows.AnyDialogOpen())
-            windows.CloseTopDialog();
-        else if (windows.AnyFullScreenOpen())
-            windows.CloseFullScreen();
-        else
+        if (!windows.CloseOnEscape())
             GetGame().SetState(STATE_MENU);
     } else if (!windows.AnyModalOpen()) {
         WindowDirectory::OpenByKey(scanCode);

@@ -21,3 +21,9 @@ void GUI_IconButton::Draw()
     sprite.Draw();
     GUI_ButtonBase::Draw();
 }
+
+void GUI_IconButton::SetRotation(float degrees)
+{
+    mNormal.SetRotation(degrees);
+    mHovered.SetRotation(degrees);
+}

@@ -10,6 +10,8 @@ public:
     GUI_IconButton(std::string name, const std::string& texture, const std::string& hoveredTexture = "");
     void Draw() override;
     void SetRect(float left, float top, float right, float bottom) override;
+    // Turns both pictures (one arrow picture serves four directions).
+    void SetRotation(float degrees);
 
 private:
     CTexturedSprite mNormal;

@@ -1,15 +1,27 @@
 #include "gui/GUI_WindowBase.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "engine/CInput.h"
 #include "gui/GUI_ButtonBase.h"
 #include "gui/WindowManager.h"
 
-GUI_WindowBase::GUI_WindowBase(std::string name) : Name(std::move(name)) {}
+namespace {
+std::unordered_set<const GUI_WindowBase*>& LiveWindows()
+{
+    static std::unordered_set<const GUI_WindowBase*> live;
+    return live;
+}
+}  // namespace
+
+GUI_WindowBase::GUI_WindowBase(std::string name) : Name(std::move(name)) { LiveWindows().insert(this); }
+
+bool GUI_WindowBase::IsAlive(const GUI_WindowBase* window) { return LiveWindows().count(window) != 0; }
 
 GUI_WindowBase::~GUI_WindowBase()
 {
+    LiveWindows().erase(this);
     GetWindowManager().Forget(this);
     if (Parent) {
         auto& siblings = Parent->mChildren;
@@ -117,6 +129,24 @@ bool GUI_WindowBase::OnPointer(float x, float y)
     return inside;
 }
 
+bool GUI_WindowBase::OnWheel(float x, float y, int steps)
+{
+    if (!Visible)
+        return false;
+    for (size_t i = mChildren.size(); i-- > 0;)
+        if (i < mChildren.size() && mChildren[i]->OnWheel(x, y, steps))
+            return true;
+    return false;
+}
+
+std::vector<GUI_ButtonBase*> GUI_WindowBase::AllButtons() const
+{
+    std::vector<GUI_ButtonBase*> buttons;
+    for (const auto& button : mButtons)
+        buttons.push_back(button.get());
+    return buttons;
+}
+
 GUI_ButtonBase* GUI_WindowBase::FindNamedButton(const std::string& name) const
 {
     if (!Visible)
@@ -124,7 +154,10 @@ GUI_ButtonBase* GUI_WindowBase::FindNamedButton(const std::string& name) const
     for (size_t i = mChildren.size(); i-- > 0;)
         if (GUI_ButtonBase* found = mChildren[i]->FindNamedButton(name))
             return found;
-    return FindButton(name);
+    for (GUI_ButtonBase* button : AllButtons())
+        if (button->Visible && button->Name == name)
+            return button;
+    return nullptr;
 }
 
 const GUI_WindowBase* GUI_WindowBase::FindNamedWindow(const std::string& name) const

@@ -21,6 +21,9 @@ public:
     virtual bool OnPointer(float x, float y);
     virtual bool IsDialog() const { return false; }
     virtual void OnDragEnd() {}
+    // A turn of the mouse wheel over (x, y), steps > 0 away from the player;
+    // true when a window scrolled. Children are asked first.
+    virtual bool OnWheel(float x, float y, int steps);
 
     // Takes ownership of a child window.
     void AddChild(GUI_WindowBase* child);
@@ -28,6 +31,10 @@ public:
     const std::vector<GUI_WindowBase*>& Children() const { return mChildren; }
     // A visible button by name here or in a visible child, or null.
     GUI_ButtonBase* FindNamedButton(const std::string& name) const;
+    // Every button this window shows, its own list and any others it keeps.
+    virtual std::vector<GUI_ButtonBase*> AllButtons() const;
+    // True between construction and destruction (the manager's consistency check).
+    static bool IsAlive(const GUI_WindowBase* window);
     // This window or a visible child with the name, or null.
     const GUI_WindowBase* FindNamedWindow(const std::string& name) const;
 

@@ -99,6 +99,18 @@ void WindowManager::CloseTopDialog()
         }
 }
 
+bool WindowManager::CloseOnEscape()
+{
+    if (AnyDialogOpen()) {
+        CloseTopDialog();
+        return true;
+    }
+    if (!AnyFullScreenOpen())
+        return false;
+    CloseFullScreen();
+    return true;
+}
+
 bool WindowManager::IsPending(const GUI_WindowBase* window) const { return Holds(mPending, window); }
 
 void WindowManager::Close(GUI_WindowBase* window)
@@ -128,6 +140,14 @@ void WindowManager::CloseAll()
         delete mWindows.back();
     while (!mFullScreen.empty())
         delete mFullScreen.back();
+    // A modal window that was never listed is still ours to delete; a child goes with its parent.
+    while (!mModal.empty()) {
+        GUI_WindowBase* window = mModal.back();
+        if (window->Parent)
+            SetModal(window, false);
+        else
+            delete window;
+    }
     mTopLayer.clear();
 }
 
@@ -213,12 +233,72 @@ std::vector<GUI_WindowBase*> WindowManager::ClickOrder() const
 bool WindowManager::OnLeftClick()
 {
     const CInput& input = GetInput();
+    // Modal and full-screen windows consume every click, also one that closes them.
+    const bool consumesAll = !mModal.empty() || !mFullScreen.empty();
     // Windows closed by a click stay allocated until DeletePending, so the copy stays valid.
     for (GUI_WindowBase* window : ClickOrder())
         if (window->OnLeftClick(input.MouseX, input.MouseY))
             return true;
-    // Modal and full-screen windows consume every click.
-    return !mModal.empty() || !mFullScreen.empty();
+    return consumesAll;
+}
+
+bool WindowManager::OnWheel(int steps)
+{
+    const CInput& input = GetInput();
+    for (GUI_WindowBase* window : ClickOrder())
+        if (window->OnWheel(input.MouseX, input.MouseY, steps))
+            return true;
+    return false;
+}
+
+namespace {
+bool Fails(std::string* problem, const std::string& what, const GUI_WindowBase* window)
+{
+    if (problem)
+        *problem = what + " (window \"" + (GUI_WindowBase::IsAlive(window) ? window->Name : "?") + "\")";
+    return false;
+}
+
+const GUI_WindowBase* FirstTwice(const std::vector<GUI_WindowBase*>& list)
+{
+    for (size_t i = 0; i < list.size(); ++i)
+        for (size_t j = i + 1; j < list.size(); ++j)
+            if (list[i] == list[j])
+                return list[i];
+    return nullptr;
+}
+}  // namespace
+
+bool WindowManager::CheckConsistency(std::string* problem) const
+{
+    for (const auto* list : {&mWindows, &mModal, &mFullScreen, &mPending}) {
+        for (const GUI_WindowBase* window : *list)
+            if (!GUI_WindowBase::IsAlive(window))
+                return Fails(problem, "a deleted window is still listed", window);
+        if (const GUI_WindowBase* twice = FirstTwice(*list))
+            return Fails(problem, "a window is listed twice", twice);
+    }
+    for (const GUI_WindowBase* window : mWindows)
+        if (!window->Registered)
+            return Fails(problem, "a listed window is not flagged registered", window);
+    for (const GUI_WindowBase* window : mModal) {
+        if (!window->Modal)
+            return Fails(problem, "a window on the modal stack is not flagged modal", window);
+        if (IsPending(window))
+            return Fails(problem, "a closed window is still modal", window);
+        // A modal window nobody draws would block every click for good.
+        if (!Holds(mWindows, window) && !Holds(mFullScreen, window) && !window->Parent)
+            return Fails(problem, "a modal window is neither listed nor a child", window);
+    }
+    for (const GUI_WindowBase* window : mFullScreen)
+        if (IsPending(window))
+            return Fails(problem, "a closed window is still full screen", window);
+    for (const GUI_WindowBase* window : mPending)
+        if (window->Visible)
+            return Fails(problem, "a closed window is still visible", window);
+    if (mDragged && !GUI_WindowBase::IsAlive(mDragged))
+        return Fails(problem, "the dragged window was deleted", mDragged);
+    return true;
 }
 
 void WindowManager::DrawTopLayer()

@@ -28,6 +28,9 @@ public:
     void BringToFront(GUI_WindowBase* window);
     bool AnyDialogOpen() const;
     void CloseTopDialog();
+    // Escape: closes the top dialog, else the topmost full-screen window;
+    // false when neither was open (the screen then handles the key).
+    bool CloseOnEscape();
     // Hides the window now and deletes it after the frame's input.
     void Close(GUI_WindowBase* window);
     // Deletes every window (leaving a game, tests).
@@ -41,6 +44,13 @@ public:
     bool DrawOverlays();
     // Routes the mouse position; true when a window took the click.
     bool OnLeftClick();
+    // Routes a wheel turn at the mouse position the way clicks go; true when a window scrolled.
+    bool OnWheel(int steps);
+
+    // True when the lists agree with each other and with the windows' flags:
+    // no window twice, no deleted window, modal windows flagged and shown,
+    // nothing closed still modal or full screen. Otherwise *problem says what.
+    bool CheckConsistency(std::string* problem = nullptr) const;
 
     // Tooltips queue here while the screen draws and show on top of it.
     void QueueTopLayer(GUI_Tooltip* tooltip) { mTopLayer.push_back(tooltip); }

@@ -111,7 +111,7 @@ public:
     virtual void SetPlayGuideFlag(PlayGuideFlag /*flag*/, bool /*on*/) {}
     virtual void ClearPermittedIcons() {}
     virtual void AddPermittedIcon(Neuron* /*neuron*/) {}
-    // "" allows no button.
+    // Only the named button takes clicks; "" lets every button through again.
     virtual void SetAllowedButton(const std::string& /*name*/) {}
     virtual void AllowClicks() {}
 

@@ -26,6 +26,29 @@ TEST(AutoplayScript, ScriptsAreReadWholeOrRejectedWithFileAndLine)
     for (const char* bad : {"jump 3\n", "wait 3 4\n", "wait x\n", "key Nope\n", "expect-window\n", "click A B\n"})
         EXPECT_FALSE(script.Parse(bad, "bad.autoplay", &error)) << bad;
     EXPECT_FALSE(script.Load("/nonexistent/x.autoplay", &error));
+    for (const char* bad : {"screenshot\n", "dump-windows a b\n"})
+        EXPECT_FALSE(script.Parse(bad, "bad.autoplay", &error)) << bad;
+    EXPECT_TRUE(script.Parse("screenshot shots/menu.png\ndump-windows /tmp/w.txt\n", "ok.autoplay", &error));
+    EXPECT_EQ(script.Commands()[0].text, "shots/menu.png");
+}
+
+TEST(AutoplayScript, RelativeOutputFilesGoIntoTheOutputFolder)
+{
+    const struct {
+        const char* folder;
+        const char* file;
+        const char* path;
+    } cases[] = {
+        {"", "menu.png", "menu.png"},
+        {"out", "menu.png", "out/menu.png"},
+        {"out/", "a/menu.png", "out/a/menu.png"},
+        {"out", "/tmp/menu.png", "/tmp/menu.png"},
+    };
+    for (const auto& c : cases) {
+        AutoplayScript script;
+        script.SetOutputFolder(c.folder);
+        EXPECT_EQ(script.ResolveOutput(c.file), c.path) << c.folder << " + " << c.file;
+    }
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// rulecraft-screenshots: runs the game on an invisible display and writes a PNG
-// of every screen (the menu, in its window and letterboxed in a wide one, and
-// each state's screen), then a test card of every font and one of every texture
-// the game ships, so that a reviewer sees all of them in one folder.
+// rulecraft-screenshots: runs the game on an invisible display and writes the
+// menu letterboxed in a wide window, a test card of every font and cards of
+// every texture the game ships. The screens and windows themselves are drawn by
+// the autoplay scripts beside this file (see tools/screenshots.sh).
 //   rulecraft-screenshots OUTPUT_FOLDER     (run from the repository root)
 #include <algorithm>
 #include <cstdio>
@@ -11,13 +11,21 @@
 #include <string>
 #include <vector>
 
-#include "PngWriter.h"
 #include "engine/CTexturedSprite.h"
 #include "engine/D3DEngine.h"
 #include "engine/FontManager.h"
 #include "engine/Game.h"
-#include "engine/GameState.h"
 #include "gamedata/UserFolders.h"
+#include "gui/GUI_ButtonText.h"
+#include "gui/GUI_Button_Minitab.h"
+#include "gui/GUI_CheckButton.h"
+#include "gui/GUI_Dialog.h"
+#include "gui/GUI_ListBox.h"
+#include "gui/GUI_ScrollingWindow.h"
+#include "gui/GUI_TabContainer.h"
+#include "gui/GUI_WindowTab.h"
+#include "gui/WindowManager.h"
+#include "platform/sdl/ImageWriter.h"
 #include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlVideo.h"
 #include "sound/GUI_Sounds.h"
@@ -39,7 +47,21 @@ void Save(bool ok, const std::string& file)
 
 void SaveScreen(const std::string& file)
 {
-    Save(SaveLogicalScreenshot(gOutput + "/" + file), file);
+    SdlVideo& video = GetSdlVideo();
+    std::vector<uint32_t> argb;
+    Save(video.ReadLogicalPixels(argb) &&
+             ImageWriter::SavePng(argb, video.LogicalWidth(), video.LogicalHeight(), gOutput + "/" + file),
+         file);
+}
+
+void SaveWindow(const std::string& file)
+{
+    std::vector<uint32_t> argb;
+    int width = 0;
+    int height = 0;
+    Save(GetSdlVideo().ReadWindowPixels(argb, width, height) &&
+             ImageWriter::SavePng(argb, width, height, gOutput + "/" + file),
+         file);
 }
 
 // Every texture file under the texture folders, by file name.
@@ -134,22 +156,50 @@ void DrawTextureCards(const std::vector<std::string>& names)
     }
 }
 
-// Each state's screen, named for the file.
-struct StateShot {
-    int state;
-    const char* file;
-};
-constexpr StateShot kStates[] = {
-    {STATE_MENU, "menu.png"},
-    {STATE_OPTIONS, "options.png"},
-    {STATE_LOADGAME, "load-game.png"},
-    {STATE_SAVEGAME, "save-game.png"},
-    {STATE_CHOOSEGAME, "choose-game.png"},
-    {STATE_NEWGAME, "new-game.png"},
-    {STATE_MAIN, "main.png"},
-    {STATE_PROCESSING, "processing.png"},
-    {STATE_INTERNET, "check-for-updates.png"},
-};
+// One of each of the interface's containers and controls, over the menu: a
+// dialog with tabs, a scrolled list of rows, minitabs, a tick box and an open list box.
+void DrawElementCard(Game& game)
+{
+    auto* dialog = new GUI_Dialog("ElementCard", true);
+    dialog->Title = "Elements";
+    dialog->SetRect(112, 84, 912, 684);
+    auto* tabs = new GUI_TabContainer("ElementTabs");
+    dialog->AddChild(tabs);
+    auto* page = new GUI_WindowTab("ElementPage");
+    tabs->AddPage(page, "ElementTabFirst", "MENU_OPTIONS");
+    tabs->AddPage(new GUI_WindowTab("ElementPageTwo"), "ElementTabSecond", "MENU_LOAD");
+    tabs->SetRect(132, 124, 892, 664);
+    auto* scroll = new GUI_ScrollingWindow("ElementScroll");
+    page->AddChild(scroll);
+    scroll->SetRect(152, 240, 472, 440);
+    for (int i = 0; i < 12; ++i) {
+        auto* row = new GUI_ButtonText("ElementRow" + std::to_string(i), "MENU_NEWGAME");
+        scroll->AddContentButton(row, GRect{8, 8 + i * 40, 304, 40 + i * 40});
+    }
+    scroll->SetContentHeight(12 * 40 + 8);
+    scroll->ScrollTo(60);
+    for (int i = 0; i < 3; ++i) {
+        auto* mini = new GUI_Button_Minitab("ElementMini" + std::to_string(i), "MENU_SAVE");
+        mini->SetRect(152.0f + i * 110, 184, 252.0f + i * 110, 206);
+        mini->Selected = i == 0;
+        page->AddButton(mini);
+    }
+    auto* tick = new GUI_CheckButton("ElementTick", "MENU_OPTIONS");
+    tick->SetRect(512, 184, 800, 216);
+    tick->Ticked = true;
+    page->AddButton(tick);
+    auto* list = new GUI_ListBox("ElementList");
+    list->SetRect(512, 240, 800, 260);
+    for (const char* entry : {"Velmora", "Astrany", "Corvel", "Dunmere", "Estorin", "Falkreach", "Galdor", "Hestia"})
+        list->AddEntry(entry);
+    list->Select(2);
+    page->AddButton(list);
+    list->Open();
+    for (int i = 0; i < 3; ++i)
+        game.RunLoopOnce();
+    SaveScreen("testcard-elements.png");
+    GetWindowManager().CloseAll();
+}
 
 }  // namespace
 
@@ -170,18 +220,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "rulecraft-screenshots: the game did not start\n");
         return 1;
     }
-    for (const StateShot& shot : kStates) {
-        game.SetState(shot.state);
-        // The first frame of a screen may still fade in.
-        for (int i = 0; i < 3; ++i)
-            game.RunLoopOnce();
-        SaveScreen(shot.file);
-    }
-    game.SetState(STATE_MENU);
     GetSdlVideo().ResizeWindow(1400, 700);
-    game.RunLoopOnce();
-    Save(SaveWindowScreenshot(gOutput + "/menu-wide-window.png"), "menu-wide-window.png");
+    // The first frames of a screen may still fade in.
+    for (int i = 0; i < 3; ++i)
+        game.RunLoopOnce();
+    SaveWindow("menu-wide-window.png");
     GetSdlVideo().ResizeWindow(1024, 768);
+    DrawElementCard(game);
 
     DrawFontCard();
     DrawTextureCards(ShippedTextures());

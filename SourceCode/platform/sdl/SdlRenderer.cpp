@@ -138,7 +138,20 @@ void SdlRenderer::BeginScene()
 {
     SDL_SetRenderTarget(Renderer(), GetSdlVideo().Target());
     SDL_SetRenderDrawBlendMode(Renderer(), SDL_BLENDMODE_BLEND);
+    // A clip left over from an earlier frame never cuts this one.
+    SDL_RenderSetClipRect(Renderer(), nullptr);
 }
+
+void SdlRenderer::SetClip(int left, int top, int right, int bottom)
+{
+    // SDL reads an empty clip rectangle as no clipping at all.
+    SDL_Rect rect{left, top, std::max(right - left, 1), std::max(bottom - top, 1)};
+    if (right <= left || bottom <= top)
+        rect = SDL_Rect{-2, -2, 1, 1};
+    SDL_RenderSetClipRect(Renderer(), &rect);
+}
+
+void SdlRenderer::ClearClip() { SDL_RenderSetClipRect(Renderer(), nullptr); }
 
 void SdlRenderer::Clear(uint32_t argb)
 {

@@ -47,6 +47,10 @@ public:
     // Points drawing at the logical target, alpha blended.
     static void BeginScene();
     static void Clear(uint32_t argb);
+    // Drawing is cut to the rectangle (right and bottom exclusive) until
+    // cleared; a rectangle of no area draws nothing.
+    static void SetClip(int left, int top, int right, int bottom);
+    static void ClearClip();
 
     // Both return false when SDL refused to draw.
     bool DrawTriangles(const TLVertex* vertices, int vertexCount, const uint16_t* indices, int indexCount,
