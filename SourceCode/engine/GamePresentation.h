@@ -17,6 +17,19 @@ public:
     void SetMusicMood(int mood) override;
     // The scripts' sound effects, played once.
     void PlaySound(const std::string& path) override;
+
+    // The main screen's icons and the play guide's filters.
+    void AddIcon(SIM_PolicyGroup* group, Neuron* neuron) override;
+    void RemoveIcon(SIM_PolicyGroup* group, Neuron* neuron) override;
+    void RefreshIcons() override;
+    void ClearMainScreen() override;
+    bool ModalWindowOpen() override;
+    void ShowDetails(SIM_Policy* policy) override;
+    void SetPlayGuideFlag(PlayGuideFlag flag, bool on) override;
+    void ClearPermittedIcons() override;
+    void AddPermittedIcon(Neuron* neuron) override;
+    void SetAllowedButton(const std::string& name) override;
+    void AllowClicks() override;
 };
 
 GamePresentation& GetGamePresentation();

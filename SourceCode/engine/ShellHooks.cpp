@@ -6,7 +6,7 @@
 #include "engine/PlaceholderScreen.h"
 #include "engine/SmartTexture.h"
 #include "gui/GUI_ButtonBase.h"
-#include "gui/GUI_FirstMainScreen.h"
+#include "gui/GUI_MainScreen.h"
 #include "gui/GUI_ProcessingScreen.h"
 #include "gui/MenuGUIScreen.h"
 #include "gui/WindowManager.h"
@@ -26,7 +26,7 @@ BaseGUIScreen* CreateScreen(int state)
     case STATE_INTERNET:
         return &GetPlaceholderScreen(state);
     case STATE_MAIN:
-        return &GetFirstMainScreen();
+        return &GetMainScreen();
     case STATE_PROCESSING:
         return &GetProcessingScreen();
     default:
@@ -95,7 +95,11 @@ bool FindButton(const std::string& name, int& x, int& y)
 
 bool IsWindowOpen(const std::string& name) { return GetWindowManager().FindWindow(name) != nullptr; }
 
-void DeleteGameLists() { GetWindowManager().CloseAll(); }
+void DeleteGameLists()
+{
+    GetMainScreen().ClearIcons();
+    GetWindowManager().CloseAll();
+}
 
 void ClosePolicyDetails() {}
 
