@@ -1,5 +1,7 @@
 #include "gui/GUIPolicyDetails.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "engine/D3DEngine.h"
@@ -20,7 +22,7 @@
 
 namespace {
 constexpr float kWidth = 760.0f;
-constexpr float kHeight = 560.0f;
+constexpr float kHeight = 460.0f;
 constexpr int kShownEffects = 6;
 constexpr int kCurvePoints = 11;
 
@@ -144,12 +146,18 @@ void GUIPolicyDetails::DrawEffects(float x, float y)
         GUI_HistoryGraph::Series curve;
         for (int i = 0; i < kCurvePoints; ++i)
             curve.oldestFirst.push_back(effect->EvaluateAt(static_cast<float>(i) / (kCurvePoints - 1)));
+        float extent = 0.05f;
+        for (float point : curve.oldestFirst)
+            extent = std::max(extent, std::fabs(point));
         curve.colour = effect->GetOutput() < 0.0f ? 0xFFFF6060u : 0xFF60FF60u;
         GUI_HistoryGraph graph;
-        graph.SetRange(-0.5f, 0.5f);
+        graph.SetRange(-extent, extent);
         graph.SetSeries({curve});
         graph.SetRect(x + 160.0f, y, x + 320.0f, y + 44.0f);
         graph.Draw();
+        // Where the slider stands on the curve.
+        const float marker = x + 160.0f + 160.0f * mSlider->Value();
+        GetD3DEngine().DrawLine(marker, y, marker, y + 44.0f, 0xC0FFE08Au);
         y += 56.0f;
     }
     fonts.Flush();

@@ -1,8 +1,11 @@
 #include "gui/GUI_IconBase.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
 
 #include "engine/CInput.h"
+#include "engine/D3DEngine.h"
 #include "engine/Diagnostics.h"
 #include "engine/FontManager.h"
 #include "gui/GUI_IconConnectors.h"
@@ -50,6 +53,13 @@ GUI_IconBase* GUI_IconBase::Find(const Neuron* neuron)
     return nullptr;
 }
 
+std::string GUI_IconBase::TooltipText() const
+{
+    char value[32];
+    std::snprintf(value, sizeof value, ": %d%%", static_cast<int>(std::lround(mNeuron->GetValue() * 100.0f)));
+    return Caption() + value;
+}
+
 std::string GUI_IconBase::Caption() const
 {
     if (!mNeuron)
@@ -71,6 +81,8 @@ void GUI_IconBase::UpdateHover()
     CInput& input = GetInput();
     if (Visible && !input.HoverClaimed && Contains(input.MouseX, input.MouseY)) {
         if (input.StillFrames > kHoverFrames) {
+            if (mTooltip && mTooltip->Text() != TooltipText())
+                mTooltip->SetText(TooltipText());
             Highlight();
             mConnectors->Highlight();
             if (mTooltip)
@@ -144,7 +156,9 @@ void GUI_IconBase::DrawCircle(uint32_t rgb, const std::string& picture)
     if (fonts.FindFont("tahoma12.dds")) {
         fonts.SelectFont("tahoma12.dds", 12.0f);
         const float labelWidth = 110.0f;
-        fonts.DrawShadowed(Caption(), x - labelWidth / 2, static_cast<float>(mRect.bottom) - 4.0f,
+        // Captions of icons near an edge stay on the screen.
+        const float left = std::clamp(x - labelWidth / 2, 2.0f, g_ScreenWidth - labelWidth - 2.0f);
+        fonts.DrawShadowed(Caption(), left, static_cast<float>(mRect.bottom) - 4.0f,
                            alpha | 0xFFFFFFu, labelWidth, FontManager::kAlignCentre);
     }
 }

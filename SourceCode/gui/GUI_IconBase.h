@@ -51,6 +51,8 @@ protected:
     // The circle, its picture and its caption under it, at the icon's alpha.
     void DrawCircle(uint32_t rgb, const std::string& picture);
     std::string Caption() const;
+    // The caption with the value as a percentage.
+    virtual std::string TooltipText() const;
 
     Kind mKind;
     Neuron* mNeuron;

@@ -205,18 +205,19 @@ void GUI_MainScreen::AddHighlighter(const std::string& neuronName, uint32_t dura
 void GUI_MainScreen::DrawGroupLabels()
 {
     FontManager& fonts = GetFontManager();
-    if (!fonts.FindFont("arialbold16.dds"))
+    if (!fonts.FindFont("verdanabold16.dds"))
         return;
-    fonts.SelectFont("arialbold16.dds", 16.0f);
+    // Faint, behind the icons: they name the areas without competing with the captions.
+    fonts.SelectFont("verdanabold16.dds", 16.0f);
     const float w = g_ScreenWidth, h = g_ScreenHeight;
-    const uint32_t alpha = static_cast<uint32_t>(GetIconNetwork().Brightness() * 160.0f) << 24;
+    const uint32_t alpha = static_cast<uint32_t>(GetIconNetwork().Brightness() * 90.0f) << 24;
     for (int i = 0; i < SIM_PolicyGroup::kGroupCount; ++i) {
         const SIM_PolicyGroup* group = GetPolicyManager().Group(i);
         if (!group)
             continue;
         const float g = group->Angle() * kDegreesToRadians;
         const float radius = h / 3 - 16;
-        const float x = w / 2 + std::sin(g) * radius * (w / h);
+        const float x = w / 2 + std::sin(g) * radius;
         const float y = h / 2 - std::cos(g) * radius;
         fonts.DrawText(group->Caption(), x - 112.0f, y - 8.0f, alpha | 0xC8D8E8u, 224.0f, FontManager::kAlignCentre);
     }

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdio>
 
+#include "engine/D3DEngine.h"
 #include "engine/FontManager.h"
 #include "engine/ScreenFader.h"
 #include "gamedata/Localisation.h"
-#include "gui/GUI_Meter.h"
 #include "gui/WindowManager.h"
 #include "politics/SIM_VoterType.h"
 #include "sim/NeuralEffect.h"
@@ -17,8 +17,25 @@
 
 namespace {
 constexpr float kWidth = 720.0f;
-constexpr float kHeight = 540.0f;
+constexpr float kHeight = 440.0f;
 constexpr int kShownInfluences = 12;
+
+// A bar from the middle: green to the right for help, red to the left for harm.
+void DrawStrength(float x, float y, float v)
+{
+    constexpr float kHalf = 50.0f;
+    constexpr float kFullScale = 0.25f;
+    D3DEngine& engine = GetD3DEngine();
+    const int mid = static_cast<int>(x + kHalf);
+    const int length = static_cast<int>(std::min(std::fabs(v) / kFullScale, 1.0f) * kHalf);
+    const int top = static_cast<int>(y), bottom = static_cast<int>(y + 10);
+    engine.FillRect(GRect{static_cast<int>(x), top, static_cast<int>(x + 2 * kHalf), bottom}, 0x60000000u);
+    if (v < 0.0f)
+        engine.FillRect(GRect{mid - length, top, mid, bottom}, 0xFFE04040u);
+    else
+        engine.FillRect(GRect{mid, top, mid + length, bottom}, 0xFF40D040u);
+    engine.FillRect(GRect{mid, top - 2, mid + 1, bottom + 2}, 0xFFD4D4D4u);
+}
 
 std::string NameOf(const Neuron* neuron)
 {
@@ -95,11 +112,14 @@ void GUI_NeuronDetails::Draw()
     if (!Visible)
         return;
     GUI_Dialog::Draw();
-    mGraph.SetRect(mContent.left + 10.0f, mContent.top + 10.0f, mContent.left + 340.0f, mContent.top + 190.0f);
-    mGraph.Draw();
     FontManager& fonts = GetFontManager();
     if (!fonts.FindFont("arial16.dds") || !fonts.FindFont("arialbold16.dds"))
         return;
+    fonts.SelectFont("arialbold16.dds", 16.0f);
+    fonts.DrawText(translate("GUI_DETAILS_HISTORY"), mContent.left + 10.0f, mContent.top + 10.0f, 0xFFFFE08Au);
+    fonts.Flush();
+    mGraph.SetRect(mContent.left + 10.0f, mContent.top + 36.0f, mContent.left + 340.0f, mContent.top + 196.0f);
+    mGraph.Draw();
     fonts.SelectFont("arial16.dds", 16.0f);
     fonts.DrawWrapped(Encyclopedia(), mContent.left + 10.0f, mContent.top + 210.0f, 330.0f, 0xFFFFFFFFu);
     const float x = mContent.left + 370.0f;
@@ -114,7 +134,7 @@ void GUI_NeuronDetails::Draw()
             break;
         const float v = effect->GetOutput();
         fonts.DrawText(NameOf(effect->GetSource()), x, y, 0xFFFFFFFFu, 200.0f);
-        GUI_Meter::DrawMeter(8.0f, x + 210.0f, y + 5.0f, std::clamp(0.5f + v, 0.0f, 1.0f), 100.0f, 1.0f, false, false);
+        DrawStrength(x + 210.0f, y + 4.0f, v);
         y += 22.0f;
     }
     if (shown == 0)

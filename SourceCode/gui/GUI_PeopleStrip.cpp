@@ -85,4 +85,10 @@ void GUI_PeopleStrip::DrawTrendArrow(float a)
     mArrow.Draw();
 }
 
+std::string GUI_PeopleStrip::TooltipText() const
+{
+    const int mood = static_cast<int>(std::lround((std::clamp(mGroup->GetValue(), -1.0f, 1.0f) + 1.0f) * 50.0f));
+    return Caption() + ": " + std::to_string(mood) + "%";
+}
+
 void GUI_PeopleStrip::OpenDetails() { GUI_NeuronDetails::OpenAfterFade(mGroup); }

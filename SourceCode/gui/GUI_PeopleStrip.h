@@ -13,6 +13,8 @@ public:
     explicit GUI_PeopleStrip(SIM_VoterType* group);
     void Draw() override;
     void OpenDetails() override;
+    // The group's mood, -1 to 1, as 0 to 100 percent.
+    std::string TooltipText() const override;
     // Members over voters; 0 while no voter exists.
     static float Share(unsigned members, int voters);
 

@@ -1,9 +1,11 @@
 #include "gui/GUI_PolicyPicker.h"
 
+#include "engine/D3DEngine.h"
 #include "engine/FontManager.h"
 #include "engine/ScreenFader.h"
 #include "gamedata/Localisation.h"
 #include "gamedata/Options.h"
+#include "gamedata/SIM_Mission.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CloseButton.h"
 #include "gui/GUI_MainScreen.h"
@@ -80,10 +82,16 @@ void GUI_PolicyPicker::SetRect(float left, float top, float right, float bottom)
         mButtons[1 + i]->SetRect(x + 1.0f, top + 45.0f, x + tabWidth - 1.0f, top + 70.0f);
     }
     mList->SetRect(left + 10.0f, top + 76.0f, left + 400.0f, bottom - 10.0f);
-    mInfo->SetRect(mList->Rect().right + 10.0f, static_cast<float>(mList->Rect().top), right - 10.0f, bottom);
+    mInfo->SetRect(mList->Rect().right + 10.0f, static_cast<float>(mList->Rect().top), right - 10.0f, bottom - 10.0f);
 }
 
 void GUI_PolicyPicker::SelectCategory(int category) { mList->SetCategory(category); }
+
+void GUI_PolicyPicker::DrawSelectedTab()
+{
+    const GRect& tab = mButtons[1 + mList->Category()]->Rect();
+    GetD3DEngine().DrawRect(GRect{tab.left - 1, tab.top - 1, tab.right + 1, tab.bottom + 1}, 0xFFFFE08Au);
+}
 
 void GUI_PolicyPicker::Implement(SIM_Policy* policy)
 {
@@ -99,7 +107,8 @@ void GUI_PolicyPicker::Draw()
 {
     if (!Visible)
         return;
-    DrawTextureInRect("flag_velmora.jpg", 1.0f, 0.35f);
+    if (!SIM_Mission::Get().Flag().empty())
+        DrawTextureInRect(SIM_Mission::Get().Flag(), 1.0f, 0.35f);
     PanelFrame::DrawFrame("dialog_rounded.dds", mRect.left, mRect.top, mRect.right, mRect.bottom, 32, 1.0f);
     FontManager& fonts = GetFontManager();
     if (fonts.FindFont("arialbold20.dds")) {
@@ -108,6 +117,8 @@ void GUI_PolicyPicker::Draw()
                        static_cast<float>(mWidth), FontManager::kAlignCentre);
     }
     DrawButtons();
+    DrawSelectedTab();
+    GetD3DEngine().DrawRect(mInfo->Rect(), 0x80E0E0E0u);
     DrawChildren();
     fonts.Flush();
 }

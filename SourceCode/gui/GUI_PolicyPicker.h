@@ -29,6 +29,8 @@ public:
     SIM_Policy* LastIntroduced() const { return mLastIntroduced; }
 
 private:
+    void DrawSelectedTab();
+
     GUI_PolicyList* mList;
     GUI_PolicyInfo* mInfo;
     SIM_Policy* mLastIntroduced = nullptr;

@@ -53,9 +53,12 @@ void GUI_TopStrip::Draw()
     const Calendar& calendar = Calendar::Get();
     Text("arialbold16.dds", 16.0f, DateText(calendar.Month(), calendar.Year()), 12.0f, 6.0f, 0xFFFFFFFFu);
     DrawFinance(12.0f);
-    const int timeLeft = std::max(220, mWidth / 2 - 260);
-    DrawTimeLine(timeLeft, timeLeft + 300);
-    DrawCapitalAndPoll(static_cast<float>(timeLeft + 320));
+    // The time line and the capital share the room between the date and the panel.
+    const int first = 200;
+    const int room = std::max(200, mPanel->Rect().left - 16 - first);
+    const int timeWidth = std::min(300, room / 2 - 10);
+    DrawTimeLine(first, first + timeWidth);
+    DrawCapitalAndPoll(static_cast<float>(first + timeWidth + 20), static_cast<float>(std::min(220, room - timeWidth - 20)));
     mPanel->Draw();
     GetFontManager().Flush();
 }
@@ -64,8 +67,14 @@ void GUI_TopStrip::DrawTimeLine(int left, int right)
 {
     const float progress = std::clamp(ElectionManager::Get().TermProgress(), 0.0f, 1.0f);
     Text("tahoma12.dds", 12.0f, translate("GUI_TIMELINE"), static_cast<float>(left), 6.0f, 0xFFB0C8E0u);
-    GUI_Meter::DrawMeter(10.0f, static_cast<float>(left), 26.0f, progress, static_cast<float>(right - left), 1.0f,
-                         false, true);
+    // Chunks of 8 pixels, as many as the term has run.
+    D3DEngine& engine = GetD3DEngine();
+    const GRect bar{left, 26, right, 36};
+    engine.FillRect(bar, 0x80000000u);
+    const int chunks = static_cast<int>((right - left) / 8 * progress);
+    for (int i = 0; i < chunks; ++i)
+        engine.GradientRect(GRect{left + 8 * i + 1, 27, left + 8 * i + 7, 35}, 0xFF7FC4FFu, 0xFF3A8FD0u);
+    engine.DrawRect(bar, 0xFF9B9B9Bu);
 }
 
 void GUI_TopStrip::DrawFinance(float x)
@@ -78,7 +87,7 @@ void GUI_TopStrip::DrawFinance(float x)
     Text("tahoma12.dds", 12.0f, text, x, 26.0f, finances.CurrentBalance() < 0 ? 0xFFFF8080u : 0xFFA0FFA0u);
 }
 
-void GUI_TopStrip::DrawCapitalAndPoll(float x)
+void GUI_TopStrip::DrawCapitalAndPoll(float x, float width)
 {
     char text[64];
     std::snprintf(text, sizeof text, "%s %d", translate("GUI_CAPITAL").c_str(), GetPoliticalCapital().Available());
@@ -86,6 +95,6 @@ void GUI_TopStrip::DrawCapitalAndPoll(float x)
     const float approval = std::clamp(OpinionPoll::Get().Approval(), 0.0f, 1.0f);
     std::snprintf(text, sizeof text, "%s %d%%", translate("MAIN_APPROVAL").c_str(),
                   static_cast<int>(approval * 100.0f + 0.5f));
-    Text("tahoma12.dds", 12.0f, text, x + 90.0f, 6.0f, 0xFFFFFFFFu);
-    GUI_Meter::DrawMeter(10.0f, x, 26.0f, approval, 180.0f, 1.0f, false, false);
+    Text("tahoma12.dds", 12.0f, text, x + width / 2 + 10.0f, 6.0f, 0xFFFFFFFFu);
+    GUI_Meter::DrawMeter(10.0f, x, 26.0f, approval, width, 1.0f, false, false);
 }

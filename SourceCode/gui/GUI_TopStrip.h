@@ -19,7 +19,7 @@ public:
 private:
     void DrawTimeLine(int left, int right);
     void DrawFinance(float x);
-    void DrawCapitalAndPoll(float x);
+    void DrawCapitalAndPoll(float x, float width);
 
     GUI_ControlPanel* mPanel;
 };

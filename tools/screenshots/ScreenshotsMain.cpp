@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "MainScreenShots.h"
 #include "PngWriter.h"
 #include "engine/CTexturedSprite.h"
 #include "engine/D3DEngine.h"
@@ -182,6 +183,8 @@ int main(int argc, char** argv)
     game.RunLoopOnce();
     Save(SaveWindowScreenshot(gOutput + "/menu-wide-window.png"), "menu-wide-window.png");
     GetSdlVideo().ResizeWindow(1024, 768);
+
+    ShootMainScreen(gOutput, [](const std::string& file) { Save(!file.empty(), file.empty() ? "main screen" : file); });
 
     DrawFontCard();
     DrawTextureCards(ShippedTextures());
