@@ -258,8 +258,10 @@ void GUI_MainScreen::Render()
     D3DEngine& engine = GetD3DEngine();
     const float brightness = GetIconNetwork().Brightness();
     ScreenBackdrop::Draw();
-    const uint32_t shade = static_cast<uint32_t>((1.0f - brightness) * 200.0f) << 24;
-    engine.FillRect(GRect{0, 0, static_cast<int>(g_ScreenWidth), static_cast<int>(g_ScreenHeight)}, shade);
+    if (brightness < 1.0f) {
+        const uint32_t shade = static_cast<uint32_t>((1.0f - brightness) * 200.0f) << 24;
+        engine.FillRect(GRect{0, 0, static_cast<int>(g_ScreenWidth), static_cast<int>(g_ScreenHeight)}, shade);
+    }
     const uint32_t now = Now();
     mHighlighters.erase(std::remove_if(mHighlighters.begin(), mHighlighters.end(),
                                        [now](const std::unique_ptr<GUI_Highlighter>& h) { return !h->Draw(now); }),
