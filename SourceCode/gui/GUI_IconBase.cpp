@@ -155,10 +155,10 @@ void GUI_IconBase::DrawCircle(uint32_t rgb, const std::string& picture)
     FontManager& fonts = GetFontManager();
     if (fonts.FindFont("tahoma12.dds")) {
         fonts.SelectFont("tahoma12.dds", 12.0f);
-        const float labelWidth = 110.0f;
-        // Captions of icons near an edge stay on the screen.
-        const float left = std::clamp(x - labelWidth / 2, 2.0f, g_ScreenWidth - labelWidth - 2.0f);
-        fonts.DrawShadowed(Caption(), left, static_cast<float>(mRect.bottom) - 4.0f,
-                           alpha | 0xFFFFFFu, labelWidth, FontManager::kAlignCentre);
+        // Centred under the icon, but kept on the screen near an edge.
+        const std::string caption = Caption();
+        const float width = static_cast<float>(fonts.TextWidth(caption));
+        const float left = std::clamp(x - width / 2, 2.0f, std::max(2.0f, g_ScreenWidth - width - 2.0f));
+        fonts.DrawShadowed(caption, left, static_cast<float>(mRect.bottom) - 4.0f, alpha | 0xFFFFFFu);
     }
 }
