@@ -225,7 +225,55 @@ void DispatcherRules()
     ShippedGame::Finish();
 }
 
+void PickerAndCapital()
+{
+    ShippedGame game;
+    // Restricted powers and no capital: a notice instead of the picker.
+    Options::Get().SetFloat("ENABLERESTRICTPOWER", 1.0f);
+    GetPoliticalCapital().SetAvailable(0);
+    ShippedGame::Key(ScanCode::F1 + 1);
+    ChildCheck(GUI_PolicyPicker::Current() == nullptr, "no picker without capital");
+    ChildCheck(ShippedGame::WindowOpen("RestrictPowersBlocked"), "the notice says why");
+    ShippedGame::Key(ScanCode::Escape);
+
+    // Some capital, but less than a dear policy costs: it cannot be implemented.
+    GetPoliticalCapital().SetAvailable(1);
+    ShippedGame::Key(ScanCode::F1 + 1);
+    ShippedGame::WaitFor([] { return GUI_PolicyPicker::Current() != nullptr; }, "F2 opens the picker");
+    GUI_PolicyPicker* picker = GUI_PolicyPicker::Current();
+    GUI_PolicyPicker::OpenPolicyPicker();
+    ChildCheck(GUI_PolicyPicker::Current() == picker && GetWindowManager().FullScreenList().size() == 1,
+               "a second opening keeps the one picker");
+    SIM_Policy* dear = nullptr;
+    for (SIM_Policy* policy : SIM_PolicyManager::AllPolicies())
+        if (!policy->IsActive() && policy->IntroductionCost() > 1 && policy->Group())
+            dear = policy;
+    ChildCheck(dear != nullptr, "a policy dearer than the capital");
+    ShippedGame::Click("PolicyCategory" + std::to_string(dear->Group()->Index()));
+    ShippedGame::Click("PolicyRow_" + dear->GetName());
+    ChildCheck(!ShippedGame::HasButton("PolicyImplement"), "the implement button is disabled");
+    ChildCheck(!dear->IsActive(), "nothing introduced");
+    ShippedGame::Click("PolicyPickerClose");
+    ShippedGame::WaitFor([] { return GUI_PolicyPicker::Current() == nullptr; }, "the close button closes it");
+
+    // Escape asks before leaving; Cancel stays, OK goes to the menu.
+    ShippedGame::Key(ScanCode::Escape);
+    ChildCheck(ShippedGame::WindowOpen("QuitDialog"), "Escape asks");
+    ShippedGame::Click("QuitDialogCancel");
+    ChildCheck(GetGame().State == STATE_MAIN && !ShippedGame::WindowOpen("QuitDialog"), "Cancel stays");
+    ShippedGame::Key(ScanCode::Escape);
+    ShippedGame::Click("QuitDialogOK");
+    ChildCheck(GetGame().State == STATE_MENU, "OK leaves for the menu");
+    ShippedGame::Finish();
+}
+
 }  // namespace
+
+TEST(MainScreenGame, ThePickerRespectsPoliticalCapitalAndTheQuitDialogAsksFirst)
+{
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    EXPECT_EXIT(PickerAndCapital(), ::testing::ExitedWithCode(0), "");
+}
 
 TEST(MainScreenGame, IntroduceAPolicyFromThePickerSetItsSliderAndPlayTurns)
 {
