@@ -7,6 +7,7 @@
 #include "engine/D3DEngine.h"
 #include "engine/Diagnostics.h"
 #include "gui/GUI_SliderConfig.h"
+#include "sim/NeuralEffect.h"
 #include "sim/SIM_Policy.h"
 #include "sim/SliderDefinition.h"
 
@@ -75,10 +76,13 @@ void GUISlider::UpdateDrag()
 void GUISlider::Draw()
 {
     UpdateDrag();
-    // The knob reads the player's setting; the pale knob shows where the policy stands now.
-    if (mPolicy && !mDragging)
-        mValue = std::clamp(mPolicy->PlayerSetting(), 0.0f, 1.0f);
-    const float reached = mPolicy ? std::clamp(mPolicy->GetValue(), 0.0f, 1.0f) : mValue;
+    // Both knobs read the effect that carries the player's setting into the
+    // policy: the solid one its target (the setting), the pale one the input
+    // it has reached so far on its way there.
+    const NeuralEffect* effect = mPolicy ? mPolicy->PlayerEffect() : nullptr;
+    if (!mDragging && mPolicy)
+        mValue = std::clamp(effect ? effect->GetTargetInput() : mPolicy->PlayerSetting(), 0.0f, 1.0f);
+    const float reached = effect ? std::clamp(effect->GetInput(), 0.0f, 1.0f) : mValue;
     D3DEngine& engine = GetD3DEngine();
     const int n = Positions();
     const float spacing = GUI_SliderConfig::NotchSpacing(n, mTrackWidth);
