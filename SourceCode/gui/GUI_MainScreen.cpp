@@ -27,6 +27,7 @@
 #include "platform/ScanCodes.h"
 #include "politics/SIM_VoterManager.h"
 #include "politics/SIM_VoterType.h"
+#include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
 #include "sim/SIM_Policy.h"
 #include "sim/SIM_PolicyGroup.h"
@@ -152,7 +153,9 @@ void GUI_MainScreen::RemoveIcon(Neuron* neuron)
     mButtons.erase(std::remove_if(mButtons.begin(), mButtons.end(),
                                   [icon](const std::unique_ptr<GUI_ButtonBase>& b) { return b.get() == icon; }),
                    mButtons.end());
-    RebuildConnectors();
+    // While the network is torn down, the other icons' neurons may be gone already.
+    if (IsRunning())
+        RebuildConnectors();
 }
 
 void GUI_MainScreen::ClearIcons()

@@ -18,6 +18,8 @@
 #include "platform/sdl/SdlEvents.h"
 #include "platform/sdl/SdlVideo.h"
 #include "sim/NeuralEffect.h"
+#include "sim/Presentation.h"
+#include "sim/TurnProcessor.h"
 #include "sound/GUI_Sounds.h"
 
 namespace mainscreen {
@@ -90,6 +92,9 @@ public:
 
     [[noreturn]] static void Finish()
     {
+        // The icons, then the population and the network, as a new game clears them.
+        Presentation::Current().ClearMainScreen();
+        TurnProcessor::Get().ReleaseGame();
         GetGame().Quit();
         GetSounds().Release();
         GetSdlVideo().DestroyMainWindow();
