@@ -1,19 +1,23 @@
 #include "engine/GamePresentation.h"
 
 #include "engine/Game.h"
+#include "gui/GUIPolicyDetails.h"
 #include "gui/GUI_AwardPopup.h"
 #include "gui/GUI_DilemmaDialog.h"
 #include "gui/GUI_ElectionResults.h"
 #include "gui/GUI_EventDialog.h"
 #include "gui/GUI_GameOver.h"
+#include "gui/GUI_IconNetwork.h"
+#include "gui/GUI_MainScreen.h"
+#include "gui/GUI_NeuronDetails.h"
 #include "gui/GUI_ManifestoChooser.h"
 #include "gui/GUI_MessageDialog.h"
 #include "gui/GUI_ProcessingScreen.h"
 #include "gui/GUI_ReportWindow.h"
 #include "gui/GUI_StartDialog.h"
+#include "gui/PlayGuide.h"
 #include "gui/WindowDirectory.h"
 #include "gui/WindowManager.h"
-#include "gui/PlayGuide.h"
 #include "gui/QuoteManager.h"
 #include "politics/SIM_AttackEvent.h"
 #include "sim/SIM_Policy.h"
@@ -105,6 +109,8 @@ void GamePresentation::ShowNeuronDetails(Neuron* neuron)
 {
     if (auto* policy = dynamic_cast<SIM_Policy*>(neuron))
         ShowDetails(policy);
+    else if (neuron)
+        GUI_NeuronDetails::Open(neuron);
 }
 
 void GamePresentation::ShowGameOver(const std::string& title, const std::string& text)
@@ -132,8 +138,42 @@ void GamePresentation::ShowAchievement(const std::string& id, const std::string&
 {
     GUI_AwardPopup::Open(id, title);
 }
-void GamePresentation::SetPlayGuideFlag(PlayGuideFlag flag, bool on) { PlayGuide::Get().SetFlag(flag, on); }
+void GamePresentation::AddIcon(SIM_PolicyGroup* group, Neuron* neuron) { GetMainScreen().AddIcon(group, neuron); }
+
+void GamePresentation::RemoveIcon(SIM_PolicyGroup*, Neuron* neuron) { GetMainScreen().RemoveIcon(neuron); }
+
+void GamePresentation::RefreshIcons() { GetMainScreen().RefreshIcons(); }
+
+void GamePresentation::ClearMainScreen() { GetMainScreen().ClearIcons(); }
+
+void GamePresentation::ShowDetails(SIM_Policy* policy)
+{
+    if (policy)
+        GUIPolicyDetails::Open(policy);
+}
+
+void GamePresentation::SetPlayGuideFlag(PlayGuideFlag flag, bool on)
+{
+    PlayGuide::Get().SetFlag(flag, on);
+    GUI_IconNetwork& network = GetIconNetwork();
+    switch (flag) {
+    case HIDEPOLICYICONS: network.HidePolicies = on; break;
+    case HIDESITUATIONICONS: network.HideSituations = on; break;
+    case HIDESIMICONS: network.HideValues = on; break;
+    case HIDEVOTERICONS: network.HideVoters = on; break;
+    case DISABLEICONCONNECTORS: network.DisableConnectors = on; break;
+    default: break;
+    }
+}
+
+void GamePresentation::ClearPermittedIcons() { GetIconNetwork().ClearPermitted(); }
+
+void GamePresentation::AddPermittedIcon(Neuron* neuron) { GetIconNetwork().Permit(neuron); }
 
 void GamePresentation::SetAllowedButton(const std::string& name) { PlayGuide::Get().SetAllowedButton(name); }
 
-void GamePresentation::AllowClicks() { PlayGuide::Get().AllowClicks(); }
+void GamePresentation::AllowClicks()
+{
+    PlayGuide::Get().AllowClicks();
+    GetIconNetwork().AllowAll();
+}

@@ -20,8 +20,15 @@ public:
     void SetMusicMood(int mood) override;
     // The scripts' sound effects, played once.
     void PlaySound(const std::string& path) override;
-    // The play guide's flags and its button filter.
+    // The main screen's icons, the play guide's flags and its filters.
+    void AddIcon(SIM_PolicyGroup* group, Neuron* neuron) override;
+    void RemoveIcon(SIM_PolicyGroup* group, Neuron* neuron) override;
+    void RefreshIcons() override;
+    void ClearMainScreen() override;
+    void ShowDetails(SIM_Policy* policy) override;
     void SetPlayGuideFlag(PlayGuideFlag flag, bool on) override;
+    void ClearPermittedIcons() override;
+    void AddPermittedIcon(Neuron* neuron) override;
     void SetAllowedButton(const std::string& name) override;
     void AllowClicks() override;
 

@@ -7,7 +7,7 @@
 #include "engine/SmartTexture.h"
 #include "gui/GUI_ButtonBase.h"
 #include "gui/GUI_ChooseGameScreen.h"
-#include "gui/GUI_FirstMainScreen.h"
+#include "gui/GUI_MainScreen.h"
 #include "gui/GUI_NewGameScreen.h"
 #include "gui/GUI_ProcessingScreen.h"
 #include "gui/MenuGUIScreen.h"
@@ -36,7 +36,7 @@ BaseGUIScreen* CreateScreen(int state)
     case STATE_NEWGAME:
         return &GetNewGameScreen();
     case STATE_MAIN:
-        return &GetFirstMainScreen();
+        return &GetMainScreen();
     case STATE_PROCESSING:
         return &GetProcessingScreen();
     default:
@@ -112,7 +112,11 @@ std::string DumpWindows(int state)
 
 void OnWheel(int steps) { GetWindowManager().OnWheel(steps); }
 
-void DeleteGameLists() { GetWindowManager().CloseAll(); }
+void DeleteGameLists()
+{
+    GetMainScreen().ClearIcons();
+    GetWindowManager().CloseAll();
+}
 
 void ClosePolicyDetails() {}
 

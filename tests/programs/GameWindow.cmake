@@ -14,4 +14,12 @@ if(RULECRAFT_ENGINE AND XVFB_RUN_PROGRAM AND TARGET rulecraft)
   set_tests_properties(program.game_window_quits_from_menu PROPERTIES
     TIMEOUT 180
     ENVIRONMENT "SDL_AUDIODRIVER=dummy;XDG_DOCUMENTS_DIR=${GAME_WINDOW_DOCUMENTS};ASAN_OPTIONS=detect_leaks=0")
+  # The main screen's windows, opened from its icons and buttons by name.
+  add_test(NAME program.game_window_main_screen_windows
+    COMMAND ${XVFB_RUN_PROGRAM} -a -s "-screen 0 1280x1024x24"
+            $<TARGET_FILE:rulecraft> --autoplay ${PROJECT_SOURCE_DIR}/tests/programs/main-screen-windows.autoplay
+    WORKING_DIRECTORY ${PROJECT_SOURCE_DIR})
+  set_tests_properties(program.game_window_main_screen_windows PROPERTIES
+    TIMEOUT 180
+    ENVIRONMENT "SDL_AUDIODRIVER=dummy;XDG_DOCUMENTS_DIR=${GAME_WINDOW_DOCUMENTS};ASAN_OPTIONS=detect_leaks=0")
 endif()
