@@ -37,7 +37,14 @@ public:
         ChildCheck(game.Start(), "start-up");
         Frames(2);
         Click("NewGame");
+        WaitFor([] { return HasButton("Mission_velmora"); }, "the mission chooser");
+        Click("Mission_velmora");
+        WaitFor([] { return HasButton("StartGame"); }, "the customisation screen");
+        Click("StartGame");
         BackToMainScreen("the main screen after New Game");
+        // The start dialog shows the country first.
+        if (HasButton("StartPlaying"))
+            Click("StartPlaying");
     }
 
     // Clicks the processing screen's "click to continue" until the main screen shows.

@@ -239,14 +239,20 @@ void PlayTheWayIn()
     SdlEvents::InjectClick(512, 400);
     LoopUntil([&] { return game.State == STATE_MAIN; }, "a click leads to the main screen");
     const int turn = SimulationState::Get().TurnNumber();
-    Click("NextTurn");
-    gCheck(SimulationState::Get().TurnNumber() == turn + 1, "a turn was played");
+    Click("NextTurnButton");
+    LoopUntil([&] { return SimulationState::Get().TurnNumber() == turn + 1; }, "a turn was played");
     SdlEvents::InjectClick(512, 400);
     LoopUntil([&] { return game.State == STATE_MAIN; }, "back to the main screen");
 
+    // Escape closes the quarter's reports first, then asks whether to leave.
+    for (int i = 0; i < 4 && !ShellHooks::IsWindowOpen("QuitDialog"); ++i) {
+        WaitForFade();
+        SdlEvents::InjectKey(ScanCode::Escape);
+        Loop();
+    }
+    Click("QuitDialogOK");
+    LoopUntil([&] { return game.State == STATE_MENU; }, "back at the menu");
     WaitForFade();
-    SdlEvents::InjectKey(ScanCode::Escape);
-    Loop();
     Click("Quit");
     gCheck(game.IsQuitPosted(), "Quit ends the game");
     IniSection saved;
