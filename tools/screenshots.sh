@@ -15,16 +15,18 @@ OUT="$(cd "$OUT" && pwd)"
 cmake -S "$ROOT" -B "$BUILD" >/dev/null
 cmake --build "$BUILD" -j2 --target rulecraft rulecraft-screenshots
 
-# The player's files of these runs go to a scratch folder, not yours.
+# The player's files of these runs go to a scratch folder, not yours, fresh
+# for each script so that an option one script changes stays with it.
 SCRATCH="$(mktemp -d)"
 trap 'rm -rf "$SCRATCH"' EXIT
-export XDG_DOCUMENTS_DIR="$SCRATCH" HOME="$SCRATCH"
 export SDL_VIDEODRIVER="${SDL_VIDEODRIVER:-offscreen}" SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 
 cd "$ROOT"
 failures=0
 for script in "$ROOT"/tools/screenshots/*.autoplay; do
   echo "== $(basename "$script")"
+  rm -rf "$SCRATCH/home" && mkdir -p "$SCRATCH/home"
+  export XDG_DOCUMENTS_DIR="$SCRATCH/home" HOME="$SCRATCH/home"
   # A hung run is killed: the game does not end on SIGTERM without its display.
   if ! timeout -s KILL 600 "$BUILD/rulecraft" --autoplay "$script" --screenshot-dir "$OUT"; then
     echo "screenshots: $(basename "$script") failed" >&2
