@@ -8,6 +8,7 @@
 #include "politics/SIM_VoterManager.h"
 #include "gamedata/SetupSection.h"
 #include "politics/VoterTuning.h"
+#include "politics/VoterGroupLinks.h"
 #include "sim/Clamp.h"
 #include "sim/NeuralEffect.h"
 
@@ -15,32 +16,32 @@
 
 namespace {
 
-// Indices in use by live groups; a new group takes the lowest free one, so a
-// reloaded set of groups reuses 0..n-1 and the voters' arrays stay small.
-std::vector<bool>& UsedIndices()
+// The live groups by index; a new group takes the lowest free index, so a
+// reloaded set of groups reuses 0..n-1 and the voters' rows stay narrow.
+std::vector<SIM_VoterType*>& GroupsByIndex()
 {
-    static std::vector<bool> used;
-    return used;
+    static std::vector<SIM_VoterType*> groups;
+    return groups;
 }
 
-size_t TakeIndex()
+size_t TakeIndex(SIM_VoterType* group)
 {
-    auto& used = UsedIndices();
-    for (size_t i = 0; i < used.size(); ++i) {
-        if (!used[i]) {
-            used[i] = true;
+    auto& groups = GroupsByIndex();
+    for (size_t i = 0; i < groups.size(); ++i) {
+        if (!groups[i]) {
+            groups[i] = group;
             return i;
         }
     }
-    used.push_back(true);
-    return used.size() - 1;
+    groups.push_back(group);
+    return groups.size() - 1;
 }
 
 void FreeIndex(size_t index)
 {
-    auto& used = UsedIndices();
-    if (index < used.size())
-        used[index] = false;
+    auto& groups = GroupsByIndex();
+    if (index < groups.size())
+        groups[index] = nullptr;
 }
 
 }  // namespace
@@ -51,7 +52,13 @@ SIM_VoterType::FrequencyNeuronType::FrequencyNeuronType()
     SetOwnedByParent();
 }
 
-SIM_VoterType::SIM_VoterType() : mIndex(TakeIndex())
+SIM_VoterType* SIM_VoterType::AtIndex(size_t index)
+{
+    const auto& groups = GroupsByIndex();
+    return index < groups.size() ? groups[index] : nullptr;
+}
+
+SIM_VoterType::SIM_VoterType() : mIndex(TakeIndex(this))
 {
     SetType(NEURON_VOTERTYPE);
     SetCombination(COMBINE_SUM);
@@ -60,21 +67,9 @@ SIM_VoterType::SIM_VoterType() : mIndex(TakeIndex())
 
 SIM_VoterType::~SIM_VoterType()
 {
-    if (IsRunning()) {
-        // The links to the voters go with the base neuron; first let every
-        // linked voter forget this group, so none keeps a dangling link.
-        for (NeuralEffect* effect : Outgoing()) {
-            Neuron* target = effect->GetTarget();
-            if (target && target->GetType() == NEURON_VOTER) {
-                auto* voter = static_cast<SIM_Voter*>(target);
-                if (mIndex < voter->mGroups.size())
-                    voter->mGroups[mIndex] = SIM_Voter::GroupLink();
-            }
-        }
-        for (SIM_Voter* voter : mMembers)
-            if (voter && mIndex < voter->mGroups.size())
-                voter->mGroups[mIndex] = SIM_Voter::GroupLink();
-    }
+    // Every voter forgets this group, so that a group taking the index later
+    // starts with no links and no members.
+    VoterGroupLinks::Get().ClearColumn(mIndex);
     FreeIndex(mIndex);
 }
 
@@ -114,11 +109,10 @@ void SIM_VoterType::AddMember(SIM_Voter* voter)
     ASSERT_CHECK(voter != nullptr);
     if (!voter)
         return;
-    SIM_Voter::GroupLink& tie = voter->LinkAt(mIndex);
-    if (tie.memberSlot != SIM_Voter::kNoSlot)
+    VoterGroupLinks& links = VoterGroupLinks::Get();
+    if (links.IsMember(voter->Row(), mIndex))
         return;
-    tie.group = this;
-    tie.memberSlot = mMembers.size();
+    links.SetMemberSlot(voter->Row(), mIndex, static_cast<uint32_t>(mMembers.size()));
     mMembers.push_back(voter);
     ++mMemberCount;
 }
@@ -126,13 +120,14 @@ void SIM_VoterType::AddMember(SIM_Voter* voter)
 void SIM_VoterType::RemoveMember(SIM_Voter* voter)
 {
     ASSERT_CHECK(voter != nullptr);
-    if (!voter || mIndex >= voter->mGroups.size())
+    if (!voter)
         return;
-    SIM_Voter::GroupLink& tie = voter->mGroups[mIndex];
-    if (tie.memberSlot == SIM_Voter::kNoSlot || tie.group != this)
+    VoterGroupLinks& links = VoterGroupLinks::Get();
+    uint32_t slot = links.MemberSlot(voter->Row(), mIndex);
+    if (slot == VoterGroupLinks::kNotMember)
         return;
-    DropMemberSlot(tie.memberSlot);
-    tie.memberSlot = SIM_Voter::kNoSlot;
+    DropMemberSlot(slot);
+    links.SetMemberSlot(voter->Row(), mIndex, VoterGroupLinks::kNotMember);
 }
 
 void SIM_VoterType::DropMemberSlot(size_t slot)
@@ -156,11 +151,12 @@ void SIM_VoterType::CompactMembers() const
 {
     if (mHoles == 0)
         return;
+    VoterGroupLinks& links = VoterGroupLinks::Get();
     size_t out = 0;
     for (SIM_Voter* voter : mMembers) {
         if (!voter)
             continue;
-        voter->mGroups[mIndex].memberSlot = out;
+        links.SetMemberSlot(voter->Row(), mIndex, static_cast<uint32_t>(out));
         mMembers[out++] = voter;
     }
     mMembers.resize(out);
@@ -191,13 +187,7 @@ void SIM_VoterType::SetMembership(SIM_Voter* voter, float weight, float threshol
     if (!voter)
         return;
     bool member = weight > threshold;
-    SIM_Voter::GroupLink& tie = voter->LinkAt(mIndex);
-    tie.group = this;
-    if (tie.link) {
-        tie.link->SetMultiplier(weight);
-    } else {
-        tie.link = new NeuralEffect(this, voter, "0+(x*1.0)", weight, 1.0f);
-    }
+    voter->SetMembershipWeight(this, weight);
     if (member)
         AddMember(voter);
     else
@@ -228,11 +218,14 @@ void SIM_VoterType::AddMembershipLinks()
     };
     std::vector<Scored> scored;
     scored.reserve(population.size());
+    const VoterGroupLinks& links = VoterGroupLinks::Get();
+    const size_t columns = std::min(links.Columns(), pull.size());
     for (SIM_Voter* voter : population) {
         float score = 0.0f;
-        for (const SIM_Voter::GroupLink& tie : voter->mGroups)
-            if (tie.memberSlot != SIM_Voter::kNoSlot && tie.group && tie.group->Index() < pull.size())
-                score += pull[tie.group->Index()];
+        const uint32_t* slots = links.MemberSlotRow(voter->Row());
+        for (size_t index = 0; index < columns; ++index)
+            if (slots[index] != VoterGroupLinks::kNotMember && AtIndex(index))
+                score += pull[index];
         scored.push_back({score + Rand01(), voter});
     }
     std::stable_sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) { return a.score > b.score; });

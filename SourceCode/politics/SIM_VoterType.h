@@ -12,7 +12,8 @@ struct VoterTuning;
 
 // A voter group: the poor, the wealthy, motorists... and "_All_", which holds
 // everybody. Its value is the group's happiness with the government; every
-// voter of the population has one membership link (an effect) from every group.
+// voter of the population has one membership link from every group (kept in
+// VoterGroupLinks, not as effects of the network).
 class SIM_VoterType : public Neuron {
 public:
     static constexpr unsigned kNoCount = UINT_MAX;
@@ -86,6 +87,8 @@ public:
     // A small number unique among the live groups; voters keep their links
     // to the groups in arrays indexed by it.
     size_t Index() const { return mIndex; }
+    // The live group with that index, or none.
+    static SIM_VoterType* AtIndex(size_t index);
 
 private:
     friend class SIM_Voter;
