@@ -31,6 +31,9 @@ SlotList<SIM_Voter, PopulationSlotOf>& PopulationList()
     return population;
 }
 
+// Set while the whole population goes: nothing is left that lists a voter.
+bool gDeletingAll = false;
+
 // sin(pi * (x - a) / (b - a)) inside [a, b], 0 outside. A range of no width
 // is a data fault: reported, and it weighs nothing.
 float Bump(float a, float b, float x)
@@ -56,6 +59,10 @@ SIM_Voter::SIM_Voter() : mRow(VoterGroupLinks::Get().AddRow())
 
 SIM_Voter::~SIM_Voter()
 {
+    if (gDeletingAll) {
+        VoterGroupLinks::Get().ReleaseRow(mRow);
+        return;
+    }
     PopulationList().Remove(this);
     // No pressure group keeps a deleted member.
     for (SIM_PressureGroup* group : std::vector<SIM_PressureGroup*>(mPressureGroups))
@@ -73,6 +80,25 @@ SIM_Voter::~SIM_Voter()
             LeaveParty();
     }
     links.ReleaseRow(mRow);
+}
+
+void SIM_Voter::DeleteAll()
+{
+    // Everything that lists voters forgets them all at once, so that each
+    // voter then goes at a constant cost instead of leaving every list.
+    std::vector<SIM_Voter*> voters(PopulationList().Items());
+    PopulationList().Clear();
+    for (size_t index = 0; index < VoterGroupLinks::Get().Columns(); ++index)
+        if (SIM_VoterType* group = SIM_VoterType::AtIndex(index))
+            group->ForgetAllMembers();
+    for (SIM_Party* party : SIM_Party::AllParties())
+        party->ForgetMembers();
+    for (SIM_PressureGroup* group : SIM_PressureGroup::All())
+        group->Members.clear();
+    gDeletingAll = true;
+    for (SIM_Voter* voter : voters)
+        delete voter;
+    gDeletingAll = false;
 }
 
 const std::vector<SIM_Voter*>& SIM_Voter::Population() { return PopulationList().Items(); }
@@ -103,16 +129,13 @@ float SIM_Voter::Recalculate(const float* groupValues, const uint8_t* counts, si
 {
     const VoterGroupLinks& links = VoterGroupLinks::Get();
     groups = std::min(groups, links.Columns());
-    const float* weights = links.WeightRow(mRow);
-    const uint8_t* linked = links.LinkedRow(mRow);
-    const uint32_t* slots = links.MemberSlotRow(mRow);
     // Summed in group order, as the links were made, so that the rounding
     // stays that of one link after the other.
     float acc = 0.0f;
     for (size_t index = 0; index < groups; ++index) {
-        if (!counts[index] || !linked[index] || slots[index] == VoterGroupLinks::kNotMember)
+        if (!counts[index] || !links.Linked(index)[mRow] || links.MemberSlots(index)[mRow] == VoterGroupLinks::kNotMember)
             continue;
-        float e = groupValues[index] * weights[index];
+        float e = groupValues[index] * links.Weights(index)[mRow];
         // A group without a number counts as 0 rather than spreading.
         if (std::isnan(e))
             e = 0.0f;

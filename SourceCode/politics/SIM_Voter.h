@@ -105,6 +105,9 @@ public:
     // --- the population: every live voter, in creation order
     static const std::vector<SIM_Voter*>& Population();
     static size_t PopulationCount();
+    // Deletes every voter; the groups, parties and pressure groups are left
+    // with no members.
+    static void DeleteAll();
 
     // A party's member list keeps the voter's place here (a voter is in at most one party, so the party removes it without a search).
     size_t mPartySlot = kNoSlot;

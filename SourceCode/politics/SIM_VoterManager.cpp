@@ -233,9 +233,13 @@ void SIM_VoterManager::CreatePopulation()
     }
     progress.ShowProgressText(std::to_string(count) + " Voters Created");
 
+    std::vector<uint32_t> rows;
+    rows.reserve(SIM_Voter::PopulationCount());
+    for (SIM_Voter* voter : SIM_Voter::Population())
+        rows.push_back(voter->Row());
     for (SIM_VoterType* group : mVoterTypes) {
         progress.ShowProgressText("Adding membership links (" + group->GetDisplayName() + ")");
-        group->AddMembershipLinks();
+        group->AddMembershipLinks(rows);
     }
 
     const float P = tuning.poorIncomeThreshold;
@@ -298,17 +302,7 @@ void SIM_VoterManager::PollVoterTypes()
         group->Poll();
 }
 
-void SIM_VoterManager::DeleteAllVoters()
-{
-    // Walk a copy: every deletion leaves a hole in the population list.
-    std::vector<SIM_Voter*> voters(SIM_Voter::Population());
-    for (SIM_Voter* voter : voters)
-        delete voter;
-    // Without the links maintained the voters could not leave their groups.
-    if (!IsRunning())
-        for (SIM_VoterType* group : mVoterTypes)
-            group->ForgetAllMembers();
-}
+void SIM_VoterManager::DeleteAllVoters() { SIM_Voter::DeleteAll(); }
 
 void SIM_VoterManager::DeleteAllVoterTypes()
 {

@@ -186,15 +186,36 @@ void SIM_VoterType::SetMembership(SIM_Voter* voter, float weight, float threshol
     ASSERT_CHECK(voter != nullptr);
     if (!voter)
         return;
-    bool member = weight > threshold;
-    voter->SetMembershipWeight(this, weight);
-    if (member)
-        AddMember(voter);
-    else
-        RemoveMember(voter);
+    SetMembershipAt(voter, voter->Row(), weight, threshold);
+}
+
+void SIM_VoterType::SetMembershipAt(SIM_Voter* voter, uint32_t row, float weight, float threshold)
+{
+    VoterGroupLinks& links = VoterGroupLinks::Get();
+    links.SetWeight(row, mIndex, weight);
+    uint32_t slot = links.MemberSlot(row, mIndex);
+    if (weight > threshold) {
+        if (slot == VoterGroupLinks::kNotMember) {
+            links.SetMemberSlot(row, mIndex, static_cast<uint32_t>(mMembers.size()));
+            mMembers.push_back(voter);
+            ++mMemberCount;
+        }
+    } else if (slot != VoterGroupLinks::kNotMember) {
+        DropMemberSlot(slot);
+        links.SetMemberSlot(row, mIndex, VoterGroupLinks::kNotMember);
+    }
 }
 
 void SIM_VoterType::AddMembershipLinks()
+{
+    std::vector<uint32_t> rows;
+    rows.reserve(SIM_Voter::PopulationCount());
+    for (SIM_Voter* voter : SIM_Voter::Population())
+        rows.push_back(voter->Row());
+    AddMembershipLinks(rows);
+}
+
+void SIM_VoterType::AddMembershipLinks(const std::vector<uint32_t>& rows)
 {
     const auto& population = SIM_Voter::Population();
     int populationSize = SIM_VoterManager::Get().PopulationSize();
@@ -205,36 +226,57 @@ void SIM_VoterType::AddMembershipLinks()
 
     // How much each group pulls its members towards this one, by group index,
     // so that scoring a voter costs one look-up per group it belongs to.
-    std::vector<float> pull;
+    const VoterGroupLinks& links = VoterGroupLinks::Get();
+    const size_t columns = links.Columns();
+    std::vector<float> pull(columns, 0.0f);
+    std::vector<uint8_t> pulls(columns, 0);
     for (SIM_VoterType* other : SIM_VoterManager::Get().VoterTypes()) {
-        if (pull.size() <= other->Index())
-            pull.resize(other->Index() + 1, 0.0f);
-        pull[other->Index()] = other->AffinityFor(this);
+        if (other->Index() < columns) {
+            pull[other->Index()] = other->AffinityFor(this);
+            pulls[other->Index()] = 1;
+        }
     }
 
     struct Scored {
         float score;
-        SIM_Voter* voter;
+        uint32_t position;  // in the population
     };
-    std::vector<Scored> scored;
-    scored.reserve(population.size());
-    const VoterGroupLinks& links = VoterGroupLinks::Get();
-    const size_t columns = std::min(links.Columns(), pull.size());
-    for (SIM_Voter* voter : population) {
-        float score = 0.0f;
-        const uint32_t* slots = links.MemberSlotRow(voter->Row());
-        for (size_t index = 0; index < columns; ++index)
-            if (slots[index] != VoterGroupLinks::kNotMember && AtIndex(index))
-                score += pull[index];
-        scored.push_back({score + Rand01(), voter});
+    std::vector<Scored> scored(population.size());
+    for (size_t i = 0; i < population.size(); ++i)
+        scored[i] = {0.0f, static_cast<uint32_t>(i)};
+    // Column by column: each walk reads one array in voter order. The sums
+    // still add the groups in index order for each voter; a group that pulls
+    // nothing would add 0, which changes no sum.
+    for (size_t index = 0; index < columns; ++index) {
+        if (!pulls[index] || pull[index] == 0.0f)
+            continue;
+        const uint32_t* slots = links.MemberSlots(index);
+        for (size_t i = 0; i < population.size(); ++i)
+            if (slots[rows[i]] != VoterGroupLinks::kNotMember)
+                scored[i].score += pull[index];
     }
-    std::stable_sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) { return a.score > b.score; });
+    for (Scored& entry : scored)
+        entry.score += Rand01();
 
+    // Highest score first, ties in population order. Only as many as are
+    // taken need sorting: the rest is put in order a chunk at a time, should
+    // a weight at exactly the threshold leave a place open.
+    auto before = [](const Scored& a, const Scored& b) {
+        return a.score > b.score || (a.score == b.score && a.position < b.position);
+    };
     bool everybody = GetName() == kAllGroupName;
-    for (const Scored& entry : scored) {
-        if (mMemberCount >= target)
-            break;
-        SetMembership(entry.voter, everybody ? 1.0f : RandRange(threshold, 1.0f), threshold);
+    size_t sorted = 0;
+    for (size_t next = 0; next < scored.size() && mMemberCount < target; ++next) {
+        if (next == sorted) {
+            size_t wanted = std::max<size_t>(static_cast<size_t>(target - mMemberCount), 64);
+            size_t end = std::min(scored.size(), sorted + wanted);
+            if (end < scored.size())
+                std::nth_element(scored.begin() + sorted, scored.begin() + end, scored.end(), before);
+            std::sort(scored.begin() + sorted, scored.begin() + end, before);
+            sorted = end;
+        }
+        uint32_t position = scored[next].position;
+        SetMembershipAt(population[position], rows[position], everybody ? 1.0f : RandRange(threshold, 1.0f), threshold);
     }
 }
 

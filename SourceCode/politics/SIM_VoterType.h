@@ -1,5 +1,6 @@
 #pragma once
 #include <climits>
+#include <cstdint>
 #include <cstddef>
 #include <string>
 #include <utility>
@@ -60,6 +61,8 @@ public:
     // Makes the initial share of the population members, steered by the
     // affinities of the groups they already belong to.
     void AddMembershipLinks();
+    // The same with the voters' rows in VoterGroupLinks, in population order.
+    void AddMembershipLinks(const std::vector<uint32_t>& rows);
 
     unsigned MemberCount() const { return mMemberCount; }
     // The members in joining order.
@@ -101,6 +104,8 @@ private:
 
     // Called by a voter that is being deleted.
     void DropMemberSlot(size_t slot);
+    // SetMembership for a voter whose row is known (no visit to the voter).
+    void SetMembershipAt(SIM_Voter* voter, uint32_t row, float weight, float threshold);
     void CompactMembers() const;
 
     size_t mIndex;

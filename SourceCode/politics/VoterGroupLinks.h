@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <vector>
 
-// Every voter's ties to the voter groups, in flat arrays: one row per voter,
-// one column per group index. A tie is a link weight (how strongly the group's
-// mood reaches the voter) and, when the voter is a member, its place in the
-// group's member list. A million voters would otherwise carry a million times
-// as many link objects reached through pointers.
+// Every voter's ties to the voter groups, in flat arrays: one column per group
+// index, one entry per voter (its row). A tie is a link weight (how strongly
+// the group's mood reaches the voter) and, when the voter is a member, its
+// place in the group's member list. A million voters would otherwise carry a
+// million times as many link objects reached through pointers. Columns, not
+// rows, are contiguous: a pass over the population reads each column in order,
+// and setting up one group touches one column only.
 class VoterGroupLinks {
 public:
     static constexpr uint32_t kNotMember = UINT32_MAX;
@@ -22,43 +24,43 @@ public:
     // Room for a population of this size without growing mid-way.
     void Reserve(size_t rows);
 
-    // Makes the column of that group index exist (widening every row).
+    // Makes the column of that group index exist.
     void EnsureColumn(size_t group);
     // Every voter forgets the group at that index (the group is going).
     void ClearColumn(size_t group);
-    size_t Columns() const { return mColumns; }
+    size_t Columns() const { return mColumns.size(); }
 
-    bool HasLink(uint32_t row, size_t group) const { return group < mColumns && mLinked[At(row, group)]; }
+    bool HasLink(uint32_t row, size_t group) const { return group < mColumns.size() && mColumns[group].linked[row]; }
     // 0 without a link.
-    float Weight(uint32_t row, size_t group) const { return HasLink(row, group) ? mWeight[At(row, group)] : 0.0f; }
+    float Weight(uint32_t row, size_t group) const { return HasLink(row, group) ? mColumns[group].weight[row] : 0.0f; }
     // Makes the link when missing.
     void SetWeight(uint32_t row, size_t group, float weight);
 
     uint32_t MemberSlot(uint32_t row, size_t group) const
     {
-        return group < mColumns ? mMemberSlot[At(row, group)] : kNotMember;
+        return group < mColumns.size() ? mColumns[group].memberSlot[row] : kNotMember;
     }
     bool IsMember(uint32_t row, size_t group) const { return MemberSlot(row, group) != kNotMember; }
     void SetMemberSlot(uint32_t row, size_t group, uint32_t slot);
 
-    // One voter's row, for walks over every group (Columns() entries each).
-    const float* WeightRow(uint32_t row) const { return mWeight.data() + At(row, 0); }
-    const uint8_t* LinkedRow(uint32_t row) const { return mLinked.data() + At(row, 0); }
-    const uint32_t* MemberSlotRow(uint32_t row) const { return mMemberSlot.data() + At(row, 0); }
+    // One group's column, for walks over the population (indexed by row).
+    const float* Weights(size_t group) const { return mColumns[group].weight.data(); }
+    const uint8_t* Linked(size_t group) const { return mColumns[group].linked.data(); }
+    const uint32_t* MemberSlots(size_t group) const { return mColumns[group].memberSlot.data(); }
 
     size_t LiveRows() const { return mLiveRows; }
-    // Bytes held by the arrays (for the memory benchmark).
-    size_t Bytes() const;
 
 private:
-    VoterGroupLinks() = default;
-    size_t At(uint32_t row, size_t group) const { return static_cast<size_t>(row) * mColumns + group; }
-    void Restride(size_t columns);
+    struct Column {
+        std::vector<float> weight;
+        std::vector<uint32_t> memberSlot;
+        std::vector<uint8_t> linked;
+    };
 
-    size_t mColumns = 0;
+    VoterGroupLinks() = default;
+
     size_t mRows = 0;
     size_t mLiveRows = 0;
-    std::vector<float> mWeight;
-    std::vector<uint32_t> mMemberSlot;
-    std::vector<uint8_t> mLinked;
+    size_t mReserved = 0;
+    std::vector<Column> mColumns;
 };
