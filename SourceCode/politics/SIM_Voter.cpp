@@ -133,9 +133,10 @@ float SIM_Voter::Recalculate(const float* groupValues, const uint8_t* counts, si
     // stays that of one link after the other.
     float acc = 0.0f;
     for (size_t index = 0; index < groups; ++index) {
-        if (!counts[index] || !links.Linked(index)[mRow] || links.MemberSlots(index)[mRow] == VoterGroupLinks::kNotMember)
+        const VoterGroupLinks::Tie& tie = links.Column(index)[mRow];
+        if (!counts[index] || !tie.Counts())
             continue;
-        float e = groupValues[index] * links.Weights(index)[mRow];
+        float e = groupValues[index] * tie.weight;
         // A group without a number counts as 0 rather than spreading.
         if (std::isnan(e))
             e = 0.0f;

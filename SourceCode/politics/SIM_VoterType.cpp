@@ -13,6 +13,7 @@
 #include "sim/NeuralEffect.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -237,45 +238,47 @@ void SIM_VoterType::AddMembershipLinks(const std::vector<uint32_t>& rows)
         }
     }
 
-    struct Scored {
-        float score;
-        uint32_t position;  // in the population
-    };
-    std::vector<Scored> scored(population.size());
-    for (size_t i = 0; i < population.size(); ++i)
-        scored[i] = {0.0f, static_cast<uint32_t>(i)};
+    std::vector<float> score(population.size(), 0.0f);
     // Column by column: each walk reads one array in voter order. The sums
     // still add the groups in index order for each voter; a group that pulls
     // nothing would add 0, which changes no sum.
     for (size_t index = 0; index < columns; ++index) {
         if (!pulls[index] || pull[index] == 0.0f)
             continue;
-        const uint32_t* slots = links.MemberSlots(index);
+        const VoterGroupLinks::Tie* ties = links.Column(index);
         for (size_t i = 0; i < population.size(); ++i)
-            if (slots[rows[i]] != VoterGroupLinks::kNotMember)
-                scored[i].score += pull[index];
+            if (ties[rows[i]].Member())
+                score[i] += pull[index];
     }
-    for (Scored& entry : scored)
-        entry.score += Rand01();
 
-    // Highest score first, ties in population order. Only as many as are
-    // taken need sorting: the rest is put in order a chunk at a time, should
-    // a weight at exactly the threshold leave a place open.
-    auto before = [](const Scored& a, const Scored& b) {
-        return a.score > b.score || (a.score == b.score && a.position < b.position);
-    };
+    // Highest score first, ties in population order, as one integer key per
+    // voter: the score's bits turned so that a larger score gives a smaller
+    // key, then the position in the population.
+    std::vector<uint64_t> order(population.size());
+    for (size_t i = 0; i < population.size(); ++i) {
+        float value = score[i] + Rand01();
+        uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        if (value == 0.0f)
+            bits = 0;  // -0 and +0 tie
+        uint32_t ascending = (bits & 0x80000000u) ? ~bits : (bits | 0x80000000u);
+        order[i] = (static_cast<uint64_t>(~ascending) << 32) | static_cast<uint64_t>(i);
+    }
+
+    // Only as many as are taken need sorting: the rest is put in order a
+    // chunk at a time, should a weight at exactly the threshold leave a place open.
     bool everybody = GetName() == kAllGroupName;
     size_t sorted = 0;
-    for (size_t next = 0; next < scored.size() && mMemberCount < target; ++next) {
+    for (size_t next = 0; next < order.size() && mMemberCount < target; ++next) {
         if (next == sorted) {
             size_t wanted = std::max<size_t>(static_cast<size_t>(target - mMemberCount), 64);
-            size_t end = std::min(scored.size(), sorted + wanted);
-            if (end < scored.size())
-                std::nth_element(scored.begin() + sorted, scored.begin() + end, scored.end(), before);
-            std::sort(scored.begin() + sorted, scored.begin() + end, before);
+            size_t end = std::min(order.size(), sorted + wanted);
+            if (end < order.size())
+                std::nth_element(order.begin() + sorted, order.begin() + end, order.end());
+            std::sort(order.begin() + sorted, order.begin() + end);
             sorted = end;
         }
-        uint32_t position = scored[next].position;
+        uint32_t position = static_cast<uint32_t>(order[next] & 0xffffffffu);
         SetMembershipAt(population[position], rows[position], everybody ? 1.0f : RandRange(threshold, 1.0f), threshold);
     }
 }

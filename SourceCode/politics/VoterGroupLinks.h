@@ -12,7 +12,21 @@
 // and setting up one group touches one column only.
 class VoterGroupLinks {
 public:
-    static constexpr uint32_t kNotMember = UINT32_MAX;
+    static constexpr uint32_t kNotMember = 0x7fffffffu;
+
+    // One voter's tie to one group: 8 bytes, so that setting up a group, which
+    // visits its voters in random order, touches one cache line per voter.
+    struct Tie {
+        static constexpr uint32_t kLinked = 0x80000000u;
+        float weight = 0.0f;
+        uint32_t slotAndLink = kNotMember;  // member slot; top bit: linked
+
+        bool Linked() const { return (slotAndLink & kLinked) != 0; }
+        uint32_t Slot() const { return slotAndLink & ~kLinked; }
+        bool Member() const { return Slot() != kNotMember; }
+        // A link and a membership both count.
+        bool Counts() const { return Linked() && Member(); }
+    };
 
     static VoterGroupLinks& Get();
 
@@ -30,37 +44,30 @@ public:
     void ClearColumn(size_t group);
     size_t Columns() const { return mColumns.size(); }
 
-    bool HasLink(uint32_t row, size_t group) const { return group < mColumns.size() && mColumns[group].linked[row]; }
+    bool HasLink(uint32_t row, size_t group) const { return group < mColumns.size() && mColumns[group][row].Linked(); }
     // 0 without a link.
-    float Weight(uint32_t row, size_t group) const { return HasLink(row, group) ? mColumns[group].weight[row] : 0.0f; }
+    float Weight(uint32_t row, size_t group) const { return HasLink(row, group) ? mColumns[group][row].weight : 0.0f; }
     // Makes the link when missing.
     void SetWeight(uint32_t row, size_t group, float weight);
 
     uint32_t MemberSlot(uint32_t row, size_t group) const
     {
-        return group < mColumns.size() ? mColumns[group].memberSlot[row] : kNotMember;
+        return group < mColumns.size() ? mColumns[group][row].Slot() : kNotMember;
     }
     bool IsMember(uint32_t row, size_t group) const { return MemberSlot(row, group) != kNotMember; }
+    // kNotMember: not a member. Slots stay below kNotMember.
     void SetMemberSlot(uint32_t row, size_t group, uint32_t slot);
 
     // One group's column, for walks over the population (indexed by row).
-    const float* Weights(size_t group) const { return mColumns[group].weight.data(); }
-    const uint8_t* Linked(size_t group) const { return mColumns[group].linked.data(); }
-    const uint32_t* MemberSlots(size_t group) const { return mColumns[group].memberSlot.data(); }
+    const Tie* Column(size_t group) const { return mColumns[group].data(); }
 
     size_t LiveRows() const { return mLiveRows; }
 
 private:
-    struct Column {
-        std::vector<float> weight;
-        std::vector<uint32_t> memberSlot;
-        std::vector<uint8_t> linked;
-    };
-
     VoterGroupLinks() = default;
 
     size_t mRows = 0;
     size_t mLiveRows = 0;
     size_t mReserved = 0;
-    std::vector<Column> mColumns;
+    std::vector<std::vector<Tie>> mColumns;
 };
