@@ -268,6 +268,9 @@ void SIM_VoterType::AddMembershipLinks(const std::vector<uint32_t>& rows)
     // Only as many as are taken need sorting: the rest is put in order a
     // chunk at a time, should a weight at exactly the threshold leave a place open.
     bool everybody = GetName() == kAllGroupName;
+    VoterGroupLinks::Get().EnsureColumn(mIndex);
+    const VoterGroupLinks::Tie* ties = links.Column(mIndex);
+    constexpr size_t kAhead = 16;
     size_t sorted = 0;
     for (size_t next = 0; next < order.size() && mMemberCount < target; ++next) {
         if (next == sorted) {
@@ -278,6 +281,9 @@ void SIM_VoterType::AddMembershipLinks(const std::vector<uint32_t>& rows)
             std::sort(order.begin() + sorted, order.begin() + end);
             sorted = end;
         }
+        // The voters come in random order: ask for a tie a little ahead.
+        if (next + kAhead < sorted)
+            __builtin_prefetch(&ties[rows[order[next + kAhead] & 0xffffffffu]], 1);
         uint32_t position = static_cast<uint32_t>(order[next] & 0xffffffffu);
         SetMembershipAt(population[position], rows[position], everybody ? 1.0f : RandRange(threshold, 1.0f), threshold);
     }
