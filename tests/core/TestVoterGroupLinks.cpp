@@ -4,6 +4,8 @@
 
 #include "VoterTestWorld.h"
 #include "politics/VoterGroupLinks.h"
+#include "sim/NeuralEffect.h"
+#include "sim/Neuron.h"
 
 TEST_F(VoterTest, ALinkAndAMembershipAreSeparateAndAGroupAddedLaterCoversEveryVoter)
 {
@@ -63,4 +65,24 @@ TEST_F(VoterTest, SetUpTakesTheMostStronglyPulledVotersFirst)
     EXPECT_EQ(pulled->MemberCount(), 3u);
     for (int i : {2, 5, 7})
         EXPECT_TRUE(voters[i]->IsMemberOf(pulled)) << i;
+}
+
+TEST_F(VoterTest, TheNetworksPassEndsWithTheVotersSeeingTheirGroupsNewValues)
+{
+    SIM_VoterType* group = AddGroup("Group");
+    Neuron* driver = Plain("Driver", 0.0f);
+    new NeuralEffect(driver, group, "0+(1.0*x)", 1.0f, 0.0f);
+    SIM_Voter* member = NewVoter();
+    SIM_Voter* outsider = NewVoter();
+    group->SetMembership(member, 0.8f, 0.5f);
+    group->SetMembership(outsider, 0.4f, 0.5f);
+    driver->SetBaseValue(0.5f);
+    Neuron::OrderNetwork();
+    Neuron::RecalculateAll();
+    // The group moved to 0.5 in this very pass, and its member with it.
+    EXPECT_FLOAT_EQ(group->GetValue(), 0.5f);
+    EXPECT_FLOAT_EQ(member->GetValue(), 0.5f + 0.8f * 0.5f);
+    EXPECT_FLOAT_EQ(outsider->GetValue(), 0.5f);
+    // A voter's own recalculation agrees with the population's pass.
+    EXPECT_EQ(member->Recalculate(), 0.5f + 0.8f * 0.5f);
 }
