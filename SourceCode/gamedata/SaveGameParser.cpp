@@ -551,8 +551,8 @@ void ReadNetwork(SaveSectionReader& file, SavedGame& game)
         for (const SavedGame::Effect& effect : neuron.incoming)
             if (static_cast<size_t>(effect.source) >= game.neurons.size())
                 SaveSectionReader::FailAt(neuron.line, "an effect from a neuron that is not in <network>");
-    if (game.neurons.size() + game.voters.size() != static_cast<size_t>(game.neuronTotal))
-        s.Fail("<network> and <voters> do not add up to its total");
+    if (game.neurons.size() != static_cast<size_t>(game.neuronTotal))
+        s.Fail("<network> does not hold as many neurons as its total");
 }
 
 }  // namespace

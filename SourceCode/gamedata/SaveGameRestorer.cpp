@@ -1,6 +1,7 @@
 #include "gamedata/SaveGameRestorer.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <unordered_map>
 
@@ -29,6 +30,7 @@
 #include "politics/SIM_Voter.h"
 #include "politics/SIM_VoterManager.h"
 #include "politics/SIM_VoterType.h"
+#include "politics/VoterGroupLinks.h"
 #include "sim/CSimulation.h"
 #include "sim/Calendar.h"
 #include "sim/OpinionPoll.h"
@@ -189,6 +191,7 @@ void RestoreVoters(const SavedGame& game)
 
     manager.DeleteAllVoters();
     manager.SetPopulationSize(static_cast<int>(game.voters.size()));
+    VoterGroupLinks::Get().Reserve(game.voters.size());
     for (const SavedGame::Voter& saved : game.voters) {
         SIM_Voter* voter = manager.NewVoter();
         voter->SetPersonName(saved.foreID, saved.surID, saved.gender);
@@ -200,19 +203,12 @@ void RestoreVoters(const SavedGame& game)
         voter->Militancy = saved.militancy;
         voter->TurnoutChance = saved.turnoutChance;
         voter->SetValue(saved.value);
-        voter->ResetHistory();
-        for (const SavedGame::Voter::Link& link : saved.links) {
-            SIM_VoterType* group = groups[link.group];
-            // A threshold below the weight makes a member, one above it does not.
-            group->SetMembership(voter, link.weight, link.member ? link.weight - 1.0f : link.weight + 1.0f);
-            // A link carries its group's value, as the last recalculation left it.
-            NeuralEffect* effect = voter->GetMembershipLink(group);
-            NeuralEffect::State state = effect->GetState();
-            state.targetInput = group->GetValue();
-            state.firstUpdatePending = false;
-            effect->SetState(state);
-            effect->SetInput(group->GetValue());
-        }
+        // Whether the voter is a member was saved, not its test: a threshold
+        // of minus infinity makes a member of any weight, plus infinity none.
+        constexpr float kAlways = -std::numeric_limits<float>::infinity();
+        constexpr float kNever = std::numeric_limits<float>::infinity();
+        for (const SavedGame::Voter::Link& link : saved.links)
+            groups[link.group]->SetMembership(voter, link.weight, link.member ? kAlways : kNever);
         if (SIM_Party* party = SIM_Party::FromID(static_cast<PartyID>(saved.party))) {
             voter->Party = static_cast<PartyID>(saved.party);
             party->AddMember(voter);
@@ -237,14 +233,13 @@ void RestoreVoters(const SavedGame& game)
     }
 }
 
-// Values, histories and effects of every neuron but the voters, and the
-// recalculation order, as saved.
+// Values, histories and effects of every neuron, and the recalculation order,
+// as saved.
 void RestoreNetwork(const SavedGame& game)
 {
     std::map<std::pair<int, std::string>, std::vector<Neuron*>> byName;
     for (auto it = Neuron::All().rbegin(); it != Neuron::All().rend(); ++it)
-        if ((*it)->GetType() != NEURON_VOTER)
-            byName[{(*it)->GetType(), (*it)->GetName()}].push_back(*it);
+        byName[{(*it)->GetType(), (*it)->GetName()}].push_back(*it);
 
     std::vector<Neuron*> live;
     live.reserve(game.neurons.size());
@@ -290,11 +285,6 @@ void RestoreNetwork(const SavedGame& game)
                                                           "\" on \"" + saved.name + "\"");
         neuron->RestoreIncomingOrder(std::move(restored));
     }
-    size_t nextVoter = 0;
-    const auto& population = SIM_Voter::Population();
-    for (Neuron*& slot : order)
-        if (!slot)
-            slot = population[nextVoter++];
     Neuron::RestoreOrder(std::move(order));
 }
 

@@ -151,12 +151,12 @@ void SaveGameWriter::WriteVoters(SaveFileWriter& out)
         }
         out.Close("organisations");
         out.Open("vgroups");
-        for (const NeuralEffect* link : voter->Incoming()) {
-            if (link->GetSource()->GetType() != NEURON_VOTERTYPE)
+        for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {
+            if (!voter->HasMembershipLink(group))
                 continue;
             out.Open("gp");
-            out.Text("nam", link->GetSource()->GetName());
-            out.Real("val", link->GetMultiplier());
+            out.Text("nam", group->GetName());
+            out.Real("val", voter->GetMembershipWeight(group));
             out.Close("gp");
         }
         out.Close("vgroups");
@@ -410,7 +410,8 @@ void SaveGameWriter::WriteContinuation(SaveFileWriter& out)
     std::string line;
     for (const SIM_Voter* voter : SIM_Voter::Population()) {
         // One line a voter: its figures exactly, then each group link's
-        // weight, then which of the links are memberships.
+        // weight (in the order of <vgroups>), then which of the links are
+        // memberships.
         line.clear();
         for (float figure : {voter->GetValue(), voter->OppSymp, voter->PlaySymp, voter->VotTend, voter->Income,
                              voter->Militancy, voter->TurnoutChance}) {
@@ -419,13 +420,12 @@ void SaveGameWriter::WriteContinuation(SaveFileWriter& out)
         }
         std::string members;
         int index = 0;
-        for (const NeuralEffect* link : voter->Incoming()) {
-            const Neuron* source = link->GetSource();
-            if (source->GetType() != NEURON_VOTERTYPE)
+        for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {
+            if (!voter->HasMembershipLink(group))
                 continue;
-            SaveFileWriter::AppendExact(line, link->GetMultiplier());
+            SaveFileWriter::AppendExact(line, voter->GetMembershipWeight(group));
             line += ',';
-            if (voter->IsMemberOf(static_cast<const SIM_VoterType*>(source)))
+            if (voter->IsMemberOf(group))
                 members += std::to_string(index) + ",";
             ++index;
         }
@@ -536,25 +536,21 @@ void SaveGameWriter::WriteContinuation(SaveFileWriter& out)
     out.Close("pledgestate");
 }
 
-// Every neuron but the voters (whose figures are above) with its value, base,
-// history and incoming effects, in recalculation order, which a loaded game
-// keeps: values flow forward within one pass.
+// Every neuron with its value, base, history and incoming effects, in
+// recalculation order, which a loaded game keeps: values flow forward within
+// one pass. Voters are not neurons; their figures are above.
 void SaveGameWriter::WriteNetwork(SaveFileWriter& out)
 {
     const auto& neurons = Neuron::All();
     std::unordered_map<const Neuron*, int> savedIndex;
-    int next = 0;
-    for (const Neuron* neuron : neurons)
-        if (neuron->GetType() != NEURON_VOTER)
-            savedIndex[neuron] = next++;
+    for (size_t position = 0; position < neurons.size(); ++position)
+        savedIndex[neurons[position]] = static_cast<int>(position);
 
     out.Open("network");
     out.Int("total", static_cast<long long>(neurons.size()));
     std::string figures;
     for (size_t position = 0; position < neurons.size(); ++position) {
         const Neuron* neuron = neurons[position];
-        if (neuron->GetType() == NEURON_VOTER)
-            continue;
         float history[Neuron::kHistorySize];
         for (int i = 0; i < Neuron::kHistorySize; ++i)
             history[i] = neuron->History(i);

@@ -95,7 +95,7 @@ struct SavedGame {
     struct SavedNeuron : Line {
         std::string name;
         int type = 0;
-        int position = 0;  // in the recalculation order, voters counted
+        int position = 0;  // in the recalculation order
         float value = 0, base = 0;
         std::array<float, Neuron::kHistorySize> history{};
         bool active = true;
@@ -143,5 +143,5 @@ struct SavedGame {
     float approval = 0, voteShare = 0, bestApproval = 0, bestVoteShare = 0;
     std::array<float, 20> approvalHistory{}, voteShareHistory{};
     std::vector<SavedNeuron> neurons;
-    int neuronTotal = 0;  // the whole recalculation order, voters included
+    int neuronTotal = 0;  // the whole recalculation order
 };

@@ -15,6 +15,7 @@
 #include "politics/VoterTuning.h"
 #include "politics/RandomDraws.h"
 #include "sim/Clamp.h"
+#include "politics/VoterGroupLinks.h"
 #include "sim/NeuralEffect.h"
 #include "sim/SlotList.h"
 
@@ -29,6 +30,9 @@ SlotList<SIM_Voter, PopulationSlotOf>& PopulationList()
     static SlotList<SIM_Voter, PopulationSlotOf> population;
     return population;
 }
+
+// Set while the whole population goes: nothing is left that lists a voter.
+bool gDeletingAll = false;
 
 // sin(pi * (x - a) / (b - a)) inside [a, b], 0 outside. A range of no width
 // is a data fault: reported, and it weighs nothing.
@@ -48,65 +52,103 @@ float Bump(float a, float b, float x)
 
 }  // namespace
 
-SIM_Voter::SIM_Voter()
+SIM_Voter::SIM_Voter() : mRow(VoterGroupLinks::Get().AddRow())
 {
-    SetType(NEURON_VOTER);
-    SetCombination(COMBINE_SUM);
-    SetName("Voter");
-    mBaseValue = 0.5f;
     PopulationList().Add(this);
 }
 
 SIM_Voter::~SIM_Voter()
 {
+    if (gDeletingAll) {
+        VoterGroupLinks::Get().ReleaseRow(mRow);
+        return;
+    }
     PopulationList().Remove(this);
     // No pressure group keeps a deleted member.
     for (SIM_PressureGroup* group : std::vector<SIM_PressureGroup*>(mPressureGroups))
         group->ForgetMember(this);
-    if (!IsRunning())
-        return;
-    // Each of these is a constant-time removal; the links themselves go with
-    // the base neuron, each unlinking itself from its group.
-    for (GroupLink& tie : mGroups) {
-        if (tie.group && tie.memberSlot != kNoSlot)
-            tie.group->DropMemberSlot(tie.memberSlot);
-        tie = GroupLink();
+    VoterGroupLinks& links = VoterGroupLinks::Get();
+    if (IsRunning()) {
+        // Each of these is a constant-time removal.
+        for (size_t index = 0; index < links.Columns(); ++index) {
+            uint32_t slot = links.MemberSlot(mRow, index);
+            SIM_VoterType* group = SIM_VoterType::AtIndex(index);
+            if (group && slot != VoterGroupLinks::kNotMember)
+                group->DropMemberSlot(slot);
+        }
+        if (Party != PARTY_NONE)
+            LeaveParty();
     }
-    if (Party != PARTY_NONE)
-        LeaveParty();
+    links.ReleaseRow(mRow);
+}
+
+void SIM_Voter::DeleteAll()
+{
+    // Everything that lists voters forgets them all at once, so that each
+    // voter then goes at a constant cost instead of leaving every list.
+    std::vector<SIM_Voter*> voters(PopulationList().Items());
+    PopulationList().Clear();
+    for (size_t index = 0; index < VoterGroupLinks::Get().Columns(); ++index)
+        if (SIM_VoterType* group = SIM_VoterType::AtIndex(index))
+            group->ForgetAllMembers();
+    for (SIM_Party* party : SIM_Party::AllParties())
+        party->ForgetMembers();
+    for (SIM_PressureGroup* group : SIM_PressureGroup::All())
+        group->Members.clear();
+    gDeletingAll = true;
+    for (SIM_Voter* voter : voters)
+        delete voter;
+    gDeletingAll = false;
 }
 
 const std::vector<SIM_Voter*>& SIM_Voter::Population() { return PopulationList().Items(); }
 
 size_t SIM_Voter::PopulationCount() { return PopulationList().Size(); }
 
-SIM_Voter::GroupLink& SIM_Voter::LinkAt(size_t index)
+const std::string& SIM_Voter::GetName() const
 {
-    if (index >= mGroups.size())
-        mGroups.resize(index + 1);
-    return mGroups[index];
+    static const std::string kName = "Voter";
+    return kName;
 }
 
-const SIM_Voter::GroupLink* SIM_Voter::FindLink(const SIM_VoterType* group) const
+float SIM_Voter::Recalculate()
 {
-    if (!group || group->Index() >= mGroups.size())
-        return nullptr;
-    const GroupLink& tie = mGroups[group->Index()];
-    return tie.group == group ? &tie : nullptr;
+    const size_t groups = VoterGroupLinks::Get().Columns();
+    std::vector<float> values(groups, 0.0f);
+    std::vector<uint8_t> counts(groups, 0);
+    for (size_t index = 0; index < groups; ++index) {
+        if (const SIM_VoterType* group = SIM_VoterType::AtIndex(index)) {
+            values[index] = group->GetValue();
+            counts[index] = group->IsActive() ? 1 : 0;
+        }
+    }
+    return Recalculate(values.data(), counts.data(), groups);
 }
 
-bool SIM_Voter::AcceptsEffect(const NeuralEffect* effect) const
+float SIM_Voter::Recalculate(const float* groupValues, const uint8_t* counts, size_t groups)
 {
-    Neuron* source = effect->GetSource();
-    if (!source || source->GetType() != NEURON_VOTERTYPE)
-        return true;
-    return IsMemberOf(static_cast<const SIM_VoterType*>(source));
+    const VoterGroupLinks& links = VoterGroupLinks::Get();
+    groups = std::min(groups, links.Columns());
+    // Summed in group order, as the links were made, so that the rounding
+    // stays that of one link after the other.
+    float acc = 0.0f;
+    for (size_t index = 0; index < groups; ++index) {
+        const VoterGroupLinks::Tie& tie = links.Column(index)[mRow];
+        if (!counts[index] || !tie.Counts())
+            continue;
+        float e = groupValues[index] * tie.weight;
+        // A group without a number counts as 0 rather than spreading.
+        if (std::isnan(e))
+            e = 0.0f;
+        acc = acc + e;
+    }
+    mValue = ClampMinusOneToOne(mBaseValue + acc);
+    return mValue;
 }
 
 bool SIM_Voter::IsMemberOf(const SIM_VoterType* group) const
 {
-    const GroupLink* tie = FindLink(group);
-    return tie && tie->memberSlot != kNoSlot;
+    return group && VoterGroupLinks::Get().IsMember(mRow, group->Index());
 }
 
 bool SIM_Voter::IsMemberOfPressureGroup(const SIM_PressureGroup* group) const
@@ -114,32 +156,39 @@ bool SIM_Voter::IsMemberOfPressureGroup(const SIM_PressureGroup* group) const
     return std::find(mPressureGroups.begin(), mPressureGroups.end(), group) != mPressureGroups.end();
 }
 
-NeuralEffect* SIM_Voter::GetMembershipLink(const SIM_VoterType* group) const
+bool SIM_Voter::HasMembershipLink(const SIM_VoterType* group) const
 {
-    const GroupLink* tie = FindLink(group);
-    return tie ? tie->link : nullptr;
+    return group && VoterGroupLinks::Get().HasLink(mRow, group->Index());
 }
 
 float SIM_Voter::GetMembershipWeight(const SIM_VoterType* group) const
 {
-    NeuralEffect* link = GetMembershipLink(group);
-    return link ? link->GetMultiplier() : 0.0f;
+    return group ? VoterGroupLinks::Get().Weight(mRow, group->Index()) : 0.0f;
+}
+
+void SIM_Voter::SetMembershipWeight(const SIM_VoterType* group, float weight)
+{
+    if (group)
+        VoterGroupLinks::Get().SetWeight(mRow, group->Index(), weight);
 }
 
 std::vector<SIM_VoterType*> SIM_Voter::VoterGroups() const
 {
+    const VoterGroupLinks& links = VoterGroupLinks::Get();
     std::vector<SIM_VoterType*> groups;
-    for (const GroupLink& tie : mGroups)
-        if (tie.group && tie.memberSlot != kNoSlot)
-            groups.push_back(tie.group);
+    for (size_t index = 0; index < links.Columns(); ++index)
+        if (links.IsMember(mRow, index))
+            if (SIM_VoterType* group = SIM_VoterType::AtIndex(index))
+                groups.push_back(group);
     return groups;
 }
 
 size_t SIM_Voter::GroupCount() const
 {
+    const VoterGroupLinks& links = VoterGroupLinks::Get();
     size_t count = 0;
-    for (const GroupLink& tie : mGroups)
-        if (tie.group && tie.memberSlot != kNoSlot)
+    for (size_t index = 0; index < links.Columns(); ++index)
+        if (links.IsMember(mRow, index) && SIM_VoterType::AtIndex(index))
             ++count;
     return count;
 }
@@ -149,8 +198,12 @@ void SIM_Voter::SetPersonName(int foreID, int surID, int gender)
     ForeID = foreID;
     SurID = surID;
     Gender = gender;
+}
+
+std::string SIM_Voter::GetDisplayName() const
+{
     const NamePool& pool = NamePool::Get();
-    SetDisplayName(pool.Forename(foreID, gender == 1) + " " + pool.Surname(surID));
+    return pool.Forename(ForeID, Gender == 1) + " " + pool.Surname(SurID);
 }
 
 // --- opinion and vote
@@ -277,11 +330,12 @@ void SIM_Voter::UpdateTurn() { UpdateTurn(VoterTuning::Read(), OpinionFactors::T
 void SIM_Voter::UpdateTurn(const VoterTuning& t, const OpinionFactors& factors)
 {
     // 1. Group memberships (at least the threshold here).
-    for (GroupLink& tie : mGroups) {
-        SIM_VoterType* group = tie.group;
-        if (!group || !tie.link || group->ExemptFromMembershipTest)
+    VoterGroupLinks& links = VoterGroupLinks::Get();
+    for (size_t index = 0; index < links.Columns(); ++index) {
+        SIM_VoterType* group = SIM_VoterType::AtIndex(index);
+        if (!group || !links.HasLink(mRow, index) || group->ExemptFromMembershipTest)
             continue;
-        float s = group->FrequencyNeuron().GetValue() + tie.link->GetMultiplier();
+        float s = group->FrequencyNeuron().GetValue() + links.Weight(mRow, index);
         if (s >= t.membershipThreshold)
             group->AddMember(this);
         else
@@ -341,8 +395,8 @@ void SIM_Voter::UpdateIncomeGroup(const VoterTuning& t)
     // 7. The link weights.
     const std::pair<SIM_VoterType*, float> weights[] = {{poor, poorWeight}, {middle, middleWeight}, {wealthy, wealthyWeight}};
     for (const auto& [group, weight] : weights)
-        if (NeuralEffect* link = GetMembershipLink(group))
-            link->SetMultiplier(weight);
+        if (HasMembershipLink(group))
+            SetMembershipWeight(group, weight);
 }
 
 // --- pressure groups

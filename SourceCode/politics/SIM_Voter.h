@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "politics/PartyID.h"
-#include "sim/Neuron.h"
+#include <cstdint>
 
-class NeuralEffect;
+#include "politics/PartyID.h"
+
 class SIM_PressureGroup;
 class SIM_VoterType;
 struct OpinionFactors;
@@ -15,24 +15,43 @@ struct VoterTuning;
 // One simulated voter. Its value (0.5 plus what reaches it through the links
 // from the groups it belongs to) is its view of the government; from it come
 // its party sympathies, party membership, turnout and vote.
-class SIM_Voter : public Neuron {
+//
+// A voter is not a neuron of the network: its links to the groups live in the
+// flat arrays of VoterGroupLinks (one row per voter), and the voter manager
+// recalculates the whole population in one pass at the end of the network's.
+class SIM_Voter {
 public:
     enum Vote { VOTE_PLAYER = 0, VOTE_OPPOSITION = 1, VOTE_ABSTAIN = 2 };
     static constexpr size_t kNoSlot = static_cast<size_t>(-1);
+    static constexpr float kBaseValue = 0.5f;
 
     SIM_Voter();
-    ~SIM_Voter() override;
+    ~SIM_Voter();
+    SIM_Voter(const SIM_Voter&) = delete;
+    SIM_Voter& operator=(const SIM_Voter&) = delete;
 
-    // Only links from the groups the voter belongs to count (and anything
-    // that is not a voter group).
-    bool AcceptsEffect(const NeuralEffect* effect) const override;
+    // --- the value, as a neuron would keep it
+    float GetValue() const { return mValue; }
+    void SetValue(float value) { mValue = value; }
+    float GetBaseValue() const { return mBaseValue; }
+    void SetBaseValue(float value) { mBaseValue = value; }
+    // "Voter", as every voter is called in the network.
+    const std::string& GetName() const;
+    // Base value plus each member group's value times the link weight, in
+    // group order, clamped to [-1, 1]. Only links from groups the voter
+    // belongs to count.
+    float Recalculate();
+    // The same from values gathered once for a whole pass (by group index;
+    // a group that does not count has counts[index] == 0).
+    float Recalculate(const float* groupValues, const uint8_t* counts, size_t groups);
 
     bool IsMemberOf(const SIM_VoterType* group) const;
     bool IsMemberOfPressureGroup(const SIM_PressureGroup* group) const;
     // The multiplier of the link from that group; 0 without a link.
     float GetMembershipWeight(const SIM_VoterType* group) const;
-    // The link from that group, or none.
-    NeuralEffect* GetMembershipLink(const SIM_VoterType* group) const;
+    bool HasMembershipLink(const SIM_VoterType* group) const;
+    // Makes the link when missing; membership is left as it is.
+    void SetMembershipWeight(const SIM_VoterType* group, float weight);
     // The groups the voter belongs to, in the order of their indices.
     std::vector<SIM_VoterType*> VoterGroups() const;
     size_t GroupCount() const;
@@ -59,9 +78,11 @@ public:
     void UpdateIncomeGroup();
     void UpdateIncomeGroup(const VoterTuning& tuning);
 
-    // Sets the name indices and the display name: forename, a space, surname
-    // (from the name pool; an index outside the pool gives an empty part).
+    // Sets the name indices (the display name follows from them).
     void SetPersonName(int foreID, int surID, int gender);
+    // Forename, a space, surname, from the name pool (an index outside the
+    // pool gives an empty part).
+    std::string GetDisplayName() const;
 
     // --- pressure groups keep this list through these
     void AddPressureGroup(SIM_PressureGroup* group);
@@ -84,6 +105,9 @@ public:
     // --- the population: every live voter, in creation order
     static const std::vector<SIM_Voter*>& Population();
     static size_t PopulationCount();
+    // Deletes every voter; the groups, parties and pressure groups are left
+    // with no members.
+    static void DeleteAll();
 
     // A party's member list keeps the voter's place here (a voter is in at most one party, so the party removes it without a search).
     size_t mPartySlot = kNoSlot;
@@ -92,20 +116,15 @@ public:
     };
     size_t mPopulationSlot = kNoSlot;
 
-private:
-    friend class SIM_VoterType;
+    // The voter's row in VoterGroupLinks.
+    uint32_t Row() const { return mRow; }
 
-    // The voter's tie to one group, kept at the group's index.
-    struct GroupLink {
-        SIM_VoterType* group = nullptr;
-        NeuralEffect* link = nullptr;
-        size_t memberSlot = kNoSlot;  // place in the group's member list; kNoSlot: not a member
-    };
-    GroupLink& LinkAt(size_t index);
-    const GroupLink* FindLink(const SIM_VoterType* group) const;
+private:
     void JoinParty(PartyID party);
     void LeaveParty();
 
-    std::vector<GroupLink> mGroups;
+    float mValue = 0.0f;
+    float mBaseValue = kBaseValue;
+    uint32_t mRow;
     std::vector<SIM_PressureGroup*> mPressureGroups;
 };

@@ -13,6 +13,7 @@
 #include "politics/SIM_VoterType.h"
 #include "sim/Presentation.h"
 #include "politics/VoterTuning.h"
+#include "politics/VoterGroupLinks.h"
 #include "sim/NeuralEffect.h"
 #include "sim/Neuron.h"
 #include "sim/RecordLine.h"
@@ -43,7 +44,13 @@ SIM_VoterManager& SIM_VoterManager::Get()
 
 void SIM_VoterManager::ForgetNetwork()
 {
+    // The voters are not neurons, so clearing the network left them; their
+    // groups are gone, so they go without leaving them.
     mVoterTypes.clear();
+    bool running = IsRunning();
+    SetRunning(false);
+    DeleteAllVoters();
+    SetRunning(running);
     mPoor = mMiddleIncome = mWealthy = nullptr;
     ForgetIncomeDrivers();
 }
@@ -205,6 +212,8 @@ void SIM_VoterManager::CreatePopulation()
     const float T = tuning.membershipThreshold;
     const NamePool& names = NamePool::Get();
     names.RequireNames();
+    if (count > 0)
+        VoterGroupLinks::Get().Reserve(static_cast<size_t>(count));
 
     for (int i = 0; i < count; ++i) {
         auto* voter = new SIM_Voter();
@@ -224,9 +233,13 @@ void SIM_VoterManager::CreatePopulation()
     }
     progress.ShowProgressText(std::to_string(count) + " Voters Created");
 
+    std::vector<uint32_t> rows;
+    rows.reserve(SIM_Voter::PopulationCount());
+    for (SIM_Voter* voter : SIM_Voter::Population())
+        rows.push_back(voter->Row());
     for (SIM_VoterType* group : mVoterTypes) {
         progress.ShowProgressText("Adding membership links (" + group->GetDisplayName() + ")");
-        group->AddMembershipLinks();
+        group->AddMembershipLinks(rows);
     }
 
     const float P = tuning.poorIncomeThreshold;
@@ -263,6 +276,22 @@ void SIM_VoterManager::UpdateVoters()
         voter->UpdateTurn(tuning, factors);
 }
 
+void SIM_VoterManager::RecalculateVoters()
+{
+    // The groups' values and whether they count, gathered once for the pass.
+    const size_t columns = VoterGroupLinks::Get().Columns();
+    mGroupValues.assign(columns, 0.0f);
+    mGroupCounts.assign(columns, 0);
+    for (size_t index = 0; index < columns; ++index) {
+        if (const SIM_VoterType* group = SIM_VoterType::AtIndex(index)) {
+            mGroupValues[index] = group->GetValue();
+            mGroupCounts[index] = group->IsActive() ? 1 : 0;
+        }
+    }
+    for (SIM_Voter* voter : SIM_Voter::Population())
+        voter->Recalculate(mGroupValues.data(), mGroupCounts.data(), columns);
+}
+
 void SIM_VoterManager::UpdateVoterTypes()
 {
     for (SIM_VoterType* group : mVoterTypes)
@@ -275,17 +304,7 @@ void SIM_VoterManager::PollVoterTypes()
         group->Poll();
 }
 
-void SIM_VoterManager::DeleteAllVoters()
-{
-    // Walk a copy: every deletion leaves a hole in the population list.
-    std::vector<SIM_Voter*> voters(SIM_Voter::Population());
-    for (SIM_Voter* voter : voters)
-        delete voter;
-    // Without the links maintained the voters could not leave their groups.
-    if (!IsRunning())
-        for (SIM_VoterType* group : mVoterTypes)
-            group->ForgetAllMembers();
-}
+void SIM_VoterManager::DeleteAllVoters() { SIM_Voter::DeleteAll(); }
 
 void SIM_VoterManager::DeleteAllVoterTypes()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,8 @@ public:
     // Every voter's sympathies, ten turns' worth at once.
     void WarmUpSympathies();
     void UpdateVoters();
+    // Every voter's value from its groups' (after the network's pass).
+    void RecalculateVoters();
     void UpdateVoterTypes();
     void PollVoterTypes();
 
@@ -74,4 +77,7 @@ private:
     Neuron* mIncomeDrivers[3] = {nullptr, nullptr, nullptr};
     bool mIncomeDriversFound = false;
     int mPopulationSize = 0;
+    // Kept between passes so that a pass allocates nothing.
+    std::vector<float> mGroupValues;
+    std::vector<uint8_t> mGroupCounts;
 };

@@ -8,39 +8,41 @@
 #include "politics/SIM_VoterManager.h"
 #include "gamedata/SetupSection.h"
 #include "politics/VoterTuning.h"
+#include "politics/VoterGroupLinks.h"
 #include "sim/Clamp.h"
 #include "sim/NeuralEffect.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
-// Indices in use by live groups; a new group takes the lowest free one, so a
-// reloaded set of groups reuses 0..n-1 and the voters' arrays stay small.
-std::vector<bool>& UsedIndices()
+// The live groups by index; a new group takes the lowest free index, so a
+// reloaded set of groups reuses 0..n-1 and the voters' rows stay narrow.
+std::vector<SIM_VoterType*>& GroupsByIndex()
 {
-    static std::vector<bool> used;
-    return used;
+    static std::vector<SIM_VoterType*> groups;
+    return groups;
 }
 
-size_t TakeIndex()
+size_t TakeIndex(SIM_VoterType* group)
 {
-    auto& used = UsedIndices();
-    for (size_t i = 0; i < used.size(); ++i) {
-        if (!used[i]) {
-            used[i] = true;
+    auto& groups = GroupsByIndex();
+    for (size_t i = 0; i < groups.size(); ++i) {
+        if (!groups[i]) {
+            groups[i] = group;
             return i;
         }
     }
-    used.push_back(true);
-    return used.size() - 1;
+    groups.push_back(group);
+    return groups.size() - 1;
 }
 
 void FreeIndex(size_t index)
 {
-    auto& used = UsedIndices();
-    if (index < used.size())
-        used[index] = false;
+    auto& groups = GroupsByIndex();
+    if (index < groups.size())
+        groups[index] = nullptr;
 }
 
 }  // namespace
@@ -51,7 +53,13 @@ SIM_VoterType::FrequencyNeuronType::FrequencyNeuronType()
     SetOwnedByParent();
 }
 
-SIM_VoterType::SIM_VoterType() : mIndex(TakeIndex())
+SIM_VoterType* SIM_VoterType::AtIndex(size_t index)
+{
+    const auto& groups = GroupsByIndex();
+    return index < groups.size() ? groups[index] : nullptr;
+}
+
+SIM_VoterType::SIM_VoterType() : mIndex(TakeIndex(this))
 {
     SetType(NEURON_VOTERTYPE);
     SetCombination(COMBINE_SUM);
@@ -60,21 +68,9 @@ SIM_VoterType::SIM_VoterType() : mIndex(TakeIndex())
 
 SIM_VoterType::~SIM_VoterType()
 {
-    if (IsRunning()) {
-        // The links to the voters go with the base neuron; first let every
-        // linked voter forget this group, so none keeps a dangling link.
-        for (NeuralEffect* effect : Outgoing()) {
-            Neuron* target = effect->GetTarget();
-            if (target && target->GetType() == NEURON_VOTER) {
-                auto* voter = static_cast<SIM_Voter*>(target);
-                if (mIndex < voter->mGroups.size())
-                    voter->mGroups[mIndex] = SIM_Voter::GroupLink();
-            }
-        }
-        for (SIM_Voter* voter : mMembers)
-            if (voter && mIndex < voter->mGroups.size())
-                voter->mGroups[mIndex] = SIM_Voter::GroupLink();
-    }
+    // Every voter forgets this group, so that a group taking the index later
+    // starts with no links and no members.
+    VoterGroupLinks::Get().ClearColumn(mIndex);
     FreeIndex(mIndex);
 }
 
@@ -114,11 +110,10 @@ void SIM_VoterType::AddMember(SIM_Voter* voter)
     ASSERT_CHECK(voter != nullptr);
     if (!voter)
         return;
-    SIM_Voter::GroupLink& tie = voter->LinkAt(mIndex);
-    if (tie.memberSlot != SIM_Voter::kNoSlot)
+    VoterGroupLinks& links = VoterGroupLinks::Get();
+    if (links.IsMember(voter->Row(), mIndex))
         return;
-    tie.group = this;
-    tie.memberSlot = mMembers.size();
+    links.SetMemberSlot(voter->Row(), mIndex, static_cast<uint32_t>(mMembers.size()));
     mMembers.push_back(voter);
     ++mMemberCount;
 }
@@ -126,13 +121,14 @@ void SIM_VoterType::AddMember(SIM_Voter* voter)
 void SIM_VoterType::RemoveMember(SIM_Voter* voter)
 {
     ASSERT_CHECK(voter != nullptr);
-    if (!voter || mIndex >= voter->mGroups.size())
+    if (!voter)
         return;
-    SIM_Voter::GroupLink& tie = voter->mGroups[mIndex];
-    if (tie.memberSlot == SIM_Voter::kNoSlot || tie.group != this)
+    VoterGroupLinks& links = VoterGroupLinks::Get();
+    uint32_t slot = links.MemberSlot(voter->Row(), mIndex);
+    if (slot == VoterGroupLinks::kNotMember)
         return;
-    DropMemberSlot(tie.memberSlot);
-    tie.memberSlot = SIM_Voter::kNoSlot;
+    DropMemberSlot(slot);
+    links.SetMemberSlot(voter->Row(), mIndex, VoterGroupLinks::kNotMember);
 }
 
 void SIM_VoterType::DropMemberSlot(size_t slot)
@@ -156,11 +152,12 @@ void SIM_VoterType::CompactMembers() const
 {
     if (mHoles == 0)
         return;
+    VoterGroupLinks& links = VoterGroupLinks::Get();
     size_t out = 0;
     for (SIM_Voter* voter : mMembers) {
         if (!voter)
             continue;
-        voter->mGroups[mIndex].memberSlot = out;
+        links.SetMemberSlot(voter->Row(), mIndex, static_cast<uint32_t>(out));
         mMembers[out++] = voter;
     }
     mMembers.resize(out);
@@ -190,21 +187,36 @@ void SIM_VoterType::SetMembership(SIM_Voter* voter, float weight, float threshol
     ASSERT_CHECK(voter != nullptr);
     if (!voter)
         return;
-    bool member = weight > threshold;
-    SIM_Voter::GroupLink& tie = voter->LinkAt(mIndex);
-    tie.group = this;
-    if (tie.link) {
-        tie.link->SetMultiplier(weight);
-    } else {
-        tie.link = new NeuralEffect(this, voter, "0+(x*1.0)", weight, 1.0f);
+    SetMembershipAt(voter, voter->Row(), weight, threshold);
+}
+
+void SIM_VoterType::SetMembershipAt(SIM_Voter* voter, uint32_t row, float weight, float threshold)
+{
+    VoterGroupLinks& links = VoterGroupLinks::Get();
+    links.SetWeight(row, mIndex, weight);
+    uint32_t slot = links.MemberSlot(row, mIndex);
+    if (weight > threshold) {
+        if (slot == VoterGroupLinks::kNotMember) {
+            links.SetMemberSlot(row, mIndex, static_cast<uint32_t>(mMembers.size()));
+            mMembers.push_back(voter);
+            ++mMemberCount;
+        }
+    } else if (slot != VoterGroupLinks::kNotMember) {
+        DropMemberSlot(slot);
+        links.SetMemberSlot(row, mIndex, VoterGroupLinks::kNotMember);
     }
-    if (member)
-        AddMember(voter);
-    else
-        RemoveMember(voter);
 }
 
 void SIM_VoterType::AddMembershipLinks()
+{
+    std::vector<uint32_t> rows;
+    rows.reserve(SIM_Voter::PopulationCount());
+    for (SIM_Voter* voter : SIM_Voter::Population())
+        rows.push_back(voter->Row());
+    AddMembershipLinks(rows);
+}
+
+void SIM_VoterType::AddMembershipLinks(const std::vector<uint32_t>& rows)
 {
     const auto& population = SIM_Voter::Population();
     int populationSize = SIM_VoterManager::Get().PopulationSize();
@@ -215,33 +227,65 @@ void SIM_VoterType::AddMembershipLinks()
 
     // How much each group pulls its members towards this one, by group index,
     // so that scoring a voter costs one look-up per group it belongs to.
-    std::vector<float> pull;
+    const VoterGroupLinks& links = VoterGroupLinks::Get();
+    const size_t columns = links.Columns();
+    std::vector<float> pull(columns, 0.0f);
+    std::vector<uint8_t> pulls(columns, 0);
     for (SIM_VoterType* other : SIM_VoterManager::Get().VoterTypes()) {
-        if (pull.size() <= other->Index())
-            pull.resize(other->Index() + 1, 0.0f);
-        pull[other->Index()] = other->AffinityFor(this);
+        if (other->Index() < columns) {
+            pull[other->Index()] = other->AffinityFor(this);
+            pulls[other->Index()] = 1;
+        }
     }
 
-    struct Scored {
-        float score;
-        SIM_Voter* voter;
-    };
-    std::vector<Scored> scored;
-    scored.reserve(population.size());
-    for (SIM_Voter* voter : population) {
-        float score = 0.0f;
-        for (const SIM_Voter::GroupLink& tie : voter->mGroups)
-            if (tie.memberSlot != SIM_Voter::kNoSlot && tie.group && tie.group->Index() < pull.size())
-                score += pull[tie.group->Index()];
-        scored.push_back({score + Rand01(), voter});
+    std::vector<float> score(population.size(), 0.0f);
+    // Column by column: each walk reads one array in voter order. The sums
+    // still add the groups in index order for each voter; a group that pulls
+    // nothing would add 0, which changes no sum.
+    for (size_t index = 0; index < columns; ++index) {
+        if (!pulls[index] || pull[index] == 0.0f)
+            continue;
+        const VoterGroupLinks::Tie* ties = links.Column(index);
+        for (size_t i = 0; i < population.size(); ++i)
+            if (ties[rows[i]].Member())
+                score[i] += pull[index];
     }
-    std::stable_sort(scored.begin(), scored.end(), [](const Scored& a, const Scored& b) { return a.score > b.score; });
 
+    // Highest score first, ties in population order, as one integer key per
+    // voter: the score's bits turned so that a larger score gives a smaller
+    // key, then the position in the population.
+    std::vector<uint64_t> order(population.size());
+    for (size_t i = 0; i < population.size(); ++i) {
+        float value = score[i] + Rand01();
+        uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        if (value == 0.0f)
+            bits = 0;  // -0 and +0 tie
+        uint32_t ascending = (bits & 0x80000000u) ? ~bits : (bits | 0x80000000u);
+        order[i] = (static_cast<uint64_t>(~ascending) << 32) | static_cast<uint64_t>(i);
+    }
+
+    // Only as many as are taken need sorting: the rest is put in order a
+    // chunk at a time, should a weight at exactly the threshold leave a place open.
     bool everybody = GetName() == kAllGroupName;
-    for (const Scored& entry : scored) {
-        if (mMemberCount >= target)
-            break;
-        SetMembership(entry.voter, everybody ? 1.0f : RandRange(threshold, 1.0f), threshold);
+    VoterGroupLinks::Get().EnsureColumn(mIndex);
+    const VoterGroupLinks::Tie* ties = links.Column(mIndex);
+    constexpr size_t kAhead = 16;
+    size_t sorted = 0;
+    for (size_t next = 0; next < order.size() && mMemberCount < target; ++next) {
+        if (next == sorted) {
+            size_t wanted = std::max<size_t>(static_cast<size_t>(target - mMemberCount), 64);
+            size_t end = std::min(order.size(), sorted + wanted);
+            if (end < order.size())
+                std::nth_element(order.begin() + sorted, order.begin() + end, order.end());
+            std::sort(order.begin() + sorted, order.begin() + end);
+            sorted = end;
+        }
+        // The voters come in random order: ask for a tie a little ahead.
+        if (next + kAhead < sorted)
+            __builtin_prefetch(&ties[rows[order[next + kAhead] & 0xffffffffu]], 1);
+        uint32_t position = static_cast<uint32_t>(order[next] & 0xffffffffu);
+        SetMembershipAt(population[position], rows[position], everybody ? 1.0f : RandRange(threshold, 1.0f), threshold);
     }
 }
 

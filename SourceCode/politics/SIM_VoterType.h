@@ -1,5 +1,6 @@
 #pragma once
 #include <climits>
+#include <cstdint>
 #include <cstddef>
 #include <string>
 #include <utility>
@@ -12,7 +13,8 @@ struct VoterTuning;
 
 // A voter group: the poor, the wealthy, motorists... and "_All_", which holds
 // everybody. Its value is the group's happiness with the government; every
-// voter of the population has one membership link (an effect) from every group.
+// voter of the population has one membership link from every group (kept in
+// VoterGroupLinks, not as effects of the network).
 class SIM_VoterType : public Neuron {
 public:
     static constexpr unsigned kNoCount = UINT_MAX;
@@ -59,6 +61,8 @@ public:
     // Makes the initial share of the population members, steered by the
     // affinities of the groups they already belong to.
     void AddMembershipLinks();
+    // The same with the voters' rows in VoterGroupLinks, in population order.
+    void AddMembershipLinks(const std::vector<uint32_t>& rows);
 
     unsigned MemberCount() const { return mMemberCount; }
     // The members in joining order.
@@ -86,6 +90,8 @@ public:
     // A small number unique among the live groups; voters keep their links
     // to the groups in arrays indexed by it.
     size_t Index() const { return mIndex; }
+    // The live group with that index, or none.
+    static SIM_VoterType* AtIndex(size_t index);
 
 private:
     friend class SIM_Voter;
@@ -98,6 +104,8 @@ private:
 
     // Called by a voter that is being deleted.
     void DropMemberSlot(size_t slot);
+    // SetMembership for a voter whose row is known (no visit to the voter).
+    void SetMembershipAt(SIM_Voter* voter, uint32_t row, float weight, float threshold);
     void CompactMembers() const;
 
     size_t mIndex;

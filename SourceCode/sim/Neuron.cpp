@@ -229,6 +229,8 @@ void ForEachNeuron(Pass pass)
 void Neuron::RecalculateAll()
 {
     ForEachNeuron([](Neuron& neuron) { neuron.Recalculate(); });
+    // The voters stand last in the order and pass nothing on: their own pass.
+    SIM_VoterManager::Get().RecalculateVoters();
 }
 
 void Neuron::EndTurnAll()

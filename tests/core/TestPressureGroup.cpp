@@ -162,3 +162,19 @@ TEST_F(PressureGroupTest, APolicyThatHurtsAGroupBadlyEarnsAGrudgeRenewedWhileItH
 }
 
 }  // namespace
+
+TEST_F(PressureGroupTest, DeletingThePopulationEmptiesThePartiesAndPressureGroupsAtOnce)
+{
+    CreateParties();
+    SIM_Voter* voter = Voter(0.9f, 1.0f);
+    voter->SetValue(0.5f);
+    voter->PlaySymp = 1.0f;
+    voter->UpdateSympathies(0);
+    ASSERT_EQ(voter->Party, PARTY_PLAYER);
+    guild->AddMember(voter);
+    SIM_VoterManager::Get().DeleteAllVoters();
+    EXPECT_EQ(PartyMembers(PARTY_PLAYER), 0u);
+    EXPECT_EQ(guild->MemberCount(), 0u);
+    EXPECT_EQ(farmers->MemberCount(), 0u);
+    EXPECT_EQ(SIM_Voter::PopulationCount(), 0u);
+}

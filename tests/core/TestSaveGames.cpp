@@ -14,6 +14,9 @@
 #include "gamedata/SaveGameWriter.h"
 #include "gamedata/SaveGames.h"
 #include "politics/SIM_Party.h"
+#include "politics/SIM_Voter.h"
+#include "politics/SIM_VoterManager.h"
+#include "politics/SIM_VoterType.h"
 
 namespace {
 
@@ -364,6 +367,7 @@ TEST_F(SaveGameTest, CrossReferencesInsideTheFileAreChecked)
         {"two neurons in one place", Replaced(good, "<pos>1</pos>", "<pos>0</pos>"), "two neurons at place 0"},
         {"place past the end", Replaced(good, "<pos>1</pos>", "<pos>999999</pos>"), "outside"},
         {"membership without link", Replaced(good, "<m>0,", "<m>99,"), "membership of a group"},
+        {"total counting the voters", Replaced(good, "<total>", "<total>8"), "as many neurons as its total"},
         {"voter figures", Replaced(good, "<v>", "<v>1,"), "voter figures"},
         {"pressure group", Replaced(good, "<organisation>\n<name>", "<organisation>\n<name>X"), "not in <pressuregroups>"},
         {"unknown format", Replaced(good, "rulecraft-save 1", "something else"), "unknown save format"},
@@ -373,6 +377,32 @@ TEST_F(SaveGameTest, CrossReferencesInsideTheFileAreChecked)
         SaveResult result = SaveGames::LoadText(c.text, "edited.xml");
         EXPECT_FALSE(result.ok) << c.what;
         EXPECT_NE(result.message.find(c.says), std::string::npos) << c.what << ": " << result.message;
+    }
+}
+
+// Membership is saved as such, not re-derived from the weight: it holds for
+// weights far from any threshold, where a float step is wider than 1.
+TEST_F(SaveGameTest, MembershipsSurviveWhateverTheWeight)
+{
+    StartGame(3);
+    SIM_Voter* voter = SIM_Voter::Population().at(0);
+    const auto& groups = SIM_VoterManager::Get().VoterTypes();
+    ASSERT_GE(groups.size(), 2u);
+    // Loading rebuilds the groups: they are found again by name.
+    const struct {
+        std::string group;
+        float weight;
+        bool member;
+    } cases[] = {{groups[0]->GetName(), 3.0e7f, true}, {groups[1]->GetName(), 3.0e7f, false}};
+    for (const auto& c : cases)
+        SIM_VoterManager::Get().FindVoterType(c.group)->SetMembership(voter, c.weight, c.member ? 0.0f : 4.0e7f);
+    ASSERT_TRUE(SaveGames::LoadText(SaveGameWriter::Write("today"), "weights.xml").ok);
+    voter = SIM_Voter::Population().at(0);
+    for (const auto& c : cases) {
+        SIM_VoterType* group = SIM_VoterManager::Get().FindVoterType(c.group);
+        ASSERT_NE(group, nullptr) << c.group;
+        EXPECT_EQ(voter->IsMemberOf(group), c.member) << c.group;
+        EXPECT_EQ(voter->GetMembershipWeight(group), c.weight) << c.group;
     }
 }
 

@@ -22,7 +22,8 @@ TEST_F(PopulationTest, EveryVoterIsLinkedToEveryGroupAndSharesComeOutAsLoaded)
     manager.CreatePopulation();
     ASSERT_EQ(SIM_Voter::PopulationCount(), 2000u);
     for (SIM_Voter* voter : SIM_Voter::Population()) {
-        ASSERT_EQ(voter->Incoming().size(), manager.VoterTypes().size());
+        for (SIM_VoterType* group : manager.VoterTypes())
+            ASSERT_TRUE(voter->HasMembershipLink(group)) << group->GetName();
         ASSERT_FALSE(voter->GetDisplayName().empty());
         ASSERT_EQ(voter->LastVote, SIM_Voter::VOTE_ABSTAIN);
     }
