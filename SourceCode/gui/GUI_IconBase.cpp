@@ -15,8 +15,10 @@
 namespace {
 std::vector<GUI_IconBase*>& IconList()
 {
-    static std::vector<GUI_IconBase*> icons;
-    return icons;
+    // Never destroyed: the main screen is a singleton too, and its icons leave
+    // this list in their destructors whatever the order of exit.
+    static auto* icons = new std::vector<GUI_IconBase*>;
+    return *icons;
 }
 constexpr float kCircleShare = 0.75f;
 constexpr float kPictureShare = 0.5f;

@@ -31,6 +31,8 @@
 #include "platform/ScanCodes.h"
 #include "platform/sdl/SdlEvents.h"
 #include "platform/sdl/SdlVideo.h"
+#include "sim/Presentation.h"
+#include "sim/TurnProcessor.h"
 #include "politics/ElectionManager.h"
 #include "sim/Neuron.h"
 #include "sim/SimulationState.h"
@@ -258,6 +260,10 @@ void PlayTheWayIn()
     IniSection saved;
     saved.Load("options", dir.Path() + "/rulecraft2/options.txt");
     gCheck(saved.Has("ENABLEDILEMMAS") && saved.GetFloat("ENABLEDILEMMAS", -1) == 0.0f, "the options file has it");
+    // The icons and the network go as at the end of a session, so that no
+    // model object outlives the test.
+    Presentation::Current().ClearMainScreen();
+    TurnProcessor::Get().ReleaseGame();
     GetSounds().Release();
     GetSdlVideo().DestroyMainWindow();
     SDL_Quit();
