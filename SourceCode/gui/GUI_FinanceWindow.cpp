@@ -49,7 +49,7 @@ void GUI_FinanceWindow::DrawContents()
     Inset(GRect{static_cast<int>(x + column + 20.0f) - 6, static_cast<int>(y) - 4,
                 static_cast<int>(x + 2 * column + 20.0f) + 6, static_cast<int>(listBottom)});
 
-    struct ColumnSpec {
+    struct LedgerSide {
         const char* heading;
         const std::vector<FinanceBreakdown::Line>* lines;
         float total;
@@ -59,15 +59,15 @@ void GUI_FinanceWindow::DrawContents()
         {"FINANCE_INCOME", &breakdown.Income(), breakdown.TotalIncome(), x, kGood},
         {"FINANCE_SPENDING", &breakdown.Spending(), breakdown.TotalSpending(), x + column + 20.0f, kBad},
     };
-    for (const ColumnSpec& spec : columns) {
-        Heading(translate(spec.heading), spec.left, y, column);
+    for (const LedgerSide& side : columns) {
+        Heading(translate(side.heading), side.left, y, column);
         float rowY = y + 28.0f;
-        for (const FinanceBreakdown::Line& line : *spec.lines) {
-            Row(DisplayName(line.name), Money(line.amount), spec.left, rowY, column);
+        for (const FinanceBreakdown::Line& line : *side.lines) {
+            Row(DisplayName(line.name), Money(line.amount), side.left, rowY, column);
             rowY += kRowHeight;
         }
-        Row(translate("FINANCE_TOTAL"), Money(spec.total), spec.left, y + 30.0f + (kLinesPerColumn + 1) * kRowHeight,
-            column, spec.colour);
+        Row(translate("FINANCE_TOTAL"), Money(side.total), side.left, y + 30.0f + (kLinesPerColumn + 1) * kRowHeight,
+            column, side.colour);
     }
 
     // The position: interest, balance, debt and the ceiling.
