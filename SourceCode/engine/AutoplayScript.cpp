@@ -65,13 +65,13 @@ bool ReadArguments(const std::vector<std::string>& words, AutoplayScript::Comman
         command.text = words[0];
         return true;
     }
-    if (name == "click") {
+    if (name == "click" || name == "click-if") {
         // Button names never are numbers, so "click 512" is a missing coordinate.
         if (words.size() == 1 && !IsNumber(words[0])) {
             command.text = words[0];
             return true;
         }
-        if (words.size() != 2 || !IsNumber(words[0]) || !IsNumber(words[1]))
+        if (name == "click-if" || words.size() != 2 || !IsNumber(words[0]) || !IsNumber(words[1]))
             return false;
         command.a = std::stoi(words[0]);
         command.b = std::stoi(words[1]);
@@ -168,6 +168,13 @@ bool AutoplayScript::Run(Game& game, const Command& command)
         }
         SdlEvents::InjectClick(x, y);
         mResumeAtFrame = frame + 1;
+    } else if (command.name == "click-if") {
+        int x = 0;
+        int y = 0;
+        if (ShellHooks::FindButton(command.text, x, y)) {
+            SdlEvents::InjectClick(x, y);
+            mResumeAtFrame = frame + 1;
+        }
     } else if (command.name == "click") {
         SdlEvents::InjectClick(command.a, command.b);
         mResumeAtFrame = frame + 1;

@@ -11,6 +11,8 @@ class Game;
 //
 //   wait N               let N frames pass
 //   click NAME           click the named button (it must be enabled and take clicks now)
+//   click-if NAME        click the named button when it takes clicks now, else go on (for
+//                        what chance brings: a dilemma, an event, an award)
 //   click X Y            press and release the left button at screen pixel (X, Y), in one frame
 //   key NAME             press and release a key: Escape, Return, Space, Backspace, F1..F12, or a scan code
 //   expect-state N       stop with a failure unless the game shows state N

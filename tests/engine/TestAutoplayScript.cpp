@@ -32,6 +32,16 @@ TEST(AutoplayScript, ScriptsAreReadWholeOrRejectedWithFileAndLine)
     EXPECT_EQ(script.Commands()[0].text, "shots/menu.png");
 }
 
+TEST(AutoplayScript, ClickIfTakesOneButtonNameAndNoCoordinates)
+{
+    AutoplayScript script;
+    std::string error;
+    ASSERT_TRUE(script.Parse("click-if DilemmaOption0\n", "ok.autoplay", &error)) << error;
+    EXPECT_EQ(script.Commands()[0].text, "DilemmaOption0");
+    for (const char* bad : {"click-if\n", "click-if 512 400\n", "click-if 7\n", "click-if A B\n"})
+        EXPECT_FALSE(script.Parse(bad, "bad.autoplay", &error)) << bad;
+}
+
 TEST(AutoplayScript, RelativeOutputFilesGoIntoTheOutputFolder)
 {
     const struct {
