@@ -31,8 +31,8 @@ GamePresentation& GetGamePresentation()
 
 void GamePresentation::ShowProcessingScreen(const std::string& picture)
 {
-    // A turn or a new game may delete what the windows show.
-    WindowDirectory::CloseAll();
+    // The windows stay: an autosave passes through here after the turn has
+    // opened its report, dialogs and the manifesto chooser.
     GetProcessingScreen().Begin(picture);
 }
 

@@ -271,6 +271,8 @@ void TurnProcessor::BuildNetwork(const std::string& missionName)
     mAutosaveDue = false;
 
     screens.ShowProcessingScreen(kLoadScreenPicture);
+    // A new or loaded game deletes what the windows show.
+    screens.CloseAllDialogs();
     screens.SetFinished(false);
     screens.NextQuotation();
     ShowProgress("Analayzing decisions", 0.1f);
