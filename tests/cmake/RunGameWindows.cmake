@@ -1,7 +1,10 @@
 # Runs the game on SDL's offscreen driver in a scratch folder (its own HOME,
 # its own debug log, the shipped data linked in) with an autoplay script,
 # then fails when the game failed or its debug log holds an assertion.
-#   cmake -DGAME=... -DSOURCE=... -DWORK=... -DSCRIPT=... -P RunGameWindows.cmake
+#   cmake -DGAME=... -DSOURCE=... -DWORK=... -DSCRIPT=... [-DSECONDS=...] -P RunGameWindows.cmake
+if(NOT SECONDS)
+  set(SECONDS 240)
+endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/home/Documents ${WORK}/debugdata)
 file(CREATE_LINK ${SOURCE}/data ${WORK}/data SYMBOLIC)
@@ -13,7 +16,7 @@ execute_process(
   RESULT_VARIABLE rc
   OUTPUT_VARIABLE out
   ERROR_VARIABLE err
-  TIMEOUT 240)
+  TIMEOUT ${SECONDS})
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "the game ended with ${rc}\n${out}\n${err}")
 endif()
