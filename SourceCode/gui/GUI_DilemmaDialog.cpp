@@ -31,9 +31,10 @@ float WindowHeight(const SIM_Dilemma& dilemma)
 
 void GUI_DilemmaDialog::Open(SIM_Dilemma& dilemma)
 {
-    Close();
     if (dilemma.IsPending())
-        new GUI_DilemmaDialog(dilemma);
+        Reopen<GUI_DilemmaDialog>(dilemma);
+    else
+        Close();
 }
 
 void GUI_DilemmaDialog::OpenPending()

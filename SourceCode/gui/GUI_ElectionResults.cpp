@@ -20,8 +20,7 @@ std::string Votes(unsigned n) { return SIM_ReportManager::GroupDigits(n); }
 
 void GUI_ElectionResults::Open(const ElectionResult& result, std::vector<std::string> brokenPledges)
 {
-    Close();
-    new GUI_ElectionResults(result, std::move(brokenPledges));
+    Reopen<GUI_ElectionResults>(result, std::move(brokenPledges));
 }
 
 void GUI_ElectionResults::OpenLast() { Open(ElectionManager::Get().LastResult(), {}); }

@@ -20,8 +20,7 @@ std::vector<float> OldestFirst(Read read)
 
 void GUI_FinanceHistoryWindow::Open()
 {
-    Close();
-    new GUI_FinanceHistoryWindow();
+    Reopen<GUI_FinanceHistoryWindow>();
 }
 
 GUI_FinanceHistoryWindow::GUI_FinanceHistoryWindow()

@@ -26,8 +26,7 @@ const char* TrendKey(int status)
 
 void GUI_PartyWindow::Open()
 {
-    Close();
-    new GUI_PartyWindow();
+    Reopen<GUI_PartyWindow>();
 }
 
 GUI_PartyWindow::GUI_PartyWindow() : GUI_GameWindow(kName, "PARTY_TITLE", kWidth, kHeight) {}

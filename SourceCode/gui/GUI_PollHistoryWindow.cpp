@@ -6,8 +6,7 @@
 
 void GUI_PollHistoryWindow::Open()
 {
-    Close();
-    new GUI_PollHistoryWindow();
+    Reopen<GUI_PollHistoryWindow>();
 }
 
 GUI_PollHistoryWindow::GUI_PollHistoryWindow() : GUI_GameWindow(kName, "POLLS_HISTORY_TITLE", 640.0f, 400.0f)

@@ -14,8 +14,7 @@ constexpr float kHeight = 580.0f;
 
 void GUI_PostElection::Open(bool victory)
 {
-    Close();
-    new GUI_PostElection(victory);
+    Reopen<GUI_PostElection>(victory);
 }
 
 void GUI_PostElection::OpenLast()

@@ -16,8 +16,7 @@ constexpr float kHeight = 560.0f;
 
 void GUI_StartDialog::Open()
 {
-    Close();
-    new GUI_StartDialog();
+    Reopen<GUI_StartDialog>();
 }
 
 GUI_StartDialog::GUI_StartDialog() : GUI_GameWindow(kName, "START_TITLE", kWidth, kHeight)
