@@ -10,6 +10,7 @@ GUI_ListArea::GUI_ListArea(std::string name, DrawRows drawRows)
 {
     Background = WindowStyle::kPanel;
     Outline = WindowStyle::kPanelEdge;
+    ViewTakesIdleBar = true;
     // One step of the wheel or an arrow moves about one row of text.
     ScrollStep = static_cast<int>(WindowStyle::kRowHeight);
 }

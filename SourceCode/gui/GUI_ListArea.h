@@ -18,6 +18,8 @@ public:
     void SetRows(size_t count, float rowHeight);
     // Scrolls so that a row of the last SetRows shows whole.
     void ShowRow(size_t index);
+    // The view's width: the whole list's while nothing scrolls, less the
+    // arrows' column once something does (so set the rows first).
     float ContentWidth() const { return static_cast<float>(View().Width()); }
 
 protected:
