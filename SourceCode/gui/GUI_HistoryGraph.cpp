@@ -10,6 +10,7 @@ namespace {
 constexpr uint32_t kBackground = 0xFF141A22u;
 constexpr uint32_t kGrid = 0xFF2C3844u;
 constexpr uint32_t kBorder = 0xFF808080u;
+constexpr uint32_t kScaleText = 0xFF8A9AAAu;
 constexpr int kKeyHeight = 18;
 constexpr const char* kKeyFont = "arial16.dds";
 }  // namespace
@@ -25,6 +26,12 @@ void GUI_HistoryGraph::SetRange(float low, float high)
 }
 
 void GUI_HistoryGraph::SetSeries(std::vector<Series> series) { mSeries = std::move(series); }
+
+void GUI_HistoryGraph::SetScaleLabels(std::string top, std::string bottom)
+{
+    mTopLabel = std::move(top);
+    mBottomLabel = std::move(bottom);
+}
 
 void GUI_HistoryGraph::Draw()
 {
@@ -58,9 +65,17 @@ void GUI_HistoryGraph::Draw()
     }
 
     FontManager& fonts = GetFontManager();
-    if (!withKey || !fonts.FindFont(kKeyFont))
+    if (!fonts.FindFont(kKeyFont))
         return;
     fonts.SelectFont(kKeyFont, 14.0f);
+    if (!mTopLabel.empty())
+        fonts.DrawText(mTopLabel, plot.left + 4.0f, plot.top + 1.0f, kScaleText);
+    if (!mBottomLabel.empty())
+        fonts.DrawText(mBottomLabel, plot.left + 4.0f, plot.bottom - 19.0f, kScaleText);
+    if (!withKey) {
+        fonts.Flush();
+        return;
+    }
     float x = static_cast<float>(mRect.left);
     const int keyTop = mRect.bottom - kKeyHeight;
     for (const Series& series : mSeries) {

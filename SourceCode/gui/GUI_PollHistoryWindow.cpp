@@ -20,6 +20,7 @@ GUI_PollHistoryWindow::GUI_PollHistoryWindow() : GUI_GameWindow(kName, "POLLS_HI
     }
     mGraph.SetRect(Left(), Top() + 26.0f, Left() + InnerWidth(), Top() + 316.0f);
     mGraph.SetRange(0.0f, 1.0f);
+    mGraph.SetScaleLabels(WindowStyle::Percent(1.0f), WindowStyle::Percent(0.0f));
     mGraph.SetSeries({{approval, WindowStyle::kBarFill, translate("MAIN_APPROVAL")},
                       {share, WindowStyle::kHeading, translate("MAIN_VOTESHARE")},
                       {std::vector<float>(OpinionPoll::kHistorySize, 0.5f), WindowStyle::kDim, ""}});
