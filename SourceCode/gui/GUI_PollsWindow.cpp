@@ -1,5 +1,7 @@
 #include "gui/GUI_PollsWindow.h"
 
+#include <algorithm>
+
 #include "gamedata/Localisation.h"
 #include "gui/GUI_PollHistoryWindow.h"
 #include "gui/WindowStyle.h"
@@ -10,7 +12,9 @@
 
 namespace {
 constexpr float kWidth = 800.0f;
-constexpr float kHeight = 560.0f;
+constexpr float kMaxListHeight = 464.0f;
+// The left column: two figures, cynicism and its note, and the history button.
+constexpr float kLeftColumnHeight = 400.0f;
 constexpr float kLeftColumn = 300.0f;
 constexpr float kGroupsTop = 72.0f;
 // Group columns, from the list's left edge.
@@ -27,6 +31,14 @@ size_t ListedCount()
         count += Listed(group) ? 1 : 0;
     return count;
 }
+
+// As tall as the groups need, up to a limit; then they scroll.
+float ListHeight()
+{
+    return std::min(ListedCount() * WindowStyle::kRowHeight + 8.0f, kMaxListHeight);
+}
+
+float WindowHeight() { return std::max(kLeftColumnHeight, kGroupsTop + ListHeight() + 24.0f); }
 }  // namespace
 
 void GUI_PollsWindow::Open()
@@ -34,12 +46,12 @@ void GUI_PollsWindow::Open()
     Reopen<GUI_PollsWindow>();
 }
 
-GUI_PollsWindow::GUI_PollsWindow() : GUI_GameWindow(kName, "POLLS_TITLE", kWidth, kHeight)
+GUI_PollsWindow::GUI_PollsWindow() : GUI_GameWindow(kName, "POLLS_TITLE", kWidth, WindowHeight())
 {
-    AddTextButton("PollHistory", "POLLS_HISTORY_BUTTON", 30.0f, kHeight - 46.0f, kLeftColumn - 20.0f,
+    AddTextButton("PollHistory", "POLLS_HISTORY_BUTTON", 20.0f, mHeight - 50.0f, kLeftColumn - 20.0f,
                   [](int) { GUI_PollHistoryWindow::Open(); });
     mGroups = AddList("Groups", 20.0f + kLeftColumn, kGroupsTop, kWidth - 40.0f - kLeftColumn,
-                      kHeight - kGroupsTop - 24.0f, [this](float left, float top) { DrawGroups(left, top); });
+                      ListHeight(), [this](float left, float top) { DrawGroups(left, top); });
     mGroups->SetRows(ListedCount(), WindowStyle::kRowHeight);
     mGroups->SetContentHeight(mGroups->ContentHeight() + 8);
 }
