@@ -24,7 +24,7 @@ void GUI_FinanceHistoryWindow::Open()
 }
 
 GUI_FinanceHistoryWindow::GUI_FinanceHistoryWindow()
-    : GUI_GameWindow(kName, "FINANCE_HISTORY_TITLE", 640.0f, 560.0f)
+    : GUI_GameWindow(kName, "FINANCE_HISTORY_TITLE", 640.0f, 544.0f)
 {
     const CFinances& finances = CFinances::Get();
     auto income = OldestFirst([&](int i) { return finances.IncomeHistory(i); });

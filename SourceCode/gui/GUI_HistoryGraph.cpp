@@ -68,10 +68,17 @@ void GUI_HistoryGraph::Draw()
     if (!fonts.FindFont(kKeyFont))
         return;
     fonts.SelectFont(kKeyFont, 14.0f);
-    if (!mTopLabel.empty())
-        fonts.DrawText(mTopLabel, plot.left + 4.0f, plot.top + 1.0f, kScaleText);
-    if (!mBottomLabel.empty())
-        fonts.DrawText(mBottomLabel, plot.left + 4.0f, plot.bottom - 19.0f, kScaleText);
+    // On a patch of the background, so that a line along an edge never strikes the text through.
+    const auto scaleLabel = [&](const std::string& text, float y) {
+        if (text.empty())
+            return;
+        const int width = static_cast<int>(fonts.TextWidth(text)) + 6;
+        engine.FillRect(GRect{plot.left + 2, static_cast<int>(y) + 2, plot.left + 2 + width, static_cast<int>(y) + 17},
+                        kBackground);
+        fonts.DrawText(text, plot.left + 4.0f, y, kScaleText);
+    };
+    scaleLabel(mTopLabel, plot.top + 1.0f);
+    scaleLabel(mBottomLabel, plot.bottom - 19.0f);
     if (!withKey) {
         fonts.Flush();
         return;

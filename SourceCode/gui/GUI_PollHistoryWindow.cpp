@@ -9,7 +9,7 @@ void GUI_PollHistoryWindow::Open()
     Reopen<GUI_PollHistoryWindow>();
 }
 
-GUI_PollHistoryWindow::GUI_PollHistoryWindow() : GUI_GameWindow(kName, "POLLS_HISTORY_TITLE", 640.0f, 400.0f)
+GUI_PollHistoryWindow::GUI_PollHistoryWindow() : GUI_GameWindow(kName, "POLLS_HISTORY_TITLE", 640.0f, 384.0f)
 {
     const OpinionPoll& poll = OpinionPoll::Get();
     std::vector<float> approval(OpinionPoll::kHistorySize);
