@@ -10,12 +10,12 @@
 #include "sim/SIM_PolicyManager.h"
 
 namespace {
-constexpr float kWidth = 800.0f;
+constexpr float kWidth = 840.0f;
 constexpr float kRowsTop = 104.0f;
 constexpr float kCandidateHeight = 40.0f;
 
 // Columns within a row, from its left edge.
-constexpr float kColumns[] = {10.0f, 230.0f, 320.0f, 420.0f};
+constexpr float kColumns[] = {10.0f, 230.0f, 310.0f, 410.0f};
 
 // Room for those out of office, at least one row (for the line that says
 // there is nobody), and no more than the rows in view.
