@@ -1,5 +1,7 @@
 #include "gui/GUI_AchievementsWindow.h"
 
+#include <algorithm>
+
 #include "gamedata/Localisation.h"
 #include "gui/WindowStyle.h"
 #include "politics/AchievementList.h"
@@ -8,8 +10,16 @@ namespace {
 constexpr float kWidth = 940.0f;
 constexpr float kEntryHeight = 46.0f;
 constexpr float kListTop = 72.0f;
-constexpr float kListHeight = GUI_AchievementsWindow::kRowsInView * kEntryHeight + 6.0f;
-constexpr float kHeight = kListTop + kListHeight + 70.0f;
+
+size_t Rows() { return (AchievementList::Get().Achievements().size() + 1) / 2; }
+
+// As tall as the rows of two need, up to the rows in view; then they scroll.
+float ListHeight()
+{
+    return std::clamp<size_t>(Rows(), 1, GUI_AchievementsWindow::kRowsInView) * kEntryHeight + 6.0f;
+}
+
+float WindowHeight() { return kListTop + ListHeight() + 70.0f; }
 }  // namespace
 
 void GUI_AchievementsWindow::Open()
@@ -17,13 +27,14 @@ void GUI_AchievementsWindow::Open()
     Reopen<GUI_AchievementsWindow>();
 }
 
-GUI_AchievementsWindow::GUI_AchievementsWindow() : GUI_GameWindow(kName, "ACHIEVE_TITLE", kWidth, kHeight)
+GUI_AchievementsWindow::GUI_AchievementsWindow()
+    : GUI_GameWindow(kName, "ACHIEVE_TITLE", kWidth, WindowHeight())
 {
-    AddTextButton("AchievementsReset", "ACHIEVE_RESET", kWidth - 230.0f, kHeight - 46.0f, 200.0f,
+    AddTextButton("AchievementsReset", "ACHIEVE_RESET", kWidth - 230.0f, mHeight - 46.0f, 200.0f,
                   [](int) { AchievementList::Get().ResetAchievements(); });
-    mList = AddList("List", 20.0f, kListTop, kWidth - 40.0f, kListHeight,
+    mList = AddList("List", 20.0f, kListTop, kWidth - 40.0f, ListHeight(),
                     [this](float left, float top) { DrawRows(left, top); });
-    mList->SetRows((AchievementList::Get().Achievements().size() + 1) / 2, kEntryHeight);
+    mList->SetRows(Rows(), kEntryHeight);
     mList->SetContentHeight(mList->ContentHeight() + 6);
 }
 
