@@ -5,8 +5,10 @@
 #include <set>
 
 #include "../core/WholeGameTest.h"
+#include "engine/CInput.h"
 #include "gamedata/SIM_IssuesManager.h"
 #include "gui/GUI_IssuesWindow.h"
+#include "gui/GUI_MinisterChooser.h"
 #include "gui/GUI_PressureGroupsWindow.h"
 #include "gui/GUI_ScrollButton.h"
 #include "gui/HintOffers.h"
@@ -133,6 +135,23 @@ TEST_F(WindowLists, EveryGrudgeCanBeScrolledIntoView)
     // The last row ends within the view once scrolled to the end.
     const int lastBottom = static_cast<int>(SIM_Grudge::All().size() * WindowStyle::kRowHeight);
     EXPECT_LE(lastBottom - grudges.ScrollOffset(), grudges.View().Height());
+}
+
+TEST_F(WindowLists, AButtonInTheListOfAModalWindowShowsHover)
+{
+    StartGame(35);
+    GUI_MinisterChooser::Open(0);
+    auto* chooser = dynamic_cast<GUI_MinisterChooser*>(GUI_GameWindow::FindOpen(GUI_MinisterChooser::kName));
+    ASSERT_NE(chooser, nullptr);
+    ASSERT_TRUE(chooser->Modal);
+    GUI_ButtonBase* first = chooser->FindNamedButton("ChooseMinister0");
+    ASSERT_NE(first, nullptr) << "the pool has nobody out of office";
+    CInput& input = GetInput();
+    input.MouseX = (first->Rect().left + first->Rect().right) / 2.0f;
+    input.MouseY = (first->Rect().top + first->Rect().bottom) / 2.0f;
+    input.HoverClaimed = false;
+    chooser->Update();
+    EXPECT_EQ(first->Hovered, 1);
 }
 
 }  // namespace
