@@ -5,10 +5,17 @@
 class GUI_AchievementsWindow : public GUI_GameWindow {
 public:
     static constexpr const char* kName = "AchievementsWindow";
-    static constexpr size_t kMaxShown = 16;
+    // Rows of two in view at once; more scroll.
+    static constexpr size_t kRowsInView = 8;
     static void Open();
     static void Close() { CloseNamed(kName); }
 
     GUI_AchievementsWindow();
     void DrawContents() override;
+    GUI_ListArea* List() const { return mList; }
+
+private:
+    void DrawRows(float left, float top);
+
+    GUI_ListArea* mList = nullptr;
 };

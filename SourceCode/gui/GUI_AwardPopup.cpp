@@ -11,8 +11,7 @@ constexpr float kHeight = 220.0f;
 
 void GUI_AwardPopup::Open(const std::string& id, const std::string& title)
 {
-    Close();
-    new GUI_AwardPopup(id, title);
+    Reopen<GUI_AwardPopup>(id, title);
 }
 
 GUI_AwardPopup::GUI_AwardPopup(const std::string& id, const std::string& title)

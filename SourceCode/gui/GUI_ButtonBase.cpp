@@ -8,6 +8,17 @@
 #include "gui/WindowManager.h"
 #include "sound/GUI_Sounds.h"
 
+namespace {
+// A button in a part of a modal window (its scrolling list, say) belongs to that window too.
+bool InModalWindow(const GUI_WindowBase* window)
+{
+    for (; window; window = window->Parent)
+        if (window->Modal)
+            return true;
+    return false;
+}
+}  // namespace
+
 void GUI_ButtonBase::Draw()
 {
     if (mTooltip)
@@ -62,8 +73,7 @@ void GUI_ButtonBase::UpdateHover()
     if (input.HoverClaimed || !Contains(input.MouseX, input.MouseY))
         return;
     if (Enabled) {
-        const bool blockedByModal =
-            GetWindowManager().AnyModalOpen() && !(ParentWindow && ParentWindow->Modal);
+        const bool blockedByModal = GetWindowManager().AnyModalOpen() && !InModalWindow(ParentWindow);
         if (!blockedByModal)
             Hovered = 1;
     }

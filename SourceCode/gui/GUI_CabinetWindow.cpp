@@ -24,8 +24,7 @@ SIM_Minister* MinisterOfPost(int ministry)
 
 void GUI_CabinetWindow::Open()
 {
-    Close();
-    new GUI_CabinetWindow();
+    Reopen<GUI_CabinetWindow>();
 }
 
 GUI_CabinetWindow::GUI_CabinetWindow()

@@ -6,8 +6,9 @@
 
 namespace {
 constexpr float kWidth = 640.0f;
-constexpr float kTextWidth = kWidth - 60.0f;
-constexpr float kOptionGap = 16.0f;
+// The content's width: the same margin on either side.
+constexpr float kTextWidth = kWidth - 40.0f;
+constexpr float kOptionGap = 22.0f;
 constexpr float kButtonHeight = 30.0f;
 
 float OptionHeight(const DilemmaOption& option)
@@ -22,7 +23,8 @@ float QuestionHeight(const SIM_Dilemma& dilemma)
 
 float WindowHeight(const SIM_Dilemma& dilemma)
 {
-    float height = 70.0f + QuestionHeight(dilemma);
+    // The content's top, and below the last option a margin instead of a gap.
+    float height = 45.0f + QuestionHeight(dilemma) - kOptionGap + 24.0f;
     for (const DilemmaOption& option : dilemma.Options())
         height += OptionHeight(option);
     return height;
@@ -31,9 +33,10 @@ float WindowHeight(const SIM_Dilemma& dilemma)
 
 void GUI_DilemmaDialog::Open(SIM_Dilemma& dilemma)
 {
-    Close();
     if (dilemma.IsPending())
-        new GUI_DilemmaDialog(dilemma);
+        Reopen<GUI_DilemmaDialog>(dilemma);
+    else
+        Close();
 }
 
 void GUI_DilemmaDialog::OpenPending()

@@ -11,17 +11,35 @@
 
 namespace {
 constexpr float kWidth = 620.0f;
-constexpr float kHeight = 420.0f;
+// From the window's top: the count, the two parties, the turnout and the bar, then the verdict.
+constexpr float kVerdictTop = 45.0f + 44.0f + 3 * WindowStyle::kRowHeight + 8.0f + 40.0f;
 constexpr int kVictoryMood = 4;
 
 std::string PartyName(const SIM_Party* party) { return party ? party->Name() : std::string(); }
 std::string Votes(unsigned n) { return SIM_ReportManager::GroupDigits(n); }
+
+std::string BrokenText(const std::vector<std::string>& broken)
+{
+    if (broken.empty())
+        return std::string();
+    std::string list;
+    for (const std::string& pledge : broken)
+        list += (list.empty() ? "" : ", ") + pledge;
+    return translate("MANIFESTO_BROKEN") + ": " + list;
+}
+
+// Tall enough for the verdict and the broken pledges, and no taller.
+float WindowHeight(const std::vector<std::string>& broken)
+{
+    const std::string text = BrokenText(broken);
+    const float pledges = text.empty() ? 0.0f : WindowStyle::MeasureWrapped(text, kWidth - 40.0f) + 8.0f;
+    return kVerdictTop + 34.0f + pledges + 16.0f + 26.0f + 24.0f;
+}
 }  // namespace
 
 void GUI_ElectionResults::Open(const ElectionResult& result, std::vector<std::string> brokenPledges)
 {
-    Close();
-    new GUI_ElectionResults(result, std::move(brokenPledges));
+    Reopen<GUI_ElectionResults>(result, std::move(brokenPledges));
 }
 
 void GUI_ElectionResults::OpenLast() { Open(ElectionManager::Get().LastResult(), {}); }
@@ -34,7 +52,7 @@ std::string GUI_ElectionResults::CrowdSound(float share)
 }
 
 GUI_ElectionResults::GUI_ElectionResults(const ElectionResult& result, std::vector<std::string> brokenPledges)
-    : GUI_GameWindow(kName, "ELECTION_RESULTS", kWidth, kHeight, true),
+    : GUI_GameWindow(kName, "ELECTION_RESULTS", kWidth, WindowHeight(brokenPledges), true),
       mResult(result),
       mBroken(std::move(brokenPledges)),
       mCount(result.playerVotes, result.oppositionVotes, result.abstentions)
@@ -42,10 +60,10 @@ GUI_ElectionResults::GUI_ElectionResults(const ElectionResult& result, std::vect
     // The verdict must be seen: no closing before the way on is offered.
     if (mClose)
         mClose->Visible = false;
-    mSkip = AddTextButton("ElectionSkipCount", "ELECTION_SKIP", kWidth / 2.0f - 100.0f, kHeight - 50.0f, 200.0f,
+    mSkip = AddTextButton("ElectionSkipCount", "ELECTION_SKIP", kWidth / 2.0f - 100.0f, mHeight - 50.0f, 200.0f,
                           [this](int) { mCount.Finish(); });
     mSeeResults = AddTextButton("ElectionSeeResults", "ELECTION_SEERESULTS", kWidth / 2.0f - 120.0f,
-                                kHeight - 50.0f, 240.0f, [this](int) {
+                                mHeight - 50.0f, 240.0f, [this](int) {
                                     const bool won = mResult.won;
                                     CloseSelf();
                                     GUI_PostElection::Open(won);
@@ -127,14 +145,16 @@ void GUI_ElectionResults::DrawContents()
 
     if (!mConcluded)
         return;
+    // Nobody to count: the window was opened before any election.
+    if (mCount.Total() == 0) {
+        Text(translate("ELECTION_NONE_YET"), x, y, kDim, width, CENTRE, kBigFont, kBigSize);
+        return;
+    }
     const std::string verdict =
         translate("VOTING_RESULT") + ":  " + translate(mResult.won ? "ELECTION_SUCCESS" : "ELECTION_FAILURE");
     Text(verdict, x, y, mResult.won ? kHeading : kBad, width, CENTRE, kBigFont, kBigSize);
     y += 34.0f;
-    if (!mBroken.empty()) {
-        std::string list;
-        for (const std::string& pledge : mBroken)
-            list += (list.empty() ? "" : ", ") + pledge;
-        Wrapped(translate("MANIFESTO_BROKEN") + ": " + list, x, y, width, kDim);
-    }
+    const std::string broken = BrokenText(mBroken);
+    if (!broken.empty())
+        Wrapped(broken, x, y, width, kDim);
 }

@@ -19,8 +19,7 @@ float WindowHeight(const SIM_Event& event)
 
 void GUI_EventDialog::Open(SIM_Event& event)
 {
-    Close();
-    new GUI_EventDialog(event);
+    Reopen<GUI_EventDialog>(event);
 }
 
 void GUI_EventDialog::OpenLatest()

@@ -20,12 +20,11 @@ std::vector<float> OldestFirst(Read read)
 
 void GUI_FinanceHistoryWindow::Open()
 {
-    Close();
-    new GUI_FinanceHistoryWindow();
+    Reopen<GUI_FinanceHistoryWindow>();
 }
 
 GUI_FinanceHistoryWindow::GUI_FinanceHistoryWindow()
-    : GUI_GameWindow(kName, "FINANCE_HISTORY_TITLE", 640.0f, 560.0f)
+    : GUI_GameWindow(kName, "FINANCE_HISTORY_TITLE", 640.0f, 544.0f)
 {
     const CFinances& finances = CFinances::Get();
     auto income = OldestFirst([&](int i) { return finances.IncomeHistory(i); });
@@ -44,10 +43,12 @@ GUI_FinanceHistoryWindow::GUI_FinanceHistoryWindow()
     const float width = InnerWidth();
     mFlows.SetRect(x, Top() + 26.0f, x + width, Top() + 226.0f);
     mFlows.SetRange(0.0f, flowPeak * 1.1f);
+    mFlows.SetScaleLabels(WindowStyle::Money(flowPeak * 1.1f), WindowStyle::Money(0.0f));
     mFlows.SetSeries({{income, WindowStyle::kGood, translate("FINANCE_INCOME")},
                       {spending, WindowStyle::kBad, translate("FINANCE_SPENDING")}});
     mDebt.SetRect(x, Top() + 276.0f, x + width, Top() + 476.0f);
     mDebt.SetRange(0.0f, debtPeak * 1.05f);
+    mDebt.SetScaleLabels(WindowStyle::Money(debtPeak * 1.05f), WindowStyle::Money(0.0f));
     mDebt.SetSeries({{debt, WindowStyle::kHeading, translate("FINANCE_DEBT")},
                      {std::vector<float>(CFinances::kHistorySize, finances.DebtCeiling()), WindowStyle::kDim,
                       translate("FINANCE_CEILING")}});

@@ -22,8 +22,7 @@ std::string DisplayName(const std::string& name)
 
 void GUI_FinanceWindow::Open()
 {
-    Close();
-    new GUI_FinanceWindow();
+    Reopen<GUI_FinanceWindow>();
 }
 
 GUI_FinanceWindow::GUI_FinanceWindow() : GUI_GameWindow(kName, "FINANCE_TITLE", 760.0f, kHeight)

@@ -13,8 +13,7 @@ float WindowHeight(const std::string& text) { return 140.0f + WindowStyle::Measu
 
 void GUI_GameOver::Open(const std::string& title, const std::string& text)
 {
-    Close();
-    new GUI_GameOver(title, text);
+    Reopen<GUI_GameOver>(title, text);
 }
 
 GUI_GameOver::GUI_GameOver(const std::string& title, const std::string& text)

@@ -4,6 +4,8 @@
 
 #include "gamedata/Localisation.h"
 #include "gui/GUI_ButtonText.h"
+#include "gui/HintOffers.h"
+#include "gui/WindowDirectory.h"
 #include "gui/WindowManager.h"
 #include "gui/WindowStyle.h"
 
@@ -18,6 +20,8 @@ GUI_GameWindow::GUI_GameWindow(const std::string& name, const std::string& title
             static_cast<float>(mRect.bottom));
     if (modal)
         GetWindowManager().SetModal(this, true);
+    if (const WindowDirectory::Entry* entry = WindowDirectory::FindByName(name))
+        HintOffers::Offer(entry->hint);
 }
 
 void GUI_GameWindow::Draw()
@@ -26,6 +30,8 @@ void GUI_GameWindow::Draw()
         return;
     GUI_Dialog::Draw();
     DrawContents();
+    WindowStyle::Flush();
+    DrawChildren();
     WindowStyle::Flush();
     // The buttons again, above the contents, so a list never hides them.
     DrawButtons();
@@ -57,3 +63,23 @@ GUI_ButtonText* GUI_GameWindow::AddTextButton(const std::string& name, const std
     return Add(std::move(button));
 }
 
+
+GUI_ListArea* GUI_GameWindow::AddList(const std::string& suffix, float x, float y, float width, float height,
+                                      GUI_ListArea::DrawRows drawRows)
+{
+    auto* list = new GUI_ListArea(Name + suffix, std::move(drawRows));
+    list->SetRect(mRect.left + x, mRect.top + y, mRect.left + x + width, mRect.top + y + height);
+    AddChild(list);
+    return list;
+}
+
+GUI_ButtonText* GUI_GameWindow::AddListButton(GUI_ListArea& list, const std::string& name,
+                                              const std::string& captionKey, float x, float y, float width,
+                                              GUI_ButtonBase::Callback callback, int argument)
+{
+    auto* button = new GUI_ButtonText(name, captionKey);
+    button->SetCallback(std::move(callback), argument);
+    list.AddContentButton(button, GRect{static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + width),
+                                        static_cast<int>(y + 26.0f)});
+    return button;
+}

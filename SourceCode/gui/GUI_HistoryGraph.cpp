@@ -10,6 +10,7 @@ namespace {
 constexpr uint32_t kBackground = 0xFF141A22u;
 constexpr uint32_t kGrid = 0xFF2C3844u;
 constexpr uint32_t kBorder = 0xFF808080u;
+constexpr uint32_t kScaleText = 0xFF8A9AAAu;
 constexpr int kKeyHeight = 18;
 constexpr const char* kKeyFont = "arial16.dds";
 }  // namespace
@@ -25,6 +26,12 @@ void GUI_HistoryGraph::SetRange(float low, float high)
 }
 
 void GUI_HistoryGraph::SetSeries(std::vector<Series> series) { mSeries = std::move(series); }
+
+void GUI_HistoryGraph::SetScaleLabels(std::string top, std::string bottom)
+{
+    mTopLabel = std::move(top);
+    mBottomLabel = std::move(bottom);
+}
 
 void GUI_HistoryGraph::Draw()
 {
@@ -58,9 +65,24 @@ void GUI_HistoryGraph::Draw()
     }
 
     FontManager& fonts = GetFontManager();
-    if (!withKey || !fonts.FindFont(kKeyFont))
+    if (!fonts.FindFont(kKeyFont))
         return;
     fonts.SelectFont(kKeyFont, 14.0f);
+    // On a patch of the background, so that a line along an edge never strikes the text through.
+    const auto scaleLabel = [&](const std::string& text, float y) {
+        if (text.empty())
+            return;
+        const int width = static_cast<int>(fonts.TextWidth(text)) + 6;
+        engine.FillRect(GRect{plot.left + 2, static_cast<int>(y) + 2, plot.left + 2 + width, static_cast<int>(y) + 17},
+                        kBackground);
+        fonts.DrawText(text, plot.left + 4.0f, y, kScaleText);
+    };
+    scaleLabel(mTopLabel, plot.top + 1.0f);
+    scaleLabel(mBottomLabel, plot.bottom - 19.0f);
+    if (!withKey) {
+        fonts.Flush();
+        return;
+    }
     float x = static_cast<float>(mRect.left);
     const int keyTop = mRect.bottom - kKeyHeight;
     for (const Series& series : mSeries) {

@@ -13,9 +13,14 @@ public:
     };
     void SetRange(float low, float high);
     void SetSeries(std::vector<Series> series);
+    // What the top and bottom edges stand for ("100%", "V$ 0.00 Mn"), so
+    // the lines can be read; written inside the graph's left edge.
+    void SetScaleLabels(std::string top, std::string bottom);
     void Draw() override;
 private:
     float mLow = -1.0f;
     float mHigh = 1.0f;
     std::vector<Series> mSeries;
+    std::string mTopLabel;
+    std::string mBottomLabel;
 };

@@ -10,6 +10,7 @@
 #include "engine/FontManager.h"
 #include "gui/GUI_IconConnectors.h"
 #include "gui/GUI_IconNetwork.h"
+#include "gui/WindowManager.h"
 #include "sim/Neuron.h"
 
 namespace {
@@ -81,7 +82,9 @@ void GUI_IconBase::SetCentre(float x, float y)
 void GUI_IconBase::UpdateHover()
 {
     CInput& input = GetInput();
-    if (Visible && !input.HoverClaimed && Contains(input.MouseX, input.MouseY)) {
+    // Under a modal window the network is out of reach: no lines, no tooltip above the dialog.
+    const bool reachable = !GetWindowManager().AnyModalOpen();
+    if (Visible && reachable && !input.HoverClaimed && Contains(input.MouseX, input.MouseY)) {
         if (input.StillFrames > kHoverFrames) {
             if (mTooltip && mTooltip->Text() != TooltipText())
                 mTooltip->SetText(TooltipText());

@@ -10,8 +10,13 @@ public:
     static void Close() { CloseNamed(kName); }
 
     GUI_IntelReport();
-    void DrawContents() override;
+    GUI_ListArea* List() const { return mList; }
 
     // The group's words for its strength: the first text below 10, the second below 20, the third above.
     static int MoodIndex(float strength);
+
+private:
+    void DrawRows(float left, float top);
+
+    GUI_ListArea* mList = nullptr;
 };

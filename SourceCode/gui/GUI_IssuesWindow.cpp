@@ -20,7 +20,11 @@ constexpr float kWidth = 640.0f;
 constexpr float kRowsTop = 56.0f;
 constexpr float kIssueHeight = 34.0f;
 
-size_t Shown() { return std::min(SIM_IssuesManager::Get().Count(), GUI_IssuesWindow::kMaxShown); }
+float ListHeight()
+{
+    const size_t rows = std::clamp<size_t>(SIM_IssuesManager::Get().Count(), 1, GUI_IssuesWindow::kRowsInView);
+    return rows * kIssueHeight;
+}
 
 std::string NameOf(const Neuron* neuron)
 {
@@ -32,8 +36,7 @@ std::string NameOf(const Neuron* neuron)
 
 void GUI_IssuesWindow::Open()
 {
-    Close();
-    new GUI_IssuesWindow();
+    Reopen<GUI_IssuesWindow>();
 }
 
 std::string GUI_IssuesWindow::Describe(const Issue& issue)
@@ -87,10 +90,15 @@ bool GUI_IssuesWindow::OpenIssue(const Issue& issue)
 }
 
 GUI_IssuesWindow::GUI_IssuesWindow()
-    : GUI_GameWindow(kName, "ISSUES_TITLE", kWidth, kRowsTop + std::max<size_t>(Shown(), 1) * kIssueHeight + 30.0f)
+    : GUI_GameWindow(kName, "ISSUES_TITLE", kWidth, kRowsTop + ListHeight() + 24.0f)
 {
-    for (size_t i = 0; i < Shown(); ++i)
-        AddTextButton("Issue" + std::to_string(i), "ISSUES_OPEN", kWidth - 130.0f, kRowsTop + i * kIssueHeight + 2.0f,
+    mList = AddList("List", 20.0f, kRowsTop, kWidth - 40.0f, ListHeight(),
+                    [this](float left, float top) { DrawRows(left, top); });
+    const size_t count = SIM_IssuesManager::Get().Count();
+    mList->SetRows(count, kIssueHeight);
+    const float buttonLeft = mList->ContentWidth() - 110.0f;
+    for (size_t i = 0; i < count; ++i)
+        AddListButton(*mList, "Issue" + std::to_string(i), "ISSUES_OPEN", buttonLeft, i * kIssueHeight + 4.0f,
                       100.0f,
                       [](int index) {
                           SIM_IssuesManager& issues = SIM_IssuesManager::Get();
@@ -100,18 +108,19 @@ GUI_IssuesWindow::GUI_IssuesWindow()
                       static_cast<int>(i));
 }
 
-void GUI_IssuesWindow::DrawContents()
+void GUI_IssuesWindow::DrawRows(float left, float top)
 {
     using namespace WindowStyle;
     SIM_IssuesManager& issues = SIM_IssuesManager::Get();
+    const float textWidth = mList->ContentWidth() - 140.0f;
     if (issues.Count() == 0)
-        Text(translate("ISSUES_NONE"), Left(), mRect.top + kRowsTop + 4.0f, kDim);
-    for (size_t i = 0; i < Shown(); ++i) {
-        const float y = mRect.top + kRowsTop + i * kIssueHeight;
-        Inset(GRect{static_cast<int>(Left()) - 6, static_cast<int>(y), mRect.right - 20,
-                    static_cast<int>(y + kIssueHeight - 4.0f)});
+        Text(translate("ISSUES_NONE"), left + 10.0f, top + 8.0f, kDim);
+    for (size_t i = 0; i < issues.Count(); ++i) {
+        const float y = top + i * kIssueHeight;
+        if (i > 0)
+            Separator(left + 6.0f, y, mList->ContentWidth() - 12.0f);
         const Issue& issue = issues.At(i);
         const bool urgent = issue.kind == ISSUE_DILEMMA || issue.kind == ISSUE_FINANCE_WARNING;
-        Text(Describe(issue), Left(), y + 5.0f, urgent ? kHeading : kText, kWidth - 190.0f);
+        Text(Describe(issue), left + 10.0f, y + 7.0f, urgent ? kHeading : kText, textWidth);
     }
 }

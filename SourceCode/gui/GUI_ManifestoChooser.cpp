@@ -1,7 +1,6 @@
 #include "gui/GUI_ManifestoChooser.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "gamedata/Localisation.h"
 #include "gui/GUI_CheckButton.h"
@@ -11,6 +10,8 @@ namespace {
 constexpr float kWidth = 700.0f;
 constexpr float kListTop = 96.0f;
 constexpr float kPledgeHeight = 34.0f;
+constexpr float kListHeight = GUI_ManifestoChooser::kRowsInView * kPledgeHeight + 4.0f;
+constexpr float kKindLeft = 400.0f;  // from the list's left edge
 
 const char* KindKey(int kind)
 {
@@ -27,25 +28,28 @@ const char* KindKey(int kind)
 
 void GUI_ManifestoChooser::Open()
 {
-    Close();
-    new GUI_ManifestoChooser();
+    Reopen<GUI_ManifestoChooser>();
 }
 
 GUI_ManifestoChooser::GUI_ManifestoChooser()
-    : GUI_GameWindow(kName, "MANIFESTO_TITLE", kWidth, kListTop + kMaxShown * kPledgeHeight + 80.0f, true)
+    : GUI_GameWindow(kName, "MANIFESTO_TITLE", kWidth, kListTop + kListHeight + 70.0f, true)
 {
     const SIM_Manifesto& manifesto = SIM_Manifesto::Get();
     for (const SIM_Manifesto::PledgeType& type : manifesto.PledgeTypes())
-        if (manifesto.IsAvailable(type) && mTypes.size() < kMaxShown)
+        if (manifesto.IsAvailable(type))
             mTypes.push_back(&type);
+    mList = AddList("List", 20.0f, kListTop, kWidth - 40.0f, kListHeight,
+                    [this](float left, float top) { DrawRows(left, top); });
+    mList->SetRows(mTypes.size(), kPledgeHeight);
+    mList->SetContentHeight(mList->ContentHeight() + 4);
     for (size_t i = 0; i < mTypes.size(); ++i) {
-        auto tick = std::make_unique<GUI_CheckButton>("Pledge" + std::to_string(i), mTypes[i]->Name);
-        const float top = mRect.top + kListTop + i * kPledgeHeight;
-        tick->SetRect(Left(), top, Left() + 380.0f, top + 32.0f);
+        auto* tick = new GUI_CheckButton("Pledge" + std::to_string(i), mTypes[i]->Name);
         tick->SetCallback([this](int index) { OnTick(static_cast<size_t>(index)); }, static_cast<int>(i));
-        mTicks.push_back(Add(std::move(tick)));
+        const int top = static_cast<int>(2.0f + i * kPledgeHeight);
+        mList->AddContentButton(tick, GRect{4, top, 4 + 380, top + 32});
+        mTicks.push_back(tick);
     }
-    AddTextButton("ManifestoPublish", "MANIFESTO_PUBLISH", kWidth - 250.0f, mHeight - 50.0f, 220.0f, [this](int) {
+    AddTextButton("ManifestoPublish", "MANIFESTO_PUBLISH", kWidth - 250.0f, mHeight - 46.0f, 220.0f, [this](int) {
         Publish();
         CloseSelf();
     });
@@ -76,11 +80,16 @@ void GUI_ManifestoChooser::DrawContents()
         std::count_if(mTicks.begin(), mTicks.end(), [](const GUI_CheckButton* t) { return t->Ticked; }));
     Row(translate("MANIFESTO_CHOSEN"), std::to_string(ticked) + " / " + std::to_string(kMaxPledges), Left(), Top(),
         InnerWidth(), kHeading);
-    const float kindLeft = Left() + 400.0f;
-    Text(translate("MANIFESTO_NOW"), kindLeft + 110.0f, mRect.top + kListTop - 24.0f, kDim);
+    Text(translate("MANIFESTO_NOW"), mRect.left + 20.0f + kKindLeft + 110.0f, mRect.top + kListTop - 24.0f, kDim);
+}
+
+void GUI_ManifestoChooser::DrawRows(float left, float top)
+{
+    using namespace WindowStyle;
+    const float kindLeft = left + kKindLeft;
     for (size_t i = 0; i < mTypes.size(); ++i) {
         const SIM_Manifesto::PledgeType& type = *mTypes[i];
-        const float y = mRect.top + kListTop + i * kPledgeHeight;
+        const float y = top + 2.0f + i * kPledgeHeight;
         Text(translate(KindKey(type.Kind)), kindLeft, y + 7.0f, kDim);
         if (type.Kind != SIM_Manifesto::KIND_CANCEL)
             Gauge(GRect{static_cast<int>(kindLeft) + 110, static_cast<int>(y) + 12,
@@ -88,5 +97,5 @@ void GUI_ManifestoChooser::DrawContents()
                   SIM_Manifesto::Get().Progress(type));
     }
     if (mTypes.empty())
-        Text(translate("MANIFESTO_NONE"), Left(), mRect.top + kListTop, kDim);
+        Text(translate("MANIFESTO_NONE"), left + 10.0f, top + 10.0f, kDim);
 }

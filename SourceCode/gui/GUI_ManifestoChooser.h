@@ -13,7 +13,8 @@ public:
     static constexpr const char* kName = "ManifestoChooser";
     // A manifesto short enough to be believed.
     static constexpr int kMaxPledges = 3;
-    static constexpr size_t kMaxShown = 12;
+    // Pledges in view at once; more scroll.
+    static constexpr size_t kRowsInView = 12;
     static void Open();
     static void Close() { CloseNamed(kName); }
 
@@ -22,9 +23,13 @@ public:
 
     // Chooses every ticked pledge for the next term (the publish button's action).
     int Publish();
+    GUI_ListArea* List() const { return mList; }
 
 private:
     void OnTick(size_t index);
+    void DrawRows(float left, float top);
+
+    GUI_ListArea* mList = nullptr;
 
     std::vector<const SIM_Manifesto::PledgeType*> mTypes;  // offered, in file order
     std::vector<GUI_CheckButton*> mTicks;

@@ -10,7 +10,8 @@ class SIM_Minister;
 class GUI_MinisterChooser : public GUI_GameWindow {
 public:
     static constexpr const char* kName = "MinisterChooser";
-    static constexpr size_t kMaxCandidates = 8;
+    // Candidates in view at once; more scroll.
+    static constexpr size_t kRowsInView = 8;
     static void Open(int ministry);
     static void Close() { CloseNamed(kName); }
 
@@ -19,8 +20,12 @@ public:
 
     // Appoints a candidate of the list to the post (the choose button's action).
     bool Choose(size_t candidate);
+    GUI_ListArea* List() const { return mList; }
 
 private:
+    void DrawRows(float left, float top);
+
+    GUI_ListArea* mList = nullptr;
     int mMinistry;
     std::vector<SIM_Minister*> mCandidates;
 };

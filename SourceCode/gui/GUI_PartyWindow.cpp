@@ -2,14 +2,15 @@
 
 #include "gamedata/Localisation.h"
 #include "gamedata/SIM_ReportManager.h"
+#include "gui/GUI_TopStrip.h"
 #include "gui/WindowStyle.h"
 #include "politics/ElectionManager.h"
 #include "politics/SIM_Party.h"
-#include "sim/Calendar.h"
 
 namespace {
 constexpr float kWidth = 640.0f;
-constexpr float kHeight = 400.0f;
+// Down to the term gauge and a margin as wide as the sides.
+constexpr float kHeight = 360.0f;
 
 const char* TrendKey(int status)
 {
@@ -26,8 +27,7 @@ const char* TrendKey(int status)
 
 void GUI_PartyWindow::Open()
 {
-    Close();
-    new GUI_PartyWindow();
+    Reopen<GUI_PartyWindow>();
 }
 
 GUI_PartyWindow::GUI_PartyWindow() : GUI_GameWindow(kName, "PARTY_TITLE", kWidth, kHeight) {}
@@ -61,7 +61,7 @@ void GUI_PartyWindow::DrawContents()
     const float x = Left();
     float y = Top() + 176.0f;
     Row(translate("PARTY_NEXT_ELECTION"),
-        Calendar::MonthCaption(elections.NextElectionMonth()) + " " + std::to_string(elections.NextElectionYear()), x,
+        GUI_TopStrip::DateText(elections.NextElectionMonth(), elections.NextElectionYear()), x,
         y, InnerWidth(), kHeading);
     y += kRowHeight;
     Row(translate("PARTY_MONTHS_LEFT"), std::to_string(elections.MonthsUntilElection()), x, y, InnerWidth());

@@ -6,11 +6,10 @@
 
 void GUI_PollHistoryWindow::Open()
 {
-    Close();
-    new GUI_PollHistoryWindow();
+    Reopen<GUI_PollHistoryWindow>();
 }
 
-GUI_PollHistoryWindow::GUI_PollHistoryWindow() : GUI_GameWindow(kName, "POLLS_HISTORY_TITLE", 640.0f, 400.0f)
+GUI_PollHistoryWindow::GUI_PollHistoryWindow() : GUI_GameWindow(kName, "POLLS_HISTORY_TITLE", 640.0f, 384.0f)
 {
     const OpinionPoll& poll = OpinionPoll::Get();
     std::vector<float> approval(OpinionPoll::kHistorySize);
@@ -21,6 +20,7 @@ GUI_PollHistoryWindow::GUI_PollHistoryWindow() : GUI_GameWindow(kName, "POLLS_HI
     }
     mGraph.SetRect(Left(), Top() + 26.0f, Left() + InnerWidth(), Top() + 316.0f);
     mGraph.SetRange(0.0f, 1.0f);
+    mGraph.SetScaleLabels(WindowStyle::Percent(1.0f), WindowStyle::Percent(0.0f));
     mGraph.SetSeries({{approval, WindowStyle::kBarFill, translate("MAIN_APPROVAL")},
                       {share, WindowStyle::kHeading, translate("MAIN_VOTESHARE")},
                       {std::vector<float>(OpinionPoll::kHistorySize, 0.5f), WindowStyle::kDim, ""}});

@@ -11,4 +11,10 @@ public:
 
     GUI_PollsWindow();
     void DrawContents() override;
+    GUI_ListArea* Groups() const { return mGroups; }
+
+private:
+    void DrawGroups(float left, float top);
+
+    GUI_ListArea* mGroups = nullptr;
 };

@@ -12,7 +12,11 @@ public:
 
     explicit GUI_PostElection(bool victory);
     void DrawContents() override;
+    GUI_ListArea* List() const { return mList; }
 
 private:
+    void DrawRows(float left, float top);
+
+    GUI_ListArea* mList = nullptr;
     bool mVictory;
 };

@@ -11,4 +11,13 @@ public:
 
     GUI_PressureGroupsWindow();
     void DrawContents() override;
+    GUI_ListArea* Groups() const { return mGroups; }
+    GUI_ListArea* Grudges() const { return mGrudges; }
+
+private:
+    void DrawGroups(float left, float top);
+    void DrawGrudges(float left, float top);
+
+    GUI_ListArea* mGroups = nullptr;
+    GUI_ListArea* mGrudges = nullptr;
 };

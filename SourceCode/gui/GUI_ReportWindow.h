@@ -9,8 +9,13 @@ public:
     static void Close() { CloseNamed(kName); }
 
     GUI_ReportWindow();
-    void DrawContents() override;
+    GUI_ListArea* List() const { return mList; }
 
     // The window that tells more about a report, by its title; false when none does.
     static bool OpenDetails(const std::string& title);
+
+private:
+    void DrawRows(float left, float top);
+
+    GUI_ListArea* mList = nullptr;
 };

@@ -24,6 +24,7 @@ void GUI_ScrollingWindow::SetRect(float left, float top, float right, float bott
 {
     GUI_WindowBase::SetRect(left, top, right, bottom);
     mView = GRect{mRect.left, mRect.top, mRect.right - mBarWidth, mRect.bottom};
+    UpdateViewWidth();
     const float barLeft = static_cast<float>(mRect.right - mBarWidth);
     mUp->SetRect(barLeft, static_cast<float>(mRect.top), static_cast<float>(mRect.right),
                  static_cast<float>(mRect.top + mBarWidth));
@@ -37,7 +38,15 @@ int GUI_ScrollingWindow::MaxScroll() const { return std::max(0, mContentHeight -
 void GUI_ScrollingWindow::SetContentHeight(int height)
 {
     mContentHeight = std::max(0, height);
+    UpdateViewWidth();
     ScrollTo(mOffset);
+}
+
+void GUI_ScrollingWindow::UpdateViewWidth()
+{
+    // The height of the view never depends on its width, so neither does MaxScroll.
+    const bool idle = ViewTakesIdleBar && MaxScroll() == 0;
+    mView.right = mRect.right - (idle ? 0 : mBarWidth);
 }
 
 void GUI_ScrollingWindow::ScrollTo(int offset)

@@ -45,6 +45,9 @@ public:
     GUI_ScrollButton* UpButton() const { return mUp; }
     GUI_ScrollButton* DownButton() const { return mDown; }
 
+    // The arrows' column joins the view while the content fits; set before
+    // the rectangle and the content's height.
+    bool ViewTakesIdleBar = false;
     // Pixels per arrow press and per wheel step.
     int ScrollStep = 16;
     uint32_t Background = 0xFF181818u;
@@ -58,6 +61,7 @@ protected:
 private:
     void PlaceContent();
     void UpdateArrows();
+    void UpdateViewWidth();
 
     GUIButtonList mContent;
     std::vector<GRect> mContentRects;

@@ -6,10 +6,17 @@
 class GUI_StartDialog : public GUI_GameWindow {
 public:
     static constexpr const char* kName = "StartDialog";
-    static constexpr size_t kMaxSituations = 10;
+    // Situations in view at once; more scroll.
+    static constexpr size_t kRowsInView = 12;
     static void Open();
     static void Close() { CloseNamed(kName); }
 
     GUI_StartDialog();
     void DrawContents() override;
+    GUI_ListArea* List() const { return mList; }
+
+private:
+    void DrawRows(float left, float top);
+
+    GUI_ListArea* mList = nullptr;
 };

@@ -13,7 +13,7 @@ struct Entry {
     const char* name;
     int key;                   // scan code; 0 when no key opens it
     const char* closeCommand;  // "" when no script command closes it
-    const char* hint;          // "" when it offers no hint
+    const char* hint;          // its tutorial hint, offered each time it opens
     void (*open)();            // null for windows that need something to show
     void (*close)();
 };

@@ -94,6 +94,13 @@ void Inset(const GRect& rect)
     engine.DrawRect(rect, kPanelEdge);
 }
 
+void Separator(float x, float y, float width)
+{
+    GetD3DEngine().FillRect(GRect{static_cast<int>(x), static_cast<int>(y), static_cast<int>(x + width),
+                                  static_cast<int>(y) + 1},
+                            kPanelEdge);
+}
+
 void Flush() { GetFontManager().Flush(); }
 
 std::string Percent(float fraction)

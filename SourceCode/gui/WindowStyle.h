@@ -46,6 +46,8 @@ void Row(const std::string& label, const std::string& value, float x, float y, f
 void Gauge(const GRect& rect, float fraction, uint32_t fill = kBarFill);
 // A dark inset panel for lists and groups of rows.
 void Inset(const GRect& rect);
+// A thin line between two rows of a list.
+void Separator(float x, float y, float width);
 void Flush();
 
 // "45%" of a fraction, rounded.
