@@ -22,6 +22,9 @@ public:
     // A value already formatted (and safe): written as it is.
     void Raw(std::string_view name, std::string_view text);
 
+    // Room for that many bytes, so that a large file is not copied as it grows.
+    void Reserve(size_t bytes) { mText.reserve(mText.size() + bytes); }
+
     const std::string& Contents() const { return mText; }
     std::string Take() { return std::move(mText); }
 

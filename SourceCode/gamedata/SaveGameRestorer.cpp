@@ -192,7 +192,9 @@ void RestoreVoters(const SavedGame& game)
     manager.DeleteAllVoters();
     manager.SetPopulationSize(static_cast<int>(game.voters.size()));
     VoterGroupLinks::Get().Reserve(game.voters.size());
-    for (const SavedGame::Voter& saved : game.voters) {
+    const SavedGame::Voters& voters = game.voters;
+    for (size_t i = 0; i < voters.size(); ++i) {
+        const SavedGame::Voter& saved = voters.people[i];
         SIM_Voter* voter = manager.NewVoter();
         voter->SetPersonName(saved.foreID, saved.surID, saved.gender);
         voter->OppSymp = saved.oppSymp;
@@ -207,14 +209,21 @@ void RestoreVoters(const SavedGame& game)
         // of minus infinity makes a member of any weight, plus infinity none.
         constexpr float kAlways = -std::numeric_limits<float>::infinity();
         constexpr float kNever = std::numeric_limits<float>::infinity();
-        for (const SavedGame::Voter::Link& link : saved.links)
-            groups[link.group]->SetMembership(voter, link.weight, link.member ? kAlways : kNever);
+        const size_t tie = i * voters.groups;
+        for (size_t g = 0; g < voters.groups; ++g) {
+            const uint8_t kind = voters.ties[tie + g];
+            const bool member = (kind & SavedGame::Voters::kMember) != 0;
+            if (kind & SavedGame::Voters::kLinked)
+                groups[g]->SetMembership(voter, voters.weights[tie + g], member ? kAlways : kNever);
+            else if (member)
+                groups[g]->AddMember(voter);
+        }
         if (SIM_Party* party = SIM_Party::FromID(static_cast<PartyID>(saved.party))) {
             voter->Party = static_cast<PartyID>(saved.party);
             party->AddMember(voter);
         }
-        for (uint16_t index : saved.organisations)
-            pressure[index]->AddMember(voter);
+        for (size_t o = i == 0 ? 0 : voters.organisationsEnd[i - 1]; o < voters.organisationsEnd[i]; ++o)
+            pressure[voters.organisations[o]]->AddMember(voter);
     }
     for (size_t i = 0; i < groups.size(); ++i) {
         const SavedGame::VoterType& saved = game.voterTypes[i];

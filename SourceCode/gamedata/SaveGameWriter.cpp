@@ -11,6 +11,7 @@
 #include "gamedata/SIM_EventManager.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SaveFileWriter.h"
+#include "gamedata/SaveVoterSection.h"
 #include "gamedata/SavedGame.h"
 #include "gamedata/SpecialNeurons.h"
 #include "politics/CynicismTracker.h"
@@ -127,43 +128,7 @@ void SaveGameWriter::WriteFinances(SaveFileWriter& out)
     out.Close("finances");
 }
 
-void SaveGameWriter::WriteVoters(SaveFileWriter& out)
-{
-    out.Open("voters");
-    for (const SIM_Voter* voter : SIM_Voter::Population()) {
-        out.Open("voter");
-        out.Int("ForeID", voter->ForeID);
-        out.Int("SurID", voter->SurID);
-        out.Int("Gender", voter->Gender);
-        out.Real("OppSymp", voter->OppSymp);
-        out.Real("PlaySymp", voter->PlaySymp);
-        out.Real("VotTend", voter->VotTend);
-        out.Int("LastVote", voter->LastVote);
-        out.Real("Income", voter->Income);
-        out.Real("Militancy", voter->Militancy);
-        out.Real("Value", voter->GetValue());
-        out.Int("PartID", voter->Party);
-        out.Open("organisations");
-        for (const SIM_PressureGroup* group : voter->PressureGroups()) {
-            out.Open("organisation");
-            out.Text("name", group->Name);
-            out.Close("organisation");
-        }
-        out.Close("organisations");
-        out.Open("vgroups");
-        for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {
-            if (!voter->HasMembershipLink(group))
-                continue;
-            out.Open("gp");
-            out.Text("nam", group->GetName());
-            out.Real("val", voter->GetMembershipWeight(group));
-            out.Close("gp");
-        }
-        out.Close("vgroups");
-        out.Close("voter");
-    }
-    out.Close("voters");
-}
+void SaveGameWriter::WriteVoters(SaveFileWriter& out) { SaveVoterSection::Write(out); }
 
 void SaveGameWriter::WritePolicies(SaveFileWriter& out)
 {
@@ -405,34 +370,6 @@ void SaveGameWriter::WriteContinuation(SaveFileWriter& out)
     out.Int("gameover", SimulationState::Get().IsGameOver() ? 1 : 0);
     out.Exact("cynicism", CynicismTracker::Get().GetValue());
     out.Close("calendarstart");
-
-    out.Open("voterstate");
-    std::string line;
-    for (const SIM_Voter* voter : SIM_Voter::Population()) {
-        // One line a voter: its figures exactly, then each group link's
-        // weight (in the order of <vgroups>), then which of the links are
-        // memberships.
-        line.clear();
-        for (float figure : {voter->GetValue(), voter->OppSymp, voter->PlaySymp, voter->VotTend, voter->Income,
-                             voter->Militancy, voter->TurnoutChance}) {
-            SaveFileWriter::AppendExact(line, figure);
-            line += ',';
-        }
-        std::string members;
-        int index = 0;
-        for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {
-            if (!voter->HasMembershipLink(group))
-                continue;
-            SaveFileWriter::AppendExact(line, voter->GetMembershipWeight(group));
-            line += ',';
-            if (voter->IsMemberOf(group))
-                members += std::to_string(index) + ",";
-            ++index;
-        }
-        out.Raw("v", line);
-        out.Raw("m", members);
-    }
-    out.Close("voterstate");
 
     out.Open("groupstate");
     for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {

@@ -34,11 +34,12 @@ std::string Located(const std::string& shownAs, const SaveError& error)
 }
 
 // Reads and checks; the file's own problems only.
-bool ReadSave(const std::string& text, const std::string& shownAs, SavedGame& game, std::string& message)
+bool ReadSave(std::string_view text, const std::string& shownAs, SavedGame& game, std::string& message)
 {
     SaveFileTree tree;
+    SaveGameParser::KeepRawSections(tree);
     std::string error;
-    if (!tree.Parse(text, error)) {
+    if (!tree.ParseView(text, error)) {
         message = shownAs + ":" + error.substr(5);  // "line N: ..." -> "N: ..."
         return false;
     }

@@ -13,13 +13,14 @@
 // checked while reading.
 struct SavedGame {
     static constexpr const char* kFormatName = "rulecraft-save";
-    static constexpr int kFormatVersion = 1;
+    static constexpr int kFormatVersion = 2;
     static constexpr int kFinanceHistory = 20;
     static constexpr int kSuitabilities = 7;
 
     struct Line {
         int line = 0;  // where in the file, for messages
     };
+    // One voter's own figures; its ties and pressure groups are in Voters.
     struct Voter {
         int foreID = 0, surID = 0, gender = 0;
         float oppSymp = 0, playSymp = 0, votTend = 0;
@@ -27,14 +28,20 @@ struct SavedGame {
         float income = 0, militancy = 0, value = 0;
         int party = 0;
         float turnoutChance = 0;
-        std::vector<uint16_t> organisations;  // into pressureGroups
-        struct Link {
-            uint16_t group = 0;  // into voterTypes
-            float weight = 0;
-            bool member = false;
-        };
-        std::vector<Link> links;
-        int line = 0;
+    };
+    // The population in flat arrays: a million voters must not each carry
+    // lists of their own while a file is read.
+    struct Voters {
+        static constexpr uint8_t kLinked = 1;
+        static constexpr uint8_t kMember = 2;
+        size_t groups = 0;  // ties per voter: one per <votertypes> group, in its order
+        std::vector<Voter> people;
+        std::vector<float> weights;   // people x groups
+        std::vector<uint8_t> ties;    // people x groups: kLinked, kMember
+        std::vector<uint16_t> organisations;  // into pressureGroups, voter after voter
+        std::vector<uint32_t> organisationsEnd;  // per voter: where its run ends
+
+        size_t size() const { return people.size(); }
     };
     struct Policy : Line {
         std::string name;
@@ -112,7 +119,7 @@ struct SavedGame {
     int monthsElapsed = 0;
     int ceilingState = 0;
 
-    std::vector<Voter> voters;
+    Voters voters;
     std::vector<Policy> policies;
     std::vector<std::string> activeOrder;
     std::vector<Named> simValues, situations, dilemmas, events;
