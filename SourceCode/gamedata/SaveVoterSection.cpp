@@ -234,8 +234,8 @@ void SaveVoterSection::Write(SaveFileWriter& out)
         AppendBits(line, voter->TurnoutChance);
         line += ';';
         bool first = true;
-        for (const SIM_PressureGroup* group : voter->PressureGroups()) {
-            auto found = pressureIndex.find(group);
+        for (const SIM_Voter::PressureMembership& membership : voter->PressureGroups()) {
+            auto found = pressureIndex.find(membership.group);
             if (found == pressureIndex.end())
                 continue;
             if (!first)
