@@ -80,6 +80,12 @@ std::string SaveGameWriter::DateNow()
 std::string SaveGameWriter::Write(const std::string& date)
 {
     SaveFileWriter out;
+    Write(date, out);
+    return out.Take();
+}
+
+void SaveGameWriter::Write(const std::string& date, SaveFileWriter& out)
+{
     out.Open("xml");
     out.Open("header");
     out.Text("version", VersionLabel());
@@ -102,7 +108,6 @@ std::string SaveGameWriter::Write(const std::string& date)
     WriteContinuation(out);
     WriteNetwork(out);
     out.Close("xml");
-    return out.Take();
 }
 
 void SaveGameWriter::WriteFinances(SaveFileWriter& out)
