@@ -14,6 +14,7 @@
 #include "gamedata/SIM_IssuesManager.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SaveSectionReader.h"
+#include "gamedata/SaveVoterSection.h"
 #include "gamedata/SavedGame.h"
 #include "gamedata/SpecialNeurons.h"
 #include "gamedata/UserFolders.h"
@@ -192,9 +193,10 @@ void RestoreVoters(const SavedGame& game)
     manager.DeleteAllVoters();
     manager.SetPopulationSize(static_cast<int>(game.voters.size()));
     VoterGroupLinks::Get().Reserve(game.voters.size());
-    const SavedGame::Voters& voters = game.voters;
-    for (size_t i = 0; i < voters.size(); ++i) {
-        const SavedGame::Voter& saved = voters.people[i];
+    SaveVoterSection::Lines lines(game.voters);
+    SavedGame::VoterRecord record;
+    while (lines.Next(record)) {
+        const SavedGame::Voter& saved = record.voter;
         SIM_Voter* voter = manager.NewVoter();
         voter->SetPersonName(saved.foreID, saved.surID, saved.gender);
         voter->OppSymp = saved.oppSymp;
@@ -209,12 +211,11 @@ void RestoreVoters(const SavedGame& game)
         // of minus infinity makes a member of any weight, plus infinity none.
         constexpr float kAlways = -std::numeric_limits<float>::infinity();
         constexpr float kNever = std::numeric_limits<float>::infinity();
-        const size_t tie = i * voters.groups;
-        for (size_t g = 0; g < voters.groups; ++g) {
-            const uint8_t kind = voters.ties[tie + g];
-            const bool member = (kind & SavedGame::Voters::kMember) != 0;
-            if (kind & SavedGame::Voters::kLinked)
-                groups[g]->SetMembership(voter, voters.weights[tie + g], member ? kAlways : kNever);
+        for (size_t g = 0; g < groups.size(); ++g) {
+            const uint8_t kind = record.ties[g];
+            const bool member = (kind & SavedGame::VoterRecord::kMember) != 0;
+            if (kind & SavedGame::VoterRecord::kLinked)
+                groups[g]->SetMembership(voter, record.weights[g], member ? kAlways : kNever);
             else if (member)
                 groups[g]->AddMember(voter);
         }
@@ -222,8 +223,8 @@ void RestoreVoters(const SavedGame& game)
             voter->Party = static_cast<PartyID>(saved.party);
             party->AddMember(voter);
         }
-        for (size_t o = i == 0 ? 0 : voters.organisationsEnd[i - 1]; o < voters.organisationsEnd[i]; ++o)
-            pressure[voters.organisations[o]]->AddMember(voter);
+        for (uint16_t index : record.organisations)
+            pressure[index]->AddMember(voter);
     }
     for (size_t i = 0; i < groups.size(); ++i) {
         const SavedGame::VoterType& saved = game.voterTypes[i];

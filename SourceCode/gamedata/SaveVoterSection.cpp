@@ -66,7 +66,7 @@ public:
         return value;
     }
 
-    void Read(const SaveVoterSection::Shape& shape, SavedGame::Voters& out) const
+    void Read(const SaveVoterSection::Shape& shape, SavedGame::VoterRecord& out) const
     {
         if (std::count(mText.begin(), mText.end(), ';') != 3)
             Fail("<v> does not hold the fixed fields and three lists, parted by ';'");
@@ -74,7 +74,7 @@ public:
         std::string_view parts[4];
         for (std::string_view& part : parts)
             part = Next(rest, ';');
-        ReadFixed(parts[0], shape, out.people.emplace_back());
+        ReadFixed(parts[0], shape, out.voter);
         ReadOrganisations(parts[1], shape, out);
         ReadTies(parts[2], parts[3], shape, out);
     }
@@ -107,39 +107,38 @@ private:
     }
 
     void ReadOrganisations(std::string_view text, const SaveVoterSection::Shape& shape,
-                           SavedGame::Voters& out) const
+                           SavedGame::VoterRecord& out) const
     {
+        out.organisations.clear();
         while (!text.empty()) {
             long long index = Whole(Next(text, ','), kListNames[0], UINT16_MAX - 1);
             if (static_cast<size_t>(index) >= shape.pressureGroups)
                 Fail("a voter belongs to a pressure group that is not in <pressuregroups>");
             out.organisations.push_back(static_cast<uint16_t>(index));
         }
-        out.organisationsEnd.push_back(static_cast<uint32_t>(out.organisations.size()));
     }
 
     void ReadTies(std::string_view weights, std::string_view members, const SaveVoterSection::Shape& shape,
-                  SavedGame::Voters& out) const
+                  SavedGame::VoterRecord& out) const
     {
-        const size_t first = out.weights.size();
         const size_t commas = static_cast<size_t>(std::count(weights.begin(), weights.end(), ','));
         if (shape.groups == 0 ? !weights.empty() : commas + 1 != shape.groups)
             Fail("<v> has " + std::to_string(weights.empty() ? 0 : commas + 1) + " group links where <votertypes> has " +
                  std::to_string(shape.groups) + " groups");
-        out.weights.resize(first + shape.groups, 0.0f);
-        out.ties.resize(first + shape.groups, 0);
+        out.weights.assign(shape.groups, 0.0f);
+        out.ties.assign(shape.groups, 0);
         for (size_t group = 0; group < shape.groups; ++group) {
             std::string_view weight = Next(weights, ',');
             if (weight.empty())
                 continue;
-            out.weights[first + group] = Real(weight, kListNames[1]);
-            out.ties[first + group] = SavedGame::Voters::kLinked;
+            out.weights[group] = Real(weight, kListNames[1]);
+            out.ties[group] = SavedGame::VoterRecord::kLinked;
         }
         while (!members.empty()) {
             long long index = Whole(Next(members, ','), kListNames[2], INT_MAX);
             if (static_cast<size_t>(index) >= shape.groups)
                 Fail("membership of a group that is not in <votertypes>");
-            out.ties[first + static_cast<size_t>(index)] |= SavedGame::Voters::kMember;
+            out.ties[static_cast<size_t>(index)] |= SavedGame::VoterRecord::kMember;
         }
     }
 
@@ -265,34 +264,39 @@ void SaveVoterSection::Write(SaveFileWriter& out)
     out.Close(kTag);
 }
 
+SaveVoterSection::Lines::Lines(const SavedGame::Voters& voters)
+    : mRest(voters.lines), mLine(voters.firstLine), mShape(voters.shape)
+{
+}
+
+bool SaveVoterSection::Lines::Next(SavedGame::VoterRecord& record)
+{
+    if (mRest.empty())
+        return false;
+    std::string_view text = ::Next(mRest, '\n');
+    if (!text.empty() && text.back() == '\r')
+        text.remove_suffix(1);
+    if (text.size() < kOpen.size() + kClose.size() || text.substr(0, kOpen.size()) != kOpen ||
+        text.substr(text.size() - kClose.size()) != kClose)
+        SaveSectionReader::FailAt(mLine, "not a voter line <v>...</v>");
+    VoterLine(text.substr(kOpen.size(), text.size() - kOpen.size() - kClose.size()), mLine).Read(mShape, record);
+    ++mLine;
+    return true;
+}
+
 void SaveVoterSection::Read(std::string_view body, int firstLine, const Shape& shape, SavedGame::Voters& out)
 {
+    std::string_view fields = Next(body, '\n');
+    if (!fields.empty() && fields.back() == '\r')
+        fields.remove_suffix(1);
+    if (fields != "<fields>" + Fields() + "</fields>")
+        SaveSectionReader::FailAt(firstLine, "the voters' fields are not " + Fields());
     out = SavedGame::Voters();
-    out.groups = shape.groups;
-    const size_t lines = static_cast<size_t>(std::count(body.begin(), body.end(), '\n'));
-    out.people.reserve(lines);
-    out.organisationsEnd.reserve(lines);
-    out.weights.reserve(lines * shape.groups);
-    out.ties.reserve(lines * shape.groups);
-
-    int line = firstLine;
-    bool sawFields = false;
-    while (!body.empty()) {
-        std::string_view text = Next(body, '\n');
-        if (!text.empty() && text.back() == '\r')
-            text.remove_suffix(1);
-        if (!sawFields) {
-            if (text != "<fields>" + Fields() + "</fields>")
-                SaveSectionReader::FailAt(line, "the voters' fields are not " + Fields());
-            sawFields = true;
-        } else {
-            if (text.size() < kOpen.size() + kClose.size() || text.substr(0, kOpen.size()) != kOpen ||
-                text.substr(text.size() - kClose.size()) != kClose)
-                SaveSectionReader::FailAt(line, "not a voter line <v>...</v>");
-            VoterLine(text.substr(kOpen.size(), text.size() - kOpen.size() - kClose.size()), line).Read(shape, out);
-        }
-        ++line;
-    }
-    if (!sawFields)
-        SaveSectionReader::FailAt(firstLine, "<voters> has no <fields> line");
+    out.lines = body;
+    out.firstLine = firstLine + 1;
+    out.shape = shape;
+    Lines lines(out);
+    SavedGame::VoterRecord record;
+    while (lines.Next(record))
+        ++out.count;
 }

@@ -23,16 +23,25 @@ public:
     // The text of the first line: the field names above.
     static std::string Fields();
 
-    // What the rest of the file says the lines must fit.
-    struct Shape {
-        size_t groups = 0;
-        size_t pressureGroups = 0;
-        size_t maleNames = 0, femaleNames = 0, surnames = 0;
+    using Shape = SavedGame::VoterShape;
+
+    // The voter lines of a checked section, one record at a time.
+    class Lines {
+    public:
+        explicit Lines(const SavedGame::Voters& voters);
+        // False after the last line. Throws SaveError naming the line.
+        bool Next(SavedGame::VoterRecord& record);
+
+    private:
+        std::string_view mRest;
+        int mLine;
+        SavedGame::VoterShape mShape;
     };
 
     static void Write(SaveFileWriter& out);
     // body: the lines between <voters> and </voters>, the first of them on
-    // line firstLine. Throws SaveError naming the line of the first problem.
+    // line firstLine. Checks every line; throws SaveError naming the line of
+    // the first problem.
     static void Read(std::string_view body, int firstLine, const Shape& shape, SavedGame::Voters& out);
 
     // The bits of a float as lowercase hexadecimal without leading zeros.

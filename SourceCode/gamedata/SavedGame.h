@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sim/NeuralEffect.h"
@@ -29,19 +30,34 @@ struct SavedGame {
         int party = 0;
         float turnoutChance = 0;
     };
-    // The population in flat arrays: a million voters must not each carry
-    // lists of their own while a file is read.
-    struct Voters {
+    // One voter line as read: its figures, a tie per voter group, its
+    // pressure groups. Reused from line to line.
+    struct VoterRecord {
         static constexpr uint8_t kLinked = 1;
         static constexpr uint8_t kMember = 2;
-        size_t groups = 0;  // ties per voter: one per <votertypes> group, in its order
-        std::vector<Voter> people;
-        std::vector<float> weights;   // people x groups
-        std::vector<uint8_t> ties;    // people x groups: kLinked, kMember
-        std::vector<uint16_t> organisations;  // into pressureGroups, voter after voter
-        std::vector<uint32_t> organisationsEnd;  // per voter: where its run ends
+        Voter voter;
+        std::vector<float> weights;     // by <votertypes> index
+        std::vector<uint8_t> ties;      // kLinked, kMember
+        std::vector<uint16_t> organisations;  // into pressureGroups
+    };
+    // What the voter lines must fit: the counts of the group sections and of
+    // the name pools.
+    struct VoterShape {
+        size_t groups = 0;
+        size_t pressureGroups = 0;
+        size_t maleNames = 0, femaleNames = 0, surnames = 0;
+    };
+    // The population is not copied out of the file: a million voters would
+    // need fresh memory of hundreds of megabytes. Its lines are checked once
+    // when the file is read and read again as the voters are made, so the
+    // file's text must outlive this.
+    struct Voters {
+        std::string_view lines;  // one voter a line
+        int firstLine = 0;
+        size_t count = 0;
+        VoterShape shape;
 
-        size_t size() const { return people.size(); }
+        size_t size() const { return count; }
     };
     struct Policy : Line {
         std::string name;
