@@ -123,8 +123,8 @@ private:
     {
         const size_t commas = static_cast<size_t>(std::count(weights.begin(), weights.end(), ','));
         if (shape.groups == 0 ? !weights.empty() : commas + 1 != shape.groups)
-            Fail("<v> has " + std::to_string(weights.empty() ? 0 : commas + 1) + " group links where <votertypes> has " +
-                 std::to_string(shape.groups) + " groups");
+            Fail("<v> has " + std::to_string(weights.empty() ? 0 : commas + 1) +
+                 " group links where <votertypes> has " + std::to_string(shape.groups) + " groups");
         out.weights.assign(shape.groups, 0.0f);
         out.ties.assign(shape.groups, 0);
         for (size_t group = 0; group < shape.groups; ++group) {
