@@ -24,11 +24,23 @@ int SaveFileTree::FindChild(int parent, std::string_view tag) const
     return kNone;
 }
 
+bool SaveFileTree::IsRaw(std::string_view tag) const
+{
+    for (const std::string& raw : mRaw)
+        if (raw == tag)
+            return true;
+    return false;
+}
+
 bool SaveFileTree::Parse(std::string text, std::string& error)
 {
-    mText = std::move(text);
+    mOwned = std::move(text);
+    return ParseView(mOwned, error);
+}
+
+bool SaveFileTree::ParseView(std::string_view text, std::string& error)
+{
     mNodes.clear();
-    mNodes.reserve(mText.size() / 24 + 1);
 
     // Open containers, innermost last, each with the last child added so far.
     struct Open {
@@ -37,7 +49,7 @@ bool SaveFileTree::Parse(std::string text, std::string& error)
     };
     std::vector<Open> open;
     bool closedRoot = false;
-    std::string_view all(mText);
+    std::string_view all(text);
     int line = 0;
     size_t pos = 0;
     while (pos < all.size()) {
@@ -99,6 +111,33 @@ bool SaveFileTree::Parse(std::string text, std::string& error)
             error = LineError(line, "the file does not start with <xml>");
             return false;
         }
+        if (!node.isValue && open.size() == 1 && IsRaw(node.tag)) {
+            // Up to its closing line, unread.
+            const std::string closing = "</" + std::string(node.tag) + ">";
+            const size_t body = pos;
+            bool closed = false;
+            while (!closed && pos < all.size()) {
+                size_t rowStart = pos;
+                size_t end = all.find('\n', pos);
+                if (end == std::string_view::npos)
+                    end = all.size();
+                std::string_view row = all.substr(pos, end - pos);
+                pos = end + 1;
+                ++line;
+                if (!row.empty() && row.back() == '\r')
+                    row.remove_suffix(1);
+                if (row == closing) {
+                    node.text = all.substr(body, rowStart - body);
+                    closed = true;
+                }
+            }
+            if (!closed) {
+                error = LineError(line, "the file ends inside <" + std::string(node.tag) + "> of line " +
+                                            std::to_string(node.line));
+                return false;
+            }
+            node.isRaw = true;
+        }
         int index = static_cast<int>(mNodes.size());
         mNodes.push_back(node);
         if (!open.empty()) {
@@ -109,7 +148,7 @@ bool SaveFileTree::Parse(std::string text, std::string& error)
                 mNodes[static_cast<size_t>(parent.lastChild)].nextSibling = index;
             parent.lastChild = index;
         }
-        if (!node.isValue)
+        if (!node.isValue && !node.isRaw)
             open.push_back({index, kNone});
     }
     if (mNodes.empty()) {

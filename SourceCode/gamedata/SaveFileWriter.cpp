@@ -2,6 +2,25 @@
 
 #include <charconv>
 
+#include "platform/AtomicFileWriter.h"
+
+void SaveFileWriter::FlushIfFull()
+{
+    if (mFile && mText.size() >= kChunk) {
+        mFile->Write(mText);
+        mText.clear();
+    }
+}
+
+bool SaveFileWriter::Finish()
+{
+    if (!mFile)
+        return true;
+    mFile->Write(mText);
+    mText.clear();
+    return mFile->Ok();
+}
+
 void SaveFileWriter::Open(std::string_view tag)
 {
     mText += '<';
@@ -14,6 +33,7 @@ void SaveFileWriter::Close(std::string_view tag)
     mText += "</";
     mText += tag;
     mText += ">\n";
+    FlushIfFull();
 }
 
 void SaveFileWriter::Line(std::string_view name, std::string_view text)
@@ -25,6 +45,7 @@ void SaveFileWriter::Line(std::string_view name, std::string_view text)
     mText += "</";
     mText += name;
     mText += ">\n";
+    FlushIfFull();
 }
 
 void SaveFileWriter::Raw(std::string_view name, std::string_view text) { Line(name, text); }

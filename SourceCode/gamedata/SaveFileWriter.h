@@ -3,12 +3,23 @@
 #include <string>
 #include <string_view>
 
+class AtomicFileWriter;
+
 // Builds a save file in memory, one tagged line at a time: containers
 // ("<tag>" ... "</tag>") and values ("<name>text</name>"). Reals are written
 // "%.8f", histories "%.3f," per entry; the exact forms (shortest text that
 // reads back to the same float) serve whatever must continue bit for bit.
 class SaveFileWriter {
 public:
+    // Lines gathered up to this size go to the file, if there is one.
+    static constexpr size_t kChunk = size_t{1} << 20;
+
+    SaveFileWriter() = default;
+    // Into that file, a chunk at a time, so that a large game is never
+    // written whole in memory.
+    explicit SaveFileWriter(AtomicFileWriter* file) : mFile(file) {}
+
+
     void Open(std::string_view tag);
     void Close(std::string_view tag);
 
@@ -22,6 +33,16 @@ public:
     // A value already formatted (and safe): written as it is.
     void Raw(std::string_view name, std::string_view text);
 
+    // Room for that many bytes in memory, so that a large text is not copied
+    // as it grows (nothing when written to a file).
+    void Reserve(size_t bytes)
+    {
+        if (!mFile)
+            mText.reserve(mText.size() + bytes);
+    }
+    // Writes what is left to the file; false when any write failed.
+    bool Finish();
+
     const std::string& Contents() const { return mText; }
     std::string Take() { return std::move(mText); }
 
@@ -33,6 +54,8 @@ public:
 
 private:
     void Line(std::string_view name, std::string_view text);
+    void FlushIfFull();
 
+    AtomicFileWriter* mFile = nullptr;
     std::string mText;
 };

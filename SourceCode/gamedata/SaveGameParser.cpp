@@ -2,10 +2,10 @@
 
 #include <climits>
 #include <string>
-#include <unordered_map>
 
 #include "gamedata/SaveFileTree.h"
 #include "gamedata/SaveSectionReader.h"
+#include "gamedata/SaveVoterSection.h"
 #include "gamedata/SavedGame.h"
 #include "sim/Neuron.h"
 
@@ -31,6 +31,9 @@ void ReadHeader(SaveSectionReader& file, SavedGame& game)
     if (game.version.rfind(prefix, 0) != 0 || !SaveSectionReader::ParseInt(game.version.substr(prefix.size()), number) ||
         number < 1)
         SaveSectionReader::FailAt(line, "unknown save format \"" + game.version + "\"");
+    if (number < SavedGame::kFormatVersion)
+        SaveSectionReader::FailAt(line, "saved by an older version of the game (format " + std::to_string(number) +
+                                            "), which this game no longer reads");
     if (number > SavedGame::kFormatVersion)
         SaveSectionReader::FailAt(line, "saved by a newer version of the game (format " + std::to_string(number) +
                                             ", this game reads up to " +
@@ -57,75 +60,30 @@ void ReadFinances(SaveSectionReader& file, SavedGame& game)
     s.End();
 }
 
-// Names of a later section, by their place in it, to check references against.
-std::unordered_map<std::string, uint16_t> NameIndex(const SaveFileTree& tree, int section, const char* nameTag)
+size_t ChildCount(const SaveFileTree& tree, int section)
 {
-    std::unordered_map<std::string, uint16_t> index;
-    uint16_t next = 0;
-    for (int item = tree.At(section).firstChild; item != SaveFileTree::kNone; item = tree.At(item).nextSibling) {
-        SaveSectionReader fields(tree, item);
-        std::string name = fields.Text(nameTag);
-        if (next == UINT16_MAX)
-            SaveSectionReader::FailAt(tree.At(item).line, "too many items");
-        index.emplace(name, next++);
-    }
-    return index;
+    size_t count = 0;
+    for (int item = tree.At(section).firstChild; item != SaveFileTree::kNone; item = tree.At(item).nextSibling)
+        ++count;
+    return count;
 }
 
+// The voter lines are checked against the counts of the group sections that
+// come later in the file; the names are checked when those are read.
 void ReadVoters(SaveSectionReader& file, int groupSection, int pressureSection,
                 const SaveGameParser::NamePoolSizes& names, SavedGame& game)
 {
     const SaveFileTree& tree = file.Tree();
-    auto groups = NameIndex(tree, groupSection, "name");
-    auto pressure = NameIndex(tree, pressureSection, "name");
-    SaveSectionReader section(tree, file.Container("voters"));
-    while (!section.AtEnd()) {
-        SaveSectionReader s(tree, section.Container("voter"));
-        SavedGame::Voter& voter = game.voters.emplace_back();
-        voter.line = s.Line();
-        voter.gender = 0;
-        int foreLine = s.Line();
-        voter.foreID = static_cast<int>(s.Int("ForeID", 0, kBig));
-        int surLine = s.Line();
-        voter.surID = static_cast<int>(s.Int("SurID", 0, kBig));
-        voter.gender = static_cast<int>(s.Int("Gender", 0, 1));
-        size_t forenames = voter.gender == 1 ? names.female : names.male;
-        if (static_cast<size_t>(voter.foreID) >= forenames)
-            SaveSectionReader::FailAt(foreLine, "forename index " + std::to_string(voter.foreID) +
-                                                    " outside the name pool");
-        if (static_cast<size_t>(voter.surID) >= names.surnames)
-            SaveSectionReader::FailAt(surLine, "surname index " + std::to_string(voter.surID) +
-                                                   " outside the name pool");
-        voter.oppSymp = s.Real("OppSymp");
-        voter.playSymp = s.Real("PlaySymp");
-        voter.votTend = s.Real("VotTend");
-        voter.lastVote = static_cast<int>(s.Int("LastVote", 0, 2));
-        voter.income = s.Real("Income");
-        voter.militancy = s.Real("Militancy");
-        voter.value = s.Real("Value");
-        voter.party = static_cast<int>(s.Int("PartID", 0, 2));
-        SaveSectionReader organisations(tree, s.Container("organisations"));
-        while (!organisations.AtEnd()) {
-            SaveSectionReader o(tree, organisations.Container("organisation"));
-            int line = o.Line();
-            auto found = pressure.find(o.Text("name"));
-            if (found == pressure.end())
-                SaveSectionReader::FailAt(line, "a voter belongs to a pressure group that is not in <pressuregroups>");
-            voter.organisations.push_back(found->second);
-            o.End();
-        }
-        SaveSectionReader links(tree, s.Container("vgroups"));
-        while (!links.AtEnd()) {
-            SaveSectionReader g(tree, links.Container("gp"));
-            int line = g.Line();
-            auto found = groups.find(g.Text("nam"));
-            if (found == groups.end())
-                SaveSectionReader::FailAt(line, "a voter is linked to a group that is not in <votertypes>");
-            voter.links.push_back({found->second, g.Real("val"), false});
-            g.End();
-        }
-        s.End();
-    }
+    const SaveFileTree::Node& section = tree.At(file.Container(SaveVoterSection::kTag));
+    if (!section.isRaw)
+        SaveSectionReader::FailAt(section.line, "<voters> was not read as voter lines");
+    SaveVoterSection::Shape shape;
+    shape.groups = ChildCount(tree, groupSection);
+    shape.pressureGroups = ChildCount(tree, pressureSection);
+    shape.maleNames = names.male;
+    shape.femaleNames = names.female;
+    shape.surnames = names.surnames;
+    SaveVoterSection::Read(section.text, section.line + 1, shape, game.voters);
 }
 
 void ReadPolicies(SaveSectionReader& file, SavedGame& game)
@@ -320,14 +278,6 @@ void ReadGameplay(SaveSectionReader& file, SavedGame& game)
     }
 }
 
-// A list of the same length as one read before.
-void ExpectCount(int line, size_t found, size_t expected, const char* what)
-{
-    if (found != expected)
-        SaveSectionReader::FailAt(line, std::to_string(found) + " " + what + " where " + std::to_string(expected) +
-                                            " were saved");
-}
-
 void ReadContinuation(SaveSectionReader& file, SavedGame& game)
 {
     const SaveFileTree& tree = file.Tree();
@@ -369,31 +319,6 @@ void ReadContinuation(SaveSectionReader& file, SavedGame& game)
         game.electionsHeld = static_cast<int>(s.Int("electionsheld", 0, kBig));
         game.gameOver = s.Flag("gameover");
         game.cynicism = s.Real("cynicism");
-        s.End();
-    }
-    {
-        SaveSectionReader s(tree, file.Container("voterstate"));
-        for (SavedGame::Voter& voter : game.voters) {
-            int line = s.Line();
-            std::vector<float> figures = s.List("v", 0);
-            ExpectCount(line, figures.size(), 7 + voter.links.size(), "voter figures");
-            voter.value = figures[0];
-            voter.oppSymp = figures[1];
-            voter.playSymp = figures[2];
-            voter.votTend = figures[3];
-            voter.income = figures[4];
-            voter.militancy = figures[5];
-            voter.turnoutChance = figures[6];
-            for (size_t i = 0; i < voter.links.size(); ++i)
-                voter.links[i].weight = figures[7 + i];
-            line = s.Line();
-            for (float member : s.List("m", 0)) {
-                if (member < 0.0f || member >= static_cast<float>(voter.links.size()) ||
-                    member != static_cast<float>(static_cast<int>(member)))
-                    SaveSectionReader::FailAt(line, "membership of a group the voter has no link to");
-                voter.links[static_cast<size_t>(member)].member = true;
-            }
-        }
         s.End();
     }
     {
@@ -556,6 +481,8 @@ void ReadNetwork(SaveSectionReader& file, SavedGame& game)
 }
 
 }  // namespace
+
+void SaveGameParser::KeepRawSections(SaveFileTree& tree) { tree.KeepRaw(SaveVoterSection::kTag); }
 
 void SaveGameParser::Read(const SaveFileTree& tree, const NamePoolSizes& names, SavedGame& game)
 {

@@ -17,5 +17,7 @@ public:
         size_t surnames = 0;
     };
 
+    // Before the tree is parsed: the sections read line by line, not as nodes.
+    static void KeepRawSections(SaveFileTree& tree);
     static void Read(const SaveFileTree& tree, const NamePoolSizes& names, SavedGame& game);
 };

@@ -14,6 +14,7 @@
 #include "gamedata/SIM_IssuesManager.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SaveSectionReader.h"
+#include "gamedata/SaveVoterSection.h"
 #include "gamedata/SavedGame.h"
 #include "gamedata/SpecialNeurons.h"
 #include "gamedata/UserFolders.h"
@@ -192,7 +193,10 @@ void RestoreVoters(const SavedGame& game)
     manager.DeleteAllVoters();
     manager.SetPopulationSize(static_cast<int>(game.voters.size()));
     VoterGroupLinks::Get().Reserve(game.voters.size());
-    for (const SavedGame::Voter& saved : game.voters) {
+    SaveVoterSection::Lines lines(game.voters);
+    SavedGame::VoterRecord record;
+    while (lines.Next(record)) {
+        const SavedGame::Voter& saved = record.voter;
         SIM_Voter* voter = manager.NewVoter();
         voter->SetPersonName(saved.foreID, saved.surID, saved.gender);
         voter->OppSymp = saved.oppSymp;
@@ -207,13 +211,19 @@ void RestoreVoters(const SavedGame& game)
         // of minus infinity makes a member of any weight, plus infinity none.
         constexpr float kAlways = -std::numeric_limits<float>::infinity();
         constexpr float kNever = std::numeric_limits<float>::infinity();
-        for (const SavedGame::Voter::Link& link : saved.links)
-            groups[link.group]->SetMembership(voter, link.weight, link.member ? kAlways : kNever);
+        for (size_t g = 0; g < groups.size(); ++g) {
+            const uint8_t kind = record.ties[g];
+            const bool member = (kind & SavedGame::VoterRecord::kMember) != 0;
+            if (kind & SavedGame::VoterRecord::kLinked)
+                groups[g]->SetMembership(voter, record.weights[g], member ? kAlways : kNever);
+            else if (member)
+                groups[g]->AddMember(voter);
+        }
         if (SIM_Party* party = SIM_Party::FromID(static_cast<PartyID>(saved.party))) {
             voter->Party = static_cast<PartyID>(saved.party);
             party->AddMember(voter);
         }
-        for (uint16_t index : saved.organisations)
+        for (uint16_t index : record.organisations)
             pressure[index]->AddMember(voter);
     }
     for (size_t i = 0; i < groups.size(); ++i) {

@@ -11,6 +11,7 @@
 #include "gamedata/SIM_EventManager.h"
 #include "gamedata/SIM_Mission.h"
 #include "gamedata/SaveFileWriter.h"
+#include "gamedata/SaveVoterSection.h"
 #include "gamedata/SavedGame.h"
 #include "gamedata/SpecialNeurons.h"
 #include "politics/CynicismTracker.h"
@@ -49,6 +50,19 @@ void WriteHistory(SaveFileWriter& out, const Neuron& neuron)
     out.History("history", history, Neuron::kHistorySize);
 }
 
+// "<list>", then one "<item>" container per element, written by each, then "</list>".
+template <typename Items, typename Each>
+void WriteList(SaveFileWriter& out, const char* list, const char* item, const Items& items, Each each)
+{
+    out.Open(list);
+    for (const auto& element : items) {
+        out.Open(item);
+        each(element);
+        out.Close(item);
+    }
+    out.Close(list);
+}
+
 std::vector<SIM_Minister*> AllMinisters()
 {
     std::vector<SIM_Minister*> ministers = SIM_Cabinet::Get().Pool();
@@ -79,6 +93,12 @@ std::string SaveGameWriter::DateNow()
 std::string SaveGameWriter::Write(const std::string& date)
 {
     SaveFileWriter out;
+    Write(date, out);
+    return out.Take();
+}
+
+void SaveGameWriter::Write(const std::string& date, SaveFileWriter& out)
+{
     out.Open("xml");
     out.Open("header");
     out.Text("version", VersionLabel());
@@ -101,7 +121,6 @@ std::string SaveGameWriter::Write(const std::string& date)
     WriteContinuation(out);
     WriteNetwork(out);
     out.Close("xml");
-    return out.Take();
 }
 
 void SaveGameWriter::WriteFinances(SaveFileWriter& out)
@@ -127,90 +146,39 @@ void SaveGameWriter::WriteFinances(SaveFileWriter& out)
     out.Close("finances");
 }
 
-void SaveGameWriter::WriteVoters(SaveFileWriter& out)
-{
-    out.Open("voters");
-    for (const SIM_Voter* voter : SIM_Voter::Population()) {
-        out.Open("voter");
-        out.Int("ForeID", voter->ForeID);
-        out.Int("SurID", voter->SurID);
-        out.Int("Gender", voter->Gender);
-        out.Real("OppSymp", voter->OppSymp);
-        out.Real("PlaySymp", voter->PlaySymp);
-        out.Real("VotTend", voter->VotTend);
-        out.Int("LastVote", voter->LastVote);
-        out.Real("Income", voter->Income);
-        out.Real("Militancy", voter->Militancy);
-        out.Real("Value", voter->GetValue());
-        out.Int("PartID", voter->Party);
-        out.Open("organisations");
-        for (const SIM_PressureGroup* group : voter->PressureGroups()) {
-            out.Open("organisation");
-            out.Text("name", group->Name);
-            out.Close("organisation");
-        }
-        out.Close("organisations");
-        out.Open("vgroups");
-        for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {
-            if (!voter->HasMembershipLink(group))
-                continue;
-            out.Open("gp");
-            out.Text("nam", group->GetName());
-            out.Real("val", voter->GetMembershipWeight(group));
-            out.Close("gp");
-        }
-        out.Close("vgroups");
-        out.Close("voter");
-    }
-    out.Close("voters");
-}
+void SaveGameWriter::WriteVoters(SaveFileWriter& out) { SaveVoterSection::Write(out); }
 
 void SaveGameWriter::WritePolicies(SaveFileWriter& out)
 {
-    out.Open("policies");
-    for (const SIM_Policy* policy : SIM_PolicyManager::AllPolicies()) {
-        out.Open("policy");
+    WriteList(out, "policies", "policy", SIM_PolicyManager::AllPolicies(), [&out](const SIM_Policy* policy) {
         out.Text("name", policy->GetName());
         out.Real("implementation", policy->Implementation());
         out.Real("targetvalue", policy->PlayerSetting());
         out.Real("Value", policy->GetValue());
         WriteHistory(out, *policy);
         out.Int("active", policy->IsActive() ? 1 : 0);
-        out.Close("policy");
-    }
-    out.Close("policies");
+    });
 }
 
 void SaveGameWriter::WriteNamedNeurons(SaveFileWriter& out)
 {
-    out.Open("simvalues");
-    for (const SIM_SimVal* value : GetSimulation().SimVals()) {
-        out.Open("simvalue");
+    WriteList(out, "simvalues", "simvalue", GetSimulation().SimVals(), [&out](const SIM_SimVal* value) {
         out.Text("name", value->GetName());
         out.Real("Value", value->GetValue());
         out.Real("default", value->GetBaseValue());
         WriteHistory(out, *value);
-        out.Close("simvalue");
-    }
-    out.Close("simvalues");
-    out.Open("situations");
-    for (const SIM_Situation* situation : GetSituationManager().Situations()) {
-        out.Open("situation");
+    });
+    const auto& situations = GetSituationManager().Situations();
+    WriteList(out, "situations", "situation", situations, [&out](const SIM_Situation* situation) {
         out.Text("name", situation->GetName());
         out.Real("Value", situation->GetValue());
         out.Int("active", situation->IsActive() ? 1 : 0);
-        out.Close("situation");
-    }
-    out.Close("situations");
-    out.Open("dilemmas");
-    for (const SIM_Dilemma* dilemma : SIM_DilemmaManager::Get().Dilemmas()) {
-        out.Open("dilemma");
+    });
+    WriteList(out, "dilemmas", "dilemma", SIM_DilemmaManager::Get().Dilemmas(), [&out](const SIM_Dilemma* dilemma) {
         out.Text("name", dilemma->GetName());
         out.Real("Value", dilemma->GetValue());
         out.Int("triggered", dilemma->IsTriggered() ? 1 : 0);
-        out.Close("dilemma");
-    }
-    out.Close("dilemmas");
+    });
     out.Open("events");
     out.Int("turnssincelastevent", SIM_EventManager::Get().TurnsSinceLastEvent());
     for (const SIM_Event* event : SIM_EventManager::Get().Events()) {
@@ -221,14 +189,10 @@ void SaveGameWriter::WriteNamedNeurons(SaveFileWriter& out)
         out.Close("event");
     }
     out.Close("events");
-    out.Open("attackevents");
-    for (const SIM_AttackEvent* attack : SIM_AttackEvent::All()) {
-        out.Open("event");
+    WriteList(out, "attackevents", "event", SIM_AttackEvent::All(), [&out](const SIM_AttackEvent* attack) {
         out.Text("name", attack->Name);
         out.Int("lasttrigger", attack->LastTrigger);
-        out.Close("event");
-    }
-    out.Close("attackevents");
+    });
 }
 
 void SaveGameWriter::WriteMinisters(SaveFileWriter& out)
@@ -256,37 +220,25 @@ void SaveGameWriter::WriteMinisters(SaveFileWriter& out)
 
 void SaveGameWriter::WriteGroups(SaveFileWriter& out)
 {
-    out.Open("votertypes");
-    for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {
-        out.Open("votertype");
+    WriteList(out, "votertypes", "votertype", SIM_VoterManager::Get().VoterTypes(), [&out](const SIM_VoterType* group) {
         out.Text("name", group->GetName());
         out.Real("Value", group->GetValue());
         WriteHistory(out, *group);
-        out.Close("votertype");
-    }
-    out.Close("votertypes");
-    out.Open("pressuregroups");
-    for (const SIM_PressureGroup* group : SIM_PressureGroup::All()) {
-        out.Open("pressuregroup");
+    });
+    WriteList(out, "pressuregroups", "pressuregroup", SIM_PressureGroup::All(), [&out](const SIM_PressureGroup* group) {
         out.Text("name", group->Name);
         out.Real("strength", group->Strength);
-        out.Close("pressuregroup");
-    }
-    out.Close("pressuregroups");
+    });
 }
 
 void SaveGameWriter::WriteManifestoAndParties(SaveFileWriter& out)
 {
     auto pledges = [&out](const char* list, const std::vector<SIM_Manifesto::Pledge>& items) {
-        out.Open(list);
-        for (const SIM_Manifesto::Pledge& pledge : items) {
-            out.Open("pledge");
+        WriteList(out, list, "pledge", items, [&out](const SIM_Manifesto::Pledge& pledge) {
             out.Text("name", pledge.type ? pledge.type->Name : "");
             out.Real("initial", pledge.Initial);
             out.Real("change", pledge.type ? pledge.type->Change : 0.0f);
-            out.Close("pledge");
-        }
-        out.Close(list);
+        });
     };
     out.Open("manifesto");
     pledges("live", SIM_Manifesto::Get().Live());
@@ -339,9 +291,7 @@ void SaveGameWriter::WriteGameplay(SaveFileWriter& out)
 
 void SaveGameWriter::WriteGrudges(SaveFileWriter& out)
 {
-    out.Open("grudges");
-    for (const SIM_Grudge* grudge : SIM_Grudge::All()) {
-        out.Open("grudge");
+    WriteList(out, "grudges", "grudge", SIM_Grudge::All(), [&out](const SIM_Grudge* grudge) {
         out.Text("name", grudge->GetName());
         out.Text("guiname", grudge->GetDisplayName());
         out.Int("age", grudge->Age());
@@ -349,9 +299,7 @@ void SaveGameWriter::WriteGrudges(SaveFileWriter& out)
         out.Real("value", grudge->GetValue());
         out.Text("target", grudge->TargetName());
         out.Int("inertia", grudge->Inertia());
-        out.Close("grudge");
-    }
-    out.Close("grudges");
+    });
 }
 
 // What the 22 sections round off or leave out, exactly.
@@ -405,34 +353,6 @@ void SaveGameWriter::WriteContinuation(SaveFileWriter& out)
     out.Int("gameover", SimulationState::Get().IsGameOver() ? 1 : 0);
     out.Exact("cynicism", CynicismTracker::Get().GetValue());
     out.Close("calendarstart");
-
-    out.Open("voterstate");
-    std::string line;
-    for (const SIM_Voter* voter : SIM_Voter::Population()) {
-        // One line a voter: its figures exactly, then each group link's
-        // weight (in the order of <vgroups>), then which of the links are
-        // memberships.
-        line.clear();
-        for (float figure : {voter->GetValue(), voter->OppSymp, voter->PlaySymp, voter->VotTend, voter->Income,
-                             voter->Militancy, voter->TurnoutChance}) {
-            SaveFileWriter::AppendExact(line, figure);
-            line += ',';
-        }
-        std::string members;
-        int index = 0;
-        for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {
-            if (!voter->HasMembershipLink(group))
-                continue;
-            SaveFileWriter::AppendExact(line, voter->GetMembershipWeight(group));
-            line += ',';
-            if (voter->IsMemberOf(group))
-                members += std::to_string(index) + ",";
-            ++index;
-        }
-        out.Raw("v", line);
-        out.Raw("m", members);
-    }
-    out.Close("voterstate");
 
     out.Open("groupstate");
     for (const SIM_VoterType* group : SIM_VoterManager::Get().VoterTypes()) {

@@ -15,6 +15,7 @@ public:
 
     // The whole file, with this text on the date line.
     static std::string Write(const std::string& date);
+    static void Write(const std::string& date, SaveFileWriter& out);
 
 private:
     static void WriteFinances(SaveFileWriter& out);

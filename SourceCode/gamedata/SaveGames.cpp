@@ -9,6 +9,7 @@
 #include "engine/Diagnostics.h"
 #include "gamedata/NamePool.h"
 #include "gamedata/SaveFileTree.h"
+#include "gamedata/SaveFileWriter.h"
 #include "gamedata/SaveGameName.h"
 #include "gamedata/SaveGameParser.h"
 #include "gamedata/SaveGameRestorer.h"
@@ -16,6 +17,8 @@
 #include "gamedata/SaveSectionReader.h"
 #include "gamedata/SavedGame.h"
 #include "gamedata/UserFolders.h"
+#include "platform/AtomicFileWriter.h"
+#include "platform/MappedFile.h"
 #include "platform/PlatformFiles.h"
 #include "sim/Neuron.h"
 #include "sim/Presentation.h"
@@ -25,6 +28,8 @@
 namespace {
 
 constexpr const char* kExtension = ".xml";
+// The running game while a save is loaded; no save file, as it lacks the extension.
+constexpr const char* kRunningCopy = ".running-game";
 
 SaveResult Failed(const std::string& message) { return SaveResult{false, message}; }
 
@@ -34,11 +39,12 @@ std::string Located(const std::string& shownAs, const SaveError& error)
 }
 
 // Reads and checks; the file's own problems only.
-bool ReadSave(const std::string& text, const std::string& shownAs, SavedGame& game, std::string& message)
+bool ReadSave(std::string_view text, const std::string& shownAs, SavedGame& game, std::string& message)
 {
     SaveFileTree tree;
+    SaveGameParser::KeepRawSections(tree);
     std::string error;
-    if (!tree.Parse(text, error)) {
+    if (!tree.ParseView(text, error)) {
         message = shownAs + ":" + error.substr(5);  // "line N: ..." -> "N: ..."
         return false;
     }
@@ -75,13 +81,15 @@ SaveResult SaveGames::Save(const std::string& name)
     screens.ShowProcessingScreen(TurnProcessor::kLoadScreenPicture);
     // No frame of its own: a save takes a few frames' time at most.
     screens.ShowProgressText(kSavingText);
-    const std::string text = SaveGameWriter::Write(SaveGameWriter::DateNow());
-    std::string error;
-    bool written = PlatformFiles::WriteFileAtomically(PathOf(name), text, &error);
+    AtomicFileWriter file(PathOf(name));
+    SaveFileWriter out(&file);
+    if (file.Ok())
+        SaveGameWriter::Write(SaveGameWriter::DateNow(), out);
+    bool written = out.Finish() && file.Commit();
     screens.SetFinished(true);
     if (!written) {
-        TRACE_MESSAGE("Saving " + name + " failed: " + error);
-        return Failed("The game could not be saved: " + error);
+        TRACE_MESSAGE("Saving " + name + " failed: " + file.Error());
+        return Failed("The game could not be saved: " + file.Error());
     }
     return SaveResult{true, ""};
 }
@@ -132,13 +140,18 @@ SaveResult SaveGames::Load(const std::string& name)
     std::string problem = SaveGameName::Problem(name);
     if (!problem.empty())
         return Failed(problem);
-    std::string text;
-    if (!PlatformFiles::ReadFile(PathOf(name), text))
+    MappedFile file(PathOf(name));
+    if (!file.Ok())
         return Failed("The save \"" + name + "\" cannot be read.");
-    return LoadText(text, PathOf(name));
+    return LoadView(file.Text(), PathOf(name));
 }
 
 SaveResult SaveGames::LoadText(const std::string& text, const std::string& shownAs)
+{
+    return LoadView(text, shownAs);
+}
+
+SaveResult SaveGames::LoadView(std::string_view text, const std::string& shownAs)
 {
     SavedGame game;
     std::string message;
@@ -146,25 +159,39 @@ SaveResult SaveGames::LoadText(const std::string& text, const std::string& shown
         return Failed(message);
 
     // Names are checked against the data as the game is rebuilt; should one
-    // be missing, the running game comes back from this copy.
-    const std::string running = GameRunning() ? SaveGameWriter::Write(SaveGameWriter::DateNow()) : "";
+    // be missing, the running game comes back from this copy. It goes to a
+    // file: a large game written in memory would take as much fresh memory.
+    const std::string running = UserFolders::Get().SaveGameFolder() + "/" + kRunningCopy;
+    bool copied = false;
+    if (GameRunning()) {
+        AtomicFileWriter file(running, AtomicFileWriter::NO_SYNC);
+        SaveFileWriter out(&file);
+        if (file.Ok())
+            SaveGameWriter::Write(SaveGameWriter::DateNow(), out);
+        copied = out.Finish() && file.Commit();
+    }
     try {
         SaveGameRestorer::Apply(game);
+        std::remove(running.c_str());
         return SaveResult{true, ""};
     } catch (const SaveError& problem) {
         message = Located(shownAs, problem);
     }
-    SavedGame previous;
-    std::string ignored;
     bool restored = false;
-    if (!running.empty() && ReadSave(running, "the running game", previous, ignored)) {
-        try {
-            SaveGameRestorer::Apply(previous);
-            restored = true;
-        } catch (const SaveError& problem) {
-            TRACE_MESSAGE("The running game could not be put back: " + problem.what);
+    if (copied) {
+        MappedFile copy(running);
+        SavedGame previous;
+        std::string ignored;
+        if (copy.Ok() && ReadSave(copy.Text(), "the running game", previous, ignored)) {
+            try {
+                SaveGameRestorer::Apply(previous);
+                restored = true;
+            } catch (const SaveError& problem) {
+                TRACE_MESSAGE("The running game could not be put back: " + problem.what);
+            }
         }
     }
+    std::remove(running.c_str());
     if (!restored)
         TurnProcessor::Get().ReleaseGame();
     return Failed(message);

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What a save, load or delete came to: ok, or the message for the player.
@@ -42,4 +43,7 @@ public:
     static std::string StampText(int64_t modified);
     // True while a game is set up.
     static bool GameRunning();
+
+private:
+    static SaveResult LoadView(std::string_view text, const std::string& shownAs);
 };

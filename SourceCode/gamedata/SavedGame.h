@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "sim/NeuralEffect.h"
@@ -13,13 +14,14 @@
 // checked while reading.
 struct SavedGame {
     static constexpr const char* kFormatName = "rulecraft-save";
-    static constexpr int kFormatVersion = 1;
+    static constexpr int kFormatVersion = 2;
     static constexpr int kFinanceHistory = 20;
     static constexpr int kSuitabilities = 7;
 
     struct Line {
         int line = 0;  // where in the file, for messages
     };
+    // One voter's own figures; its ties and pressure groups are in Voters.
     struct Voter {
         int foreID = 0, surID = 0, gender = 0;
         float oppSymp = 0, playSymp = 0, votTend = 0;
@@ -27,14 +29,35 @@ struct SavedGame {
         float income = 0, militancy = 0, value = 0;
         int party = 0;
         float turnoutChance = 0;
+    };
+    // One voter line as read: its figures, a tie per voter group, its
+    // pressure groups. Reused from line to line.
+    struct VoterRecord {
+        static constexpr uint8_t kLinked = 1;
+        static constexpr uint8_t kMember = 2;
+        Voter voter;
+        std::vector<float> weights;     // by <votertypes> index
+        std::vector<uint8_t> ties;      // kLinked, kMember
         std::vector<uint16_t> organisations;  // into pressureGroups
-        struct Link {
-            uint16_t group = 0;  // into voterTypes
-            float weight = 0;
-            bool member = false;
-        };
-        std::vector<Link> links;
-        int line = 0;
+    };
+    // What the voter lines must fit: the counts of the group sections and of
+    // the name pools.
+    struct VoterShape {
+        size_t groups = 0;
+        size_t pressureGroups = 0;
+        size_t maleNames = 0, femaleNames = 0, surnames = 0;
+    };
+    // The population is not copied out of the file: a million voters would
+    // need fresh memory of hundreds of megabytes. Its lines are checked once
+    // when the file is read and read again as the voters are made, so the
+    // file's text must outlive this.
+    struct Voters {
+        std::string_view lines;  // one voter a line
+        int firstLine = 0;
+        size_t count = 0;
+        VoterShape shape;
+
+        size_t size() const { return count; }
     };
     struct Policy : Line {
         std::string name;
@@ -112,7 +135,7 @@ struct SavedGame {
     int monthsElapsed = 0;
     int ceilingState = 0;
 
-    std::vector<Voter> voters;
+    Voters voters;
     std::vector<Policy> policies;
     std::vector<std::string> activeOrder;
     std::vector<Named> simValues, situations, dilemmas, events;

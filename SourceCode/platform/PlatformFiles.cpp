@@ -1,5 +1,7 @@
 #include "platform/PlatformFiles.h"
 
+#include "platform/AtomicFileWriter.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -267,53 +269,12 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines)
 
 bool WriteFileAtomically(const std::string& path, const std::string& text, std::string* error)
 {
-    auto fail = [error](const std::string& reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
-    // Replace the file that is there, whatever the case of its name.
-    std::string target = ResolvePath(path);
-    if (target.empty())
-        return fail("empty file name");
-    struct stat existing;
-    bool hadTarget = ::stat(target.c_str(), &existing) == 0;
-    if (hadTarget && S_ISDIR(existing.st_mode))
-        return fail(target + " is a folder");
-
-    std::string temporary = target + ".tmp-XXXXXX";
-    int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return fail("cannot create a temporary file for " + target + ": " + SystemErrorText(errno));
-    ::fchmod(fd, hadTarget ? (existing.st_mode & 07777) : 0644);
-
-    size_t written = 0;
-    while (written < text.size()) {
-        ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            int code = errno;
-            ::close(fd);
-            ::unlink(temporary.c_str());
-            return fail("cannot write " + temporary + ": " + SystemErrorText(code));
-        }
-        written += static_cast<size_t>(n);
-    }
-    int syncResult = ::fsync(fd);
-    int syncError = errno;
-    int closeResult = ::close(fd);
-    if (syncResult != 0 || closeResult != 0) {
-        int code = syncResult != 0 ? syncError : errno;
-        ::unlink(temporary.c_str());
-        return fail("cannot write " + temporary + ": " + SystemErrorText(code));
-    }
-    if (::rename(temporary.c_str(), target.c_str()) != 0) {
-        int code = errno;
-        ::unlink(temporary.c_str());
-        return fail("cannot replace " + target + ": " + SystemErrorText(code));
-    }
-    return true;
+    AtomicFileWriter file(path);
+    if (file.Write(text) && file.Commit())
+        return true;
+    if (error)
+        *error = file.Error();
+    return false;
 }
 
 bool CreateFolder(const std::string& path, std::string* error)

@@ -123,29 +123,35 @@ bool SIM_PressureGroup::IsEligible(const SIM_Voter& voter) const
 void SIM_PressureGroup::AddMember(SIM_Voter* voter)
 {
     ASSERT_CHECK(voter != nullptr);
-    if (!voter)
+    if (!voter || voter->IsMemberOfPressureGroup(this))
         return;
+    voter->AddPressureGroup(this, Members.size());
     Members.push_back(voter);
-    voter->AddPressureGroup(this);
+}
+
+bool SIM_PressureGroup::DropMember(SIM_Voter* voter)
+{
+    size_t slot = voter ? voter->PressureSlot(this) : SIM_Voter::kNoSlot;
+    if (slot >= Members.size() || Members[slot] != voter)
+        return false;
+    // The last member takes the leaver's place: the order of the list means nothing.
+    SIM_Voter* last = Members.back();
+    Members[slot] = last;
+    last->SetPressureSlot(this, slot);
+    Members.pop_back();
+    voter->RemovePressureGroup(this);
+    return true;
 }
 
 void SIM_PressureGroup::RemoveMember(SIM_Voter* voter)
 {
     ASSERT_CHECK(voter != nullptr);
-    auto it = std::find(Members.begin(), Members.end(), voter);
-    if (!voter || it == Members.end())
-        return;
-    Members.erase(it);
-    voter->RemovePressureGroup(this);
     // No lower bound: a group losing members fast may owe strength.
-    Strength -= 1.0f;
+    if (DropMember(voter))
+        Strength -= 1.0f;
 }
 
-void SIM_PressureGroup::ForgetMember(SIM_Voter* voter)
-{
-    Members.erase(std::remove(Members.begin(), Members.end(), voter), Members.end());
-    voter->RemovePressureGroup(this);
-}
+void SIM_PressureGroup::ForgetMember(SIM_Voter* voter) { DropMember(voter); }
 
 void SIM_PressureGroup::UpdateVoter(SIM_Voter& voter, float h)
 {

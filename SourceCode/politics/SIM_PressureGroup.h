@@ -63,4 +63,8 @@ public:
     bool Recruiting = false;
     int Status = STATUS_UNCHANGED;
     unsigned LastCount = 0;
+
+private:
+    // Out of the list in constant time; false when not a member.
+    bool DropMember(SIM_Voter* voter);
 };

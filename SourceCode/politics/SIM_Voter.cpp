@@ -65,8 +65,8 @@ SIM_Voter::~SIM_Voter()
     }
     PopulationList().Remove(this);
     // No pressure group keeps a deleted member.
-    for (SIM_PressureGroup* group : std::vector<SIM_PressureGroup*>(mPressureGroups))
-        group->ForgetMember(this);
+    for (const PressureMembership& membership : std::vector<PressureMembership>(mPressureGroups))
+        membership.group->ForgetMember(this);
     VoterGroupLinks& links = VoterGroupLinks::Get();
     if (IsRunning()) {
         // Each of these is a constant-time removal.
@@ -153,7 +153,7 @@ bool SIM_Voter::IsMemberOf(const SIM_VoterType* group) const
 
 bool SIM_Voter::IsMemberOfPressureGroup(const SIM_PressureGroup* group) const
 {
-    return std::find(mPressureGroups.begin(), mPressureGroups.end(), group) != mPressureGroups.end();
+    return PressureSlot(group) != kNoSlot;
 }
 
 bool SIM_Voter::HasMembershipLink(const SIM_VoterType* group) const
@@ -401,15 +401,33 @@ void SIM_Voter::UpdateIncomeGroup(const VoterTuning& t)
 
 // --- pressure groups
 
-void SIM_Voter::AddPressureGroup(SIM_PressureGroup* group)
+void SIM_Voter::AddPressureGroup(SIM_PressureGroup* group, size_t slot)
 {
     if (group && !IsMemberOfPressureGroup(group))
-        mPressureGroups.push_back(group);
+        mPressureGroups.push_back({group, slot});
 }
 
 void SIM_Voter::RemovePressureGroup(SIM_PressureGroup* group)
 {
-    auto it = std::find(mPressureGroups.begin(), mPressureGroups.end(), group);
-    if (it != mPressureGroups.end())
-        mPressureGroups.erase(it);
+    for (auto it = mPressureGroups.begin(); it != mPressureGroups.end(); ++it) {
+        if (it->group == group) {
+            mPressureGroups.erase(it);
+            return;
+        }
+    }
+}
+
+size_t SIM_Voter::PressureSlot(const SIM_PressureGroup* group) const
+{
+    for (const PressureMembership& membership : mPressureGroups)
+        if (membership.group == group)
+            return membership.slot;
+    return kNoSlot;
+}
+
+void SIM_Voter::SetPressureSlot(const SIM_PressureGroup* group, size_t slot)
+{
+    for (PressureMembership& membership : mPressureGroups)
+        if (membership.group == group)
+            membership.slot = slot;
 }

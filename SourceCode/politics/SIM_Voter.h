@@ -84,10 +84,19 @@ public:
     // pool gives an empty part).
     std::string GetDisplayName() const;
 
-    // --- pressure groups keep this list through these
-    void AddPressureGroup(SIM_PressureGroup* group);
+    // --- pressure groups keep this list through these. Each entry holds the
+    // voter's place in the group's member list, so that leaving is not a
+    // search of a list that may hold a good part of the population.
+    struct PressureMembership {
+        SIM_PressureGroup* group;
+        size_t slot;
+    };
+    void AddPressureGroup(SIM_PressureGroup* group, size_t slot);
     void RemovePressureGroup(SIM_PressureGroup* group);
-    const std::vector<SIM_PressureGroup*>& PressureGroups() const { return mPressureGroups; }
+    // kNoSlot when not a member.
+    size_t PressureSlot(const SIM_PressureGroup* group) const;
+    void SetPressureSlot(const SIM_PressureGroup* group, size_t slot);
+    const std::vector<PressureMembership>& PressureGroups() const { return mPressureGroups; }
 
     // --- fields (saved games keep them under these names)
     int ForeID = 0;
@@ -126,5 +135,5 @@ private:
     float mValue = 0.0f;
     float mBaseValue = kBaseValue;
     uint32_t mRow;
-    std::vector<SIM_PressureGroup*> mPressureGroups;
+    std::vector<PressureMembership> mPressureGroups;
 };

@@ -281,7 +281,13 @@ void SIM_VoterType::AddMembershipLinks(const std::vector<uint32_t>& rows)
             std::sort(order.begin() + sorted, order.begin() + end);
             sorted = end;
         }
-        // The voters come in random order: ask for a tie a little ahead.
+            // The voters come in random order: ask for their row and pointer well
+        // ahead, then, once the row is at hand, for their tie.
+        if (next + 2 * kAhead < sorted) {
+            size_t later = order[next + 2 * kAhead] & 0xffffffffu;
+            __builtin_prefetch(&rows[later], 0);
+            __builtin_prefetch(&population[later], 0);
+        }
         if (next + kAhead < sorted)
             __builtin_prefetch(&ties[rows[order[next + kAhead] & 0xffffffffu]], 1);
         uint32_t position = static_cast<uint32_t>(order[next] & 0xffffffffu);

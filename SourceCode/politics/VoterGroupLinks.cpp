@@ -23,11 +23,12 @@ void VoterGroupLinks::ReleaseRow(uint32_t row)
         column[row] = Tie();
     if (--mLiveRows > 0)
         return;
-    // Nobody left: give the memory back for the next population.
+    // Nobody left: the arrays start over, keeping their memory for the next
+    // population (a loaded or new game follows), as fresh memory of this
+    // size costs more to touch than to keep.
     mRows = 0;
-    mReserved = 0;
     for (std::vector<Tie>& column : mColumns)
-        std::vector<Tie>().swap(column);
+        column.clear();
 }
 
 void VoterGroupLinks::Reserve(size_t rows)

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "TestSupport.h"
+#include "gamedata/SaveFileWriter.h"
+#include "platform/AtomicFileWriter.h"
+#include "platform/MappedFile.h"
 #include "platform/PlatformFiles.h"
 
 namespace {
@@ -112,6 +115,61 @@ TEST(PlatformFiles, AtomicWriteReplacesTheFileOrKeepsTheOldOneAndLeavesNoTempora
     EXPECT_FALSE(PlatformFiles::WriteFileAtomically(path + "/options.txt", "x", &error));
     EXPECT_NE(error.find("options.txt"), std::string::npos);
     EXPECT_EQ(ReadThroughPlatform(path), "new text");
+}
+
+// A file written piece by piece appears whole on commit, and not at all when
+// the writer goes without one; a failed piece fails the rest.
+TEST(PlatformFiles, AtomicFileWriterShowsNothingUntilCommitted)
+{
+    TempDir dir;
+    const std::string path = dir.Path() + "/game.xml";
+    WriteText(path, "old");
+    for (AtomicFileWriter::Sync sync : {AtomicFileWriter::SYNC, AtomicFileWriter::NO_SYNC}) {
+        {
+            AtomicFileWriter file(path, sync);
+            ASSERT_TRUE(file.Write("new ") && file.Write("text")) << file.Error();
+            EXPECT_EQ(ReadThroughPlatform(path), "old");
+        }
+        EXPECT_EQ(ReadThroughPlatform(path), "old") << "dropped without a commit";
+        EXPECT_EQ(PlatformFiles::FindFiles(dir.Path() + "/*"), std::vector<std::string>{"game.xml"});
+    }
+    AtomicFileWriter file(path);
+    ASSERT_TRUE(file.Write("new ") && file.Write("text") && file.Commit()) << file.Error();
+    EXPECT_EQ(ReadThroughPlatform(path), "new text");
+    {
+        FileSizeLimit diskFull(4);
+        AtomicFileWriter full(path);
+        EXPECT_FALSE(full.Write(std::string(10000, 'n')));
+        EXPECT_FALSE(full.Commit());
+        EXPECT_FALSE(full.Error().empty());
+    }
+    EXPECT_EQ(ReadThroughPlatform(path), "new text");
+}
+
+// Streamed a chunk at a time, a save is the same text as one made in memory.
+TEST(PlatformFiles, StreamedSaveTextEqualsTheTextInMemoryAndMapsBack)
+{
+    TempDir dir;
+    const std::string path = dir.Path() + "/big.xml";
+    SaveFileWriter memory;
+    AtomicFileWriter file(path);
+    SaveFileWriter streamed(&file);
+    for (SaveFileWriter* out : {&memory, &streamed}) {
+        out->Open("xml");
+        for (size_t i = 0; i < SaveFileWriter::kChunk / 4; ++i)
+            out->Int("i", static_cast<long long>(i));
+        out->Close("xml");
+    }
+    ASSERT_TRUE(streamed.Finish() && file.Commit()) << file.Error();
+    ASSERT_GT(memory.Contents().size(), 2 * SaveFileWriter::kChunk);
+    MappedFile mapped(path);
+    ASSERT_TRUE(mapped.Ok());
+    EXPECT_TRUE(mapped.Text() == memory.Contents());
+    WriteText(dir.Path() + "/empty.xml", "");
+    EXPECT_TRUE(MappedFile(dir.Path() + "/empty.xml").Ok());
+    EXPECT_TRUE(MappedFile(dir.Path() + "/empty.xml").Text().empty());
+    EXPECT_FALSE(MappedFile(dir.Path() + "/missing.xml").Ok());
+    EXPECT_FALSE(MappedFile(dir.Path()).Ok()) << "a folder";
 }
 
 TEST(PlatformFiles, CreateFolderReportsFailure)

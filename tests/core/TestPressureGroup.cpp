@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <vector>
 
 #include "VoterTestWorld.h"
 #include "platform/NumberText.h"
@@ -40,6 +41,38 @@ protected:
     SIM_VoterType* farmers = nullptr;
     SIM_PressureGroup* guild = nullptr;
 };
+
+// Leaving takes a member's place from the list's end: every order of leaving
+// must still leave the right members, each able to leave in turn.
+TEST_F(PressureGroupTest, MembersLeaveInAnyOrder)
+{
+    const std::vector<std::vector<int>> orders = {{0, 1, 2, 3}, {3, 2, 1, 0}, {1, 3, 0, 2}, {2, 0, 3, 1}};
+    for (const std::vector<int>& order : orders) {
+        std::vector<SIM_Voter*> voters;
+        for (int i = 0; i < 4; ++i) {
+            voters.push_back(Voter(0.5f, 0.7f));
+            guild->AddMember(voters.back());
+        }
+        guild->AddMember(voters[0]);
+        ASSERT_EQ(guild->MemberCount(), 4u) << "a member joins once";
+        const float strength = guild->Strength;
+        for (size_t left = 0; left < order.size(); ++left) {
+            guild->RemoveMember(voters[static_cast<size_t>(order[left])]);
+            for (size_t i = 0; i <= left; ++i)
+                EXPECT_FALSE(voters[static_cast<size_t>(order[i])]->IsMemberOfPressureGroup(guild));
+            for (size_t i = left + 1; i < order.size(); ++i) {
+                SIM_Voter* stays = voters[static_cast<size_t>(order[i])];
+                EXPECT_TRUE(stays->IsMemberOfPressureGroup(guild));
+                EXPECT_EQ(guild->Members.at(stays->PressureSlot(guild)), stays);
+            }
+            EXPECT_EQ(guild->MemberCount(), order.size() - left - 1);
+        }
+        guild->RemoveMember(voters[0]);
+        EXPECT_EQ(guild->Strength, strength - 4.0f) << "a voter that is no member costs nothing";
+        for (SIM_Voter* voter : voters)
+            delete voter;
+    }
+}
 
 TEST_F(PressureGroupTest, JoinsBelowTheJoinBarAndAboveTheMilitancyBarAndLeavesAboveTheLeaveBar)
 {

@@ -8,6 +8,7 @@
 #include "gamedata/SaveFileTree.h"
 #include "gamedata/SaveFileWriter.h"
 #include "gamedata/SaveSectionReader.h"
+#include "gamedata/SaveVoterSection.h"
 
 TEST(SaveFileWriter, ValueEncodings)
 {
@@ -93,6 +94,41 @@ TEST(SaveFileTree, KeepsOrderAndLines)
     EXPECT_EQ(tree.At(b.nextSibling).text, "two");
     EXPECT_EQ(tree.At(tree.FindChild(tree.Root(), "d")).firstChild, SaveFileTree::kNone);
     EXPECT_EQ(tree.FindChild(tree.Root(), "b"), SaveFileTree::kNone) << "only direct children";
+}
+
+TEST(SaveFileTree, ARawSectionIsOneNodeAndLaterLinesKeepTheirNumbers)
+{
+    SaveFileTree tree;
+    tree.KeepRaw("r");
+    std::string error;
+    ASSERT_TRUE(tree.Parse("<xml>\n<r>\nnot a tag\n<x>\n</r>\n<a>1</a>\n</xml>\n", error)) << error;
+    const auto& raw = tree.At(tree.FindChild(tree.Root(), "r"));
+    EXPECT_TRUE(raw.isRaw);
+    EXPECT_EQ(raw.text, "not a tag\n<x>\n");
+    EXPECT_EQ(raw.firstChild, SaveFileTree::kNone);
+    EXPECT_EQ(tree.At(tree.FindChild(tree.Root(), "a")).line, 6);
+    EXPECT_FALSE(tree.Parse("<xml>\n<r>\n<x>\n</xml>\n", error));
+    EXPECT_EQ(error, "line 4: the file ends inside <r> of line 2");
+    // Only a section of the root is raw.
+    ASSERT_TRUE(tree.Parse("<xml>\n<a>\n<r>\n<b>1</b>\n</r>\n</a>\n</xml>\n", error)) << error;
+    EXPECT_FALSE(tree.At(tree.At(tree.FindChild(tree.Root(), "a")).firstChild).isRaw);
+}
+
+TEST(SaveVoterSection, BitsReadBackExactlyAndOnlyFinite)
+{
+    const float values[] = {0.1f, -0.0f, 0.0f, 1.0f / 3.0f, std::numeric_limits<float>::denorm_min(),
+                            std::numeric_limits<float>::max(), -123456.789f};
+    for (float value : values) {
+        std::string text;
+        SaveVoterSection::AppendBits(text, value);
+        float back = 1.0f;
+        ASSERT_TRUE(SaveVoterSection::ParseBits(text, back)) << text;
+        EXPECT_EQ(std::signbit(back), std::signbit(value)) << text;
+        EXPECT_EQ(back, value) << text;
+    }
+    float ignored = 0.0f;
+    for (const char* bad : {"", "7f800000", "ff800000", "7fc00000", "123456789", "3F800000", "-1", "0x1", " 1"})
+        EXPECT_FALSE(SaveVoterSection::ParseBits(bad, ignored)) << bad;
 }
 
 namespace {

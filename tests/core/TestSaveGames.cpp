@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <string>
+#include <vector>
 
 #include "WholeGameTest.h"
 #include "gamedata/SaveGameName.h"
@@ -27,6 +29,49 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     if (at != std::string::npos)
         text.replace(at, from.size(), to);
     return text;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts(1);
+    for (char c : text) {
+        if (c == separator)
+            parts.emplace_back();
+        else
+            parts.back() += c;
+    }
+    return parts;
+}
+
+std::string Joined(const std::vector<std::string>& parts, char separator)
+{
+    std::string text;
+    for (size_t i = 0; i < parts.size(); ++i)
+        text += (i ? std::string(1, separator) : "") + parts[i];
+    return text;
+}
+
+// The first voter line's text between <v> and </v>.
+std::string FirstVoter(const std::string& text, size_t* at = nullptr)
+{
+    size_t start = text.find("\n<v>", text.find("<voters>")) + 4;
+    if (at)
+        *at = start;
+    return text.substr(start, text.find("</v>", start) - start);
+}
+
+// The file with one entry of the first voter line replaced: a voter line is
+// four parts parted by ';', each of entries parted by ','.
+std::string VoterEdited(const std::string& text, size_t part, size_t entry, const std::string& to)
+{
+    size_t at = 0;
+    const std::string line = FirstVoter(text, &at);
+    std::vector<std::string> parts = Split(line, ';');
+    std::vector<std::string> entries = Split(parts.at(part), ',');
+    entries.resize(std::max(entries.size(), entry + 1));
+    entries[entry] = to;
+    parts[part] = Joined(entries, ',');
+    return text.substr(0, at) + Joined(parts, ';') + text.substr(at + line.size());
 }
 
 std::string ReadSave(const std::string& name)
@@ -113,17 +158,23 @@ TEST_F(SaveGameTest, BadFilesAreRefusedWithTheLineAndTheGameGoesOn)
         const char* says;
     } cases[] = {
         {"cut at a line", good.substr(0, good.find('\n', good.size() / 2) + 1), "ends inside"},
-        {"cut in a line", good.substr(0, good.size() / 3), "not a tag line"},
+        {"cut in a line", good.substr(0, good.find("<policies>") + 5), "not a tag line"},
+        {"cut among the voters", good.substr(0, good.find("\n<v>") + 6), "ends inside <voters>"},
         {"no frame", good.substr(6), "does not start with <xml>"},
         {"unknown policy", Replaced(good, "<name>IncomeTax</name>", "<name>Poll Tax</name>"), "no policy \"Poll Tax\""},
         {"short history", Replaced(good, "<history>", "<history>0.5,"), "entries, not 33"},
-        {"not finite", Replaced(good, "<OppSymp>", "<OppSymp>nan"), "not a finite number"},
-        {"name index", Replaced(good, "<SurID>", "<SurID>99999"), "outside the name pool"},
-        {"enumeration", Replaced(good, "<LastVote>", "<LastVote>3"), "outside 0..2"},
+        {"not finite", VoterEdited(good, 0, 3, "7fc00000"), "OppSymp \"7fc00000\" is not the bits of a finite number"},
+        {"not hexadecimal", VoterEdited(good, 0, 4, "0.5"), "PlaySymp \"0.5\" is not the bits"},
+        {"name index", VoterEdited(good, 0, 1, "99999"), "outside the name pool"},
+        {"enumeration", VoterEdited(good, 0, 6, "3"), "LastVote \"3\" is not a whole number 0..2"},
+        {"fields", Replaced(good, "<fields>ForeID", "<fields>ForeName"), "fields are not"},
+        {"not a voter line", Replaced(good, "\n<v>", "\n<w>"), "not a voter line"},
         {"unbalanced", Replaced(good, "</policies>\n", ""), "closes <policies>"},
         {"unknown ministry", Replaced(good, "<currentjob>ECONOMY", "<currentjob>MAGIC"), "no ministry \"MAGIC\""},
-        {"unknown group", Replaced(good, "<nam>Poor</nam>", "<nam>Pirates</nam>"), "not in <votertypes>"},
-        {"newer format", Replaced(good, "rulecraft-save 1", "rulecraft-save 2"), "newer version"},
+        {"unknown group", Replaced(good, "<votertype>\n<name>Poor</name>", "<votertype>\n<name>Pirates</name>"),
+         "no voter group \"Pirates\""},
+        {"newer format", Replaced(good, "rulecraft-save 2", "rulecraft-save 3"), "newer version"},
+        {"older format", Replaced(good, "rulecraft-save 2", "rulecraft-save 1"), "older version"},
         {"bad entity", Replaced(good, "<playername>", "<playername>&bogus;"), "entity"},
     };
     for (const auto& c : cases) {
@@ -302,9 +353,8 @@ TEST_F(SaveGameTest, NoPartyAndNoPostAreWrittenAsZeroAndNull)
 {
     StartGame(6);
     std::string text = SaveGameWriter::Write("today");
-    EXPECT_NE(text.find("<PartID>0</PartID>"), std::string::npos);
+    EXPECT_EQ(Split(Split(FirstVoter(text), ';')[0], ',').at(10), "0") << "PartID of a voter without a party";
     EXPECT_NE(text.find("<currentjob>NULL</currentjob>"), std::string::npos) << "the pool has free ministers";
-    EXPECT_EQ(text.find("<PartID>3</PartID>"), std::string::npos);
 }
 
 TEST_F(SaveGameTest, NamesOf128AreSavedAndLongerOnesAreNot)
@@ -366,11 +416,12 @@ TEST_F(SaveGameTest, CrossReferencesInsideTheFileAreChecked)
     } cases[] = {
         {"two neurons in one place", Replaced(good, "<pos>1</pos>", "<pos>0</pos>"), "two neurons at place 0"},
         {"place past the end", Replaced(good, "<pos>1</pos>", "<pos>999999</pos>"), "outside"},
-        {"membership without link", Replaced(good, "<m>0,", "<m>99,"), "membership of a group"},
+        {"membership of no group", VoterEdited(good, 3, 0, "99"), "membership of a group that is not in"},
+        {"one link too many", VoterEdited(good, 2, 99, "0"), "group links where <votertypes> has"},
         {"total counting the voters", Replaced(good, "<total>", "<total>8"), "as many neurons as its total"},
-        {"voter figures", Replaced(good, "<v>", "<v>1,"), "voter figures"},
-        {"pressure group", Replaced(good, "<organisation>\n<name>", "<organisation>\n<name>X"), "not in <pressuregroups>"},
-        {"unknown format", Replaced(good, "rulecraft-save 1", "something else"), "unknown save format"},
+        {"voter figures", Replaced(good, "\n<v>", "\n<v>1,"), "does not start with 12 fields"},
+        {"pressure group", VoterEdited(good, 1, 0, "999"), "not in <pressuregroups>"},
+        {"unknown format", Replaced(good, "rulecraft-save 2", "something else"), "unknown save format"},
         {"missing section", Replaced(Replaced(good, "<cynicism>\n", "<cynicisms>\n"), "</cynicism>\n", "</cynicisms>\n"), "section <cynicism> expected"},
     };
     for (const auto& c : cases) {

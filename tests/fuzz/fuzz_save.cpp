@@ -22,6 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         std::abort();
 
     SaveFileTree tree;
+    SaveGameParser::KeepRawSections(tree);
     std::string error;
     if (!tree.Parse(text, error))
         return 0;
