@@ -77,6 +77,7 @@ int GUI_ChooseGameScreen::PageCount() const
 
 void GUI_ChooseGameScreen::Activate()
 {
+    mModalWindowsOnly = true;
     if (!mListed)
         Relist();
     const int w = static_cast<int>(g_ScreenWidth);

@@ -48,6 +48,7 @@ GUI_NewGameScreen& GetNewGameScreen()
 
 void GUI_NewGameScreen::Activate()
 {
+    mModalWindowsOnly = true;
     SIM_Mission& mission = SIM_Mission::Get();
     // Reached without a choice (a script, a tool): the first mission on offer.
     if (mission.FilePath().empty()) {

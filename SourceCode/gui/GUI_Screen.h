@@ -12,8 +12,8 @@ public:
     void DrawButtonsAndWindows();
 
 protected:
-    // Screens outside the game (saving, loading) show and click only their own
-    // buttons and the modal dialogs they open, never the main screen's strips
-    // that stay registered behind them.
+    // Screens outside the game (the menu and the screens it leads to) show and
+    // click only their own buttons and the modal dialogs they open, never the
+    // main screen's strips and windows that stay registered behind them.
     bool mModalWindowsOnly = false;
 };

@@ -41,6 +41,7 @@ void MenuGUIScreen::AddEntry(const char* name, const char* captionKey, int top, 
 
 void MenuGUIScreen::Activate()
 {
+    mModalWindowsOnly = true;
     const int w = static_cast<int>(g_ScreenWidth);
     const int h = static_cast<int>(g_ScreenHeight);
     const int listHeight = (kEntries - 1) * kEntryStep + kEntryHeight;

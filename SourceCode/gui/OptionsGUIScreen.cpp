@@ -53,12 +53,13 @@ void OptionsGUIScreen::AddOptionCheck(const char* name, const char* option, cons
 
 void OptionsGUIScreen::Activate()
 {
+    mModalWindowsOnly = true;
     mPanel = ScreenLayout::CentredPanel(720, 340);
     DeleteButtons();
     mSliders.clear();
 
-    ScreenLayout::AddButton(*this, "OptionsMainMenu", "MAIN_MENU", "TOOLTIP_MAINMENU", ScreenLayout::ForwardButtonRect(),
-                            [](int) { GetGame().SetState(STATE_MENU); }, true);
+    ScreenLayout::AddButton(*this, "OptionsMainMenu", "MAIN_MENU", "TOOLTIP_MAINMENU",
+                            ScreenLayout::ForwardButtonRect(), [](int) { GetGame().SetState(STATE_MENU); }, true);
 
     for (size_t r = 0; r < std::size(kSliderRows); ++r) {
         GUI_ButtonBase::Callback callback;
