@@ -1,5 +1,6 @@
 #include "gui/GUI_LoadGameScreen.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "engine/D3DEngine.h"
@@ -27,15 +28,6 @@ constexpr int kIcon = 28;
 constexpr int kPageButton = 32;
 
 void BackToMenu(int) { GetGame().SetState(STATE_MENU); }
-
-std::string WithName(const std::string& text, const std::string& name)
-{
-    std::string out = text;
-    const std::string token = "<NAME>";
-    for (size_t at = out.find(token); at != std::string::npos; at = out.find(token, at + name.size()))
-        out.replace(at, token.size(), name);
-    return out;
-}
 }  // namespace
 
 GUI_LoadGameScreen& GetLoadGameScreen()
@@ -83,9 +75,9 @@ void GUI_LoadGameScreen::BuildPage()
         const int loadLeft = iconLeft - 16 - kLoadWidth;
         const int buttonTop = top + (kRowHeight - 24) / 2;
         const std::string name = row.name;
-        GUI_ButtonText* load = ScreenLayout::AddButton(
-            *this, row.loadButton, "LOADGAME_LOAD", "", GRect{loadLeft, buttonTop, loadLeft + kLoadWidth, buttonTop + 24},
-            [name](int) { LoadNow(name); }, true);
+        const GRect loadRect{loadLeft, buttonTop, loadLeft + kLoadWidth, buttonTop + 24};
+        GUI_ButtonText* load = ScreenLayout::AddButton(*this, row.loadButton, "LOADGAME_LOAD", "", loadRect,
+                                                       [name](int) { LoadNow(name); }, true);
         load->Enabled = row.readable;
 
         auto remove = std::make_unique<GUI_IconButton>(row.deleteButton, "button_close.dds", "button_close_h.dds");
@@ -133,8 +125,9 @@ void GUI_LoadGameScreen::LoadNow(const std::string& name)
 
 void GUI_LoadGameScreen::AskToDelete(const std::string& name)
 {
-    new GUI_ConfirmDialog("DeleteSaveDialog", translate("LOADGAME_DELETE_TITLE"),
-                          WithName(translate("LOADGAME_DELETE_TEXT"), name), "LOADGAME_DELETE_OK", [this, name]() {
+    const std::string question = ReplaceTokens(translate("LOADGAME_DELETE_TEXT"), {{"NAME", name}});
+    new GUI_ConfirmDialog("DeleteSaveDialog", translate("LOADGAME_DELETE_TITLE"), question, "LOADGAME_DELETE_OK",
+                          [this, name]() {
                               const SaveResult result = SaveGames::Delete(name);
                               Relist();
                               if (!result.ok)

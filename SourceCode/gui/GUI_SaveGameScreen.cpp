@@ -27,15 +27,6 @@ constexpr int kFieldTop = 110;  // from the panel's top
 constexpr int kFieldHeight = 34;
 
 void BackToMenu(int) { GetGame().SetState(STATE_MENU); }
-
-std::string WithName(const std::string& text, const std::string& name)
-{
-    std::string out = text;
-    const std::string token = "<NAME>";
-    for (size_t at = out.find(token); at != std::string::npos; at = out.find(token, at + name.size()))
-        out.replace(at, token.size(), name);
-    return out;
-}
 }  // namespace
 
 GUI_SaveGameScreen& GetSaveGameScreen()
@@ -71,8 +62,9 @@ void GUI_SaveGameScreen::RequestSave()
     }
     auto save = [name]() { GetScreenFader().FadeOutThen([name](int) { SaveNow(name); }, 0); };
     if (PlatformFiles::IsFile(SaveGames::PathOf(name))) {
-        new GUI_ConfirmDialog("OverwriteSaveDialog", translate("SAVEGAME_OVERWRITE_TITLE"),
-                              WithName(translate("SAVEGAME_OVERWRITE_TEXT"), name), "SAVEGAME_OVERWRITE_OK", save);
+        const std::string question = ReplaceTokens(translate("SAVEGAME_OVERWRITE_TEXT"), {{"NAME", name}});
+        new GUI_ConfirmDialog("OverwriteSaveDialog", translate("SAVEGAME_OVERWRITE_TITLE"), question,
+                              "SAVEGAME_OVERWRITE_OK", save);
         return;
     }
     save();
