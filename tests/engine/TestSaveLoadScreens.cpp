@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <string>
 
 #include "MainScreenGame.h"
 #include "gamedata/Options.h"
 #include "gamedata/SaveGames.h"
+#include "gui/GUI_LoadGameScreen.h"
 #include "gui/LoadGameList.h"
+#include "gui/WindowManager.h"
 #include "gui/SaveNameField.h"
 #include "platform/ScanCodes.h"
 #include "sim/SimulationState.h"
@@ -89,6 +93,46 @@ TEST(LoadGameList, PagesHoldWholeRowsAndAnEmptyListHasOnePage)
     } cases[] = {{0, 1}, {1, 1}, {9, 1}, {10, 2}, {18, 2}, {19, 3}};
     for (const auto& c : cases)
         EXPECT_EQ(LoadGameList::PageCount(c.rows, 9), c.pages) << c.rows;
+}
+
+// Ten saves, one of them no save at all, written a minute apart: two pages,
+// newest first; deleting the only row of the last page goes back a page.
+TEST(LoadGameScreen, ALongListPagesAndADeletionKeepsThePageInRange)
+{
+    TempDir dir;
+    UserFolders::Get().SetBaseFolder(dir.Path());
+    UserFolders::Get().Create();
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (int i = 0; i < 10; ++i) {
+        const std::string path = SaveGames::PathOf("save" + std::to_string(i));
+        std::ofstream(path) << (i == 5 ? "scribbles" : "<xml>\n");
+        std::filesystem::last_write_time(path, now - std::chrono::minutes(i));
+    }
+    GUI_LoadGameScreen& screen = GetLoadGameScreen();
+    screen.Activate();
+    ASSERT_EQ(screen.Rows().size(), 10u);
+    EXPECT_EQ(screen.Rows().front().name, "save0");
+    EXPECT_EQ(screen.PageCount(), 2);
+    EXPECT_NE(screen.FindButton("SavesNextPage"), nullptr);
+    EXPECT_EQ(screen.FindButton("SavesPreviousPage"), nullptr);
+    ASSERT_NE(screen.FindButton("Load_save5"), nullptr);
+    EXPECT_FALSE(screen.FindButton("Load_save5")->Enabled);
+    EXPECT_EQ(screen.FindButton("Load_save9"), nullptr);
+
+    screen.ShowPage(1);
+    EXPECT_NE(screen.FindButton("Load_save9"), nullptr);
+    EXPECT_NE(screen.FindButton("SavesPreviousPage"), nullptr);
+    EXPECT_EQ(screen.FindButton("SavesNextPage"), nullptr);
+
+    screen.FindButton("Delete_save9")->Press();
+    GUI_ButtonBase* agree = GetWindowManager().FindButton("DeleteSaveDialogOK");
+    ASSERT_NE(agree, nullptr);
+    agree->Press();
+    GetWindowManager().DeletePending();
+    EXPECT_FALSE(std::filesystem::exists(SaveGames::PathOf("save9")));
+    EXPECT_EQ(screen.Rows().size(), 9u);
+    EXPECT_EQ(screen.Page(), 0);
+    EXPECT_NE(screen.FindButton("Load_save0"), nullptr);
 }
 
 // The save folder replaced by a file: no save can be written. The save screen
