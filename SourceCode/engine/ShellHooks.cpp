@@ -7,9 +7,11 @@
 #include "engine/SmartTexture.h"
 #include "gui/GUI_ButtonBase.h"
 #include "gui/GUI_ChooseGameScreen.h"
+#include "gui/GUI_LoadGameScreen.h"
 #include "gui/GUI_MainScreen.h"
 #include "gui/GUI_NewGameScreen.h"
 #include "gui/GUI_ProcessingScreen.h"
+#include "gui/GUI_SaveGameScreen.h"
 #include "gui/MenuGUIScreen.h"
 #include "gui/OptionsGUIScreen.h"
 #include "gui/UpdateCheckGUIScreen.h"
@@ -23,10 +25,10 @@ namespace ShellHooks {
 BaseGUIScreen* CreateScreen(int state)
 {
     switch (state) {
-    // Screens still to be built show a placeholder of their name.
     case STATE_LOADGAME:
+        return &GetLoadGameScreen();
     case STATE_SAVEGAME:
-        return &GetPlaceholderScreen(state);
+        return &GetSaveGameScreen();
     case STATE_INTERNET:
         return &GetUpdateCheckGUIScreen();
     case STATE_OPTIONS:

@@ -14,7 +14,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_MissionButton.h"
-#include "gui/PanelFrame.h"
+#include "gui/ScreenLayout.h"
 #include "gui/WindowManager.h"
 #include "platform/ScanCodes.h"
 
@@ -77,6 +77,7 @@ int GUI_ChooseGameScreen::PageCount() const
 
 void GUI_ChooseGameScreen::Activate()
 {
+    mModalWindowsOnly = true;
     if (!mListed)
         Relist();
     const int w = static_cast<int>(g_ScreenWidth);
@@ -96,13 +97,8 @@ void GUI_ChooseGameScreen::BuildPage()
 {
     DeleteButtons();
     const float w = g_ScreenWidth;
-    const float h = g_ScreenHeight;
-    auto back = std::make_unique<GUI_ButtonText>("ChooseGameBack", "NEWGAME_MAINMENU");
-    back->SetRect(32.0f, h - 32.0f, 282.0f, h - 10.0f);
-    back->SetTooltip("NEWGAME_MAINMENU_TOOLTIP");
-    back->SetCallback(BackToMenu);
-    back->FadeFirst = true;
-    Add(std::move(back));
+    ScreenLayout::AddButton(*this, "ChooseGameBack", "NEWGAME_MAINMENU", "NEWGAME_MAINMENU_TOOLTIP",
+                            ScreenLayout::BackButtonRect(), BackToMenu, true);
 
     const size_t first = static_cast<size_t>(mPage) * kPerPage;
     float top = mPanel.top + 40.0f;
@@ -136,18 +132,12 @@ void GUI_ChooseGameScreen::BuildPage()
 
 void GUI_ChooseGameScreen::Render()
 {
-    D3DEngine& engine = GetD3DEngine();
     const int w = static_cast<int>(g_ScreenWidth);
-    const int h = static_cast<int>(g_ScreenHeight);
-    engine.DrawBackground(mBackground, 1.0f, 0.75f);
-    engine.FillRect(GRect{0, 0, w, 64}, 0xFF000000u);
-    engine.FillRect(GRect{0, h - 64, w, h}, 0xFF000000u);
-    PanelFrame::DrawFrame("dialog_rounded.dds", mPanel.left, mPanel.top, mPanel.right, mPanel.bottom, 32, 1.0f);
+    ScreenLayout::DrawBackground(mBackground);
+    ScreenLayout::DrawPanel(mPanel);
+    ScreenLayout::DrawTitle(translate("CHOOSEGAME_TITLE"));
     FontManager& fonts = GetFontManager();
-    if (fonts.FindFont("arialbold20.dds")) {
-        fonts.SelectFont("arialbold20.dds", 20.0f);
-        fonts.DrawText(translate("CHOOSEGAME_TITLE"), 0.0f, 20.0f, 0xFFFFFFFFu, static_cast<float>(w),
-                       FontManager::kAlignCentre);
+    if (fonts.FindFont("arial16.dds")) {
         if (PageCount() > 1) {
             fonts.SelectFont("arial16.dds", 16.0f);
             const std::string page = std::to_string(mPage + 1) + " / " + std::to_string(PageCount());

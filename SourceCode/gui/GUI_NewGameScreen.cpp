@@ -16,7 +16,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_IconButton.h"
 #include "gui/GUI_SliderControl.h"
-#include "gui/PanelFrame.h"
+#include "gui/ScreenLayout.h"
 #include "gui/TypedKeys.h"
 #include "gui/WindowManager.h"
 #include "platform/ScanCodes.h"
@@ -48,6 +48,7 @@ GUI_NewGameScreen& GetNewGameScreen()
 
 void GUI_NewGameScreen::Activate()
 {
+    mModalWindowsOnly = true;
     SIM_Mission& mission = SIM_Mission::Get();
     // Reached without a choice (a script, a tool): the first mission on offer.
     if (mission.FilePath().empty()) {
@@ -100,18 +101,10 @@ void GUI_NewGameScreen::Layout()
     AddArrows("Currency", mPanel.top + kCurrencyRow + kControlOffset,
               [this](int delta) { mSetup.StepCurrency(delta); });
 
-    auto back = std::make_unique<GUI_ButtonText>("NewGameBack", "NEWGAME_MAINMENU");
-    back->SetRect(32.0f, h - 32.0f, 282.0f, h - 10.0f);
-    back->SetTooltip("NEWGAME_MAINMENU_TOOLTIP");
-    back->SetCallback(BackToChooser);
-    back->FadeFirst = true;
-    Add(std::move(back));
-    auto start = std::make_unique<GUI_ButtonText>("StartGame", "NEWGAME_START");
-    start->SetRect(w - 282.0f, h - 32.0f, w - 32.0f, h - 10.0f);
-    start->SetTooltip("NEWGAME_START_TOOLTIP");
-    start->SetCallback([](int) { GetNewGameScreen().StartGame(); });
-    start->FadeFirst = true;
-    Add(std::move(start));
+    ScreenLayout::AddButton(*this, "NewGameBack", "NEWGAME_MAINMENU", "NEWGAME_MAINMENU_TOOLTIP",
+                            ScreenLayout::BackButtonRect(), BackToChooser, true);
+    ScreenLayout::AddButton(*this, "StartGame", "NEWGAME_START", "NEWGAME_START_TOOLTIP",
+                            ScreenLayout::ForwardButtonRect(), [](int) { GetNewGameScreen().StartGame(); }, true);
 
     mSliders.clear();
     const float sliderLeft = centre + 40.0f;
@@ -209,12 +202,9 @@ void GUI_NewGameScreen::DrawChoice(const std::string& text, int top) const
 void GUI_NewGameScreen::Render()
 {
     D3DEngine& engine = GetD3DEngine();
-    const int w = static_cast<int>(g_ScreenWidth);
-    const int h = static_cast<int>(g_ScreenHeight);
-    engine.DrawBackground(mBackground, 1.0f, 0.75f);
-    engine.FillRect(GRect{0, 0, w, 64}, 0xFF000000u);
-    engine.FillRect(GRect{0, h - 64, w, h}, 0xFF000000u);
-    PanelFrame::DrawFrame("dialog_rounded.dds", mPanel.left, mPanel.top, mPanel.right, mPanel.bottom, 32, 1.0f);
+    ScreenLayout::DrawBackground(mBackground);
+    ScreenLayout::DrawPanel(mPanel);
+    ScreenLayout::DrawTitle(translate("NEWGAME_TITLE"));
 
     const CInput& input = GetInput();
     const bool hover = input.MouseX >= mNameField.left && input.MouseX < mNameField.right &&
@@ -225,8 +215,6 @@ void GUI_NewGameScreen::Render()
 
     FontManager& fonts = GetFontManager();
     if (fonts.FindFont(kNameFont) && fonts.FindFont("arial16.dds")) {
-        fonts.SelectFont(kNameFont, kNameSize);
-        fonts.DrawText(translate("NEWGAME_TITLE"), 0.0f, 20.0f, 0xFFFFFFFFu, static_cast<float>(w), FontManager::kAlignCentre);
         DrawLabel(translate("NEWGAME_COUNTRYNAME"), mPanel.top + kCountryRow);
         fonts.SelectFont(kNameFont, kNameSize);
         std::string shown = mSetup.CountryName();

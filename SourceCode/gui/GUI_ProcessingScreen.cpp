@@ -5,12 +5,16 @@
 #include "engine/Game.h"
 #include "engine/ScreenFader.h"
 #include "gamedata/Localisation.h"
+#include "gui/GUI_MessageDialog.h"
 #include "gui/PanelFrame.h"
 #include "gui/QuoteManager.h"
+#include "gui/WindowManager.h"
+#include "sim/TurnProcessor.h"
 
 namespace {
 constexpr int kBarHalfWidth = 250;
 constexpr int kChunk = 8;
+constexpr const char* kAutosaveDialog = "AutosaveFailedDialog";
 
 void SelectFont(const char* font, float size)
 {
@@ -18,6 +22,18 @@ void SelectFont(const char* font, float size)
 }
 
 bool HasFont(const char* font) { return GetFontManager().FindFont(font) != nullptr; }
+
+// A turn's failed autosave is told on the way back to the game. Each turn
+// (and each new or loaded game) sets the message afresh, and the way back
+// follows each only once, so the player sees it once.
+void ShowAutosaveFailure()
+{
+    const std::string& message = TurnProcessor::Get().AutosaveMessage();
+    if (message.empty() || GetWindowManager().FindWindow(kAutosaveDialog))
+        return;
+    new GUI_MessageDialog(kAutosaveDialog, translate("AUTOSAVE_FAILED_TITLE"),
+                          translate("AUTOSAVE_FAILED_TEXT") + " " + message);
+}
 }  // namespace
 
 GUI_ProcessingScreen& GetProcessingScreen()
@@ -51,7 +67,10 @@ bool GUI_ProcessingScreen::OnClick(float, float)
 {
     if (!mFinished)
         return false;
-    GetScreenFader().FadeOutThen([](int) { GetGame().EnterMainScreen(); }, 0);
+    GetScreenFader().FadeOutThen([](int) {
+        GetGame().EnterMainScreen();
+        ShowAutosaveFailure();
+    }, 0);
     return true;
 }
 

@@ -4,7 +4,8 @@
 
 bool GUI_Screen::OnClick(float, float)
 {
-    if (GetWindowManager().OnLeftClick())
+    WindowManager& windows = GetWindowManager();
+    if ((!mModalWindowsOnly || windows.AnyModalOpen()) && windows.OnLeftClick())
         return true;
     return ClickButtons();
 }
@@ -13,6 +14,10 @@ void GUI_Screen::DrawButtonsAndWindows()
 {
     DrawButtons();
     WindowManager& windows = GetWindowManager();
+    if (mModalWindowsOnly) {
+        windows.DrawModalWindows();
+        return;
+    }
     windows.DrawWindows();
     windows.DrawOverlays();
 }

@@ -10,4 +10,10 @@ public:
     void Update() override { UpdateButtons(); }
     // The buttons, then the open windows above them.
     void DrawButtonsAndWindows();
+
+protected:
+    // Screens outside the game (the menu and the screens it leads to) show and
+    // click only their own buttons and the modal dialogs they open, never the
+    // main screen's strips and windows that stay registered behind them.
+    bool mModalWindowsOnly = false;
 };

@@ -9,8 +9,8 @@
 #include "gamedata/Localisation.h"
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_MessageDialog.h"
-#include "gui/PanelFrame.h"
 #include "gui/ScreenBackdrop.h"
+#include "gui/ScreenLayout.h"
 #include "gui/WindowManager.h"
 #include "platform/ScanCodes.h"
 
@@ -34,16 +34,14 @@ MenuGUIScreen& GetMenuGUIScreen()
 void MenuGUIScreen::AddEntry(const char* name, const char* captionKey, int top, GUI_ButtonBase::Callback action,
                              bool fadeFirst)
 {
-    auto button = std::make_unique<GUI_ButtonText>(name, captionKey);
-    const float left = g_ScreenWidth / 2.0f - kEntryWidth / 2.0f;
-    button->SetRect(left, static_cast<float>(top), left + kEntryWidth, static_cast<float>(top + kEntryHeight));
-    button->SetCallback(std::move(action));
-    button->FadeFirst = fadeFirst;
-    Add(std::move(button));
+    const int left = static_cast<int>(g_ScreenWidth) / 2 - kEntryWidth / 2;
+    ScreenLayout::AddButton(*this, name, captionKey, "", GRect{left, top, left + kEntryWidth, top + kEntryHeight},
+                            std::move(action), fadeFirst);
 }
 
 void MenuGUIScreen::Activate()
 {
+    mModalWindowsOnly = true;
     const int w = static_cast<int>(g_ScreenWidth);
     const int h = static_cast<int>(g_ScreenHeight);
     const int listHeight = (kEntries - 1) * kEntryStep + kEntryHeight;
@@ -71,7 +69,7 @@ void MenuGUIScreen::Render()
 {
     const int w = static_cast<int>(g_ScreenWidth);
     ScreenBackdrop::Draw();
-    PanelFrame::DrawFrame("dialog_rounded.dds", mPanel.left, mPanel.top, mPanel.right, mPanel.bottom, 32, 1.0f);
+    ScreenLayout::DrawPanel(mPanel);
     FontManager& fonts = GetFontManager();
     if (fonts.FindFont("tahoma30.dds")) {
         fonts.SelectFont("tahoma30.dds", 30.0f);

@@ -1,7 +1,6 @@
 #include "gui/OptionsGUIScreen.h"
 
 #include "engine/D3DEngine.h"
-#include "engine/FontManager.h"
 #include "engine/Game.h"
 #include "engine/GameState.h"
 #include "engine/ScreenFader.h"
@@ -10,7 +9,7 @@
 #include "gui/GUI_ButtonText.h"
 #include "gui/GUI_CheckButton.h"
 #include "gui/GUI_SliderControl.h"
-#include "gui/PanelFrame.h"
+#include "gui/ScreenLayout.h"
 #include "platform/ScanCodes.h"
 #include "sound/GUI_Sounds.h"
 
@@ -54,18 +53,13 @@ void OptionsGUIScreen::AddOptionCheck(const char* name, const char* option, cons
 
 void OptionsGUIScreen::Activate()
 {
-    const int w = static_cast<int>(g_ScreenWidth);
-    const int h = static_cast<int>(g_ScreenHeight);
-    mPanel = GRect{w / 2 - 360, h / 2 - 170, w / 2 + 360, h / 2 + 170};
+    mModalWindowsOnly = true;
+    mPanel = ScreenLayout::CentredPanel(720, 340);
     DeleteButtons();
     mSliders.clear();
 
-    auto menu = std::make_unique<GUI_ButtonText>("OptionsMainMenu", "MAIN_MENU");
-    menu->SetRect(w - 150.0f, h - 32.0f, w - 20.0f, h - 10.0f);
-    menu->SetTooltip("TOOLTIP_MAINMENU");
-    menu->SetCallback([](int) { GetGame().SetState(STATE_MENU); });
-    menu->FadeFirst = true;
-    Add(std::move(menu));
+    ScreenLayout::AddButton(*this, "OptionsMainMenu", "MAIN_MENU", "TOOLTIP_MAINMENU",
+                            ScreenLayout::ForwardButtonRect(), [](int) { GetGame().SetState(STATE_MENU); }, true);
 
     for (size_t r = 0; r < std::size(kSliderRows); ++r) {
         GUI_ButtonBase::Callback callback;
@@ -95,20 +89,9 @@ void OptionsGUIScreen::Activate()
 
 void OptionsGUIScreen::Render()
 {
-    D3DEngine& engine = GetD3DEngine();
-    const int w = static_cast<int>(g_ScreenWidth);
-    const int h = static_cast<int>(g_ScreenHeight);
-    engine.DrawBackground(mBackground, 1.0f, 0.75f);
-    engine.FillRect(GRect{0, 0, w, 64}, 0xFF000000u);
-    engine.FillRect(GRect{0, h - 64, w, h}, 0xFF000000u);
-    PanelFrame::DrawFrame("dialog_rounded.dds", mPanel.left, mPanel.top, mPanel.right, mPanel.bottom, 32, 1.0f);
-    FontManager& fonts = GetFontManager();
-    if (fonts.FindFont("arialbold20.dds")) {
-        fonts.SelectFont("arialbold20.dds", 20.0f);
-        fonts.DrawText(translate("OPTIONS_TITLE"), 0.0f, 20.0f, 0xFFFFFFFFu, static_cast<float>(w),
-                       FontManager::kAlignCentre);
-        fonts.Flush();
-    }
+    ScreenLayout::DrawBackground(mBackground);
+    ScreenLayout::DrawPanel(mPanel);
+    ScreenLayout::DrawTitle(translate("OPTIONS_TITLE"));
     // Each slider follows the held mouse while it draws.
     for (auto& slider : mSliders)
         slider->Draw();

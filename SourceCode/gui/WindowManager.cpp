@@ -178,6 +178,13 @@ void DrawWithChildren(GUI_WindowBase* window)
 }
 }  // namespace
 
+void WindowManager::DrawModalWindows()
+{
+    for (GUI_WindowBase* window : mModal)
+        if (window->Visible)
+            DrawWithChildren(window);
+}
+
 void WindowManager::DrawWindows()
 {
     if (!mFullScreen.empty())

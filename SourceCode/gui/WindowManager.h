@@ -40,6 +40,8 @@ public:
     // Once per frame, before drawing.
     void Update();
     void DrawWindows();
+    // Only the modal windows, in the order they became modal.
+    void DrawModalWindows();
     // Full-screen windows, then dialogs, then modal windows; true when a full-screen window was drawn.
     bool DrawOverlays();
     // Routes the mouse position; true when a window took the click.

@@ -269,6 +269,8 @@ void TurnProcessor::BuildNetwork(const std::string& missionName)
         state.SetMissionFile(mission.FilePath());
     state.SetGameOver(false);
     mAutosaveDue = false;
+    // A failed autosave belongs to the game it failed in.
+    mAutosaveMessage.clear();
 
     screens.ShowProcessingScreen(kLoadScreenPicture);
     // A new or loaded game deletes what the windows show.
