@@ -133,8 +133,7 @@ void AutoplayScript::Fail(Game& game, int exitCode, const std::string& message)
 {
     std::fprintf(stderr, "autoplay: %s\n", message.c_str());
     DebugLog::Write("autoplay: " + message);
-    game.Shutdown();
-    game.PostQuit(exitCode);
+    game.Quit(exitCode);
 }
 
 void AutoplayScript::AfterFrame(Game& game, long frame)

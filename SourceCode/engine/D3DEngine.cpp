@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <filesystem>
 
 #include "engine/BaseSprite.h"
@@ -317,6 +318,8 @@ TextureRecord* D3DEngine::LoadFromFolders(const std::string& name)
         Log("Failed to create texture on demand");
         Log("Failed to locate texture: " + name);
         DebugLog::Write("Failed to locate texture: " + name);
+        // The log may be off; whoever broke the data should still hear of it.
+        std::fprintf(stderr, "missing texture %s: in no texture folder; a checker pattern stands in\n", name.c_str());
     }
     mTextures.push_back(MakePlaceholder(name));
     return mTextures.back().get();

@@ -69,7 +69,10 @@ void FatalError(const std::string& message, const char* sourceFile, int line)
     if (gFatalHandler)
         gFatalHandler(text, message);
     DebugLog::Close();
-    std::exit(Diagnostics::kFatalExitCode);
+    // Whatever was being loaded is half built and still on the stack: leave
+    // at once, without running destructors or exit handlers over it.
+    std::fflush(nullptr);
+    std::_Exit(Diagnostics::kFatalExitCode);
 }
 
 namespace Diagnostics {

@@ -37,7 +37,8 @@ constexpr int kFatalExitCode = 3;
 // Called with the full fatal text (the data context and a line break when
 // there is one, then "message:file line") after it has been
 // logged and written to stderr. The game installs one that shows a message
-// box; tests install one that throws. When the handler returns, the process exits.
+// box; tests install one that throws. When the handler returns, the process
+// ends at once, without destructors or exit handlers.
 using FatalHandler = std::function<void(const std::string& line, const std::string& message)>;
 FatalHandler SetFatalHandler(FatalHandler handler);
 

@@ -20,6 +20,7 @@
 #include "gamedata/UserFolders.h"
 #include "platform/sdl/SdlEvents.h"
 #include "platform/sdl/SdlMessageBox.h"
+#include "platform/sdl/SdlSystem.h"
 #include "platform/sdl/SdlVideo.h"
 #include "politics/PartyNames.h"
 #include "politics/SIM_Manifesto.h"
@@ -176,13 +177,19 @@ bool Game::RunLoopOnce()
         mCloseDuringWork = false;
         OnCloseRequested();
     }
-    if (mQuitPosted)
+    if (!mQuitPosted) {
+        if (mActive)
+            RunFrame();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        GetSounds().Update();
+    }
+    // Every way out meets here, where no handler and no long work is on the
+    // stack any more: what the shutdown frees is no longer in use.
+    if (mQuitPosted) {
+        Shutdown();
         return false;
-    if (mActive)
-        RunFrame();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    GetSounds().Update();
-    return !mQuitPosted;
+    }
+    return true;
 }
 
 void Game::RunFrame()
@@ -191,8 +198,8 @@ void Game::RunFrame()
         return;
     CInput& input = GetInput();
     input.Update();
-    // A handler may have shut the game down.
-    if (!IsRunning())
+    // A handler may have asked to quit.
+    if (!IsRunning() || mQuitPosted)
         return;
     DrawFrame();
 }
@@ -298,8 +305,7 @@ void Game::OnCloseRequested()
         mCloseDuringWork = true;
         return;
     }
-    Shutdown();
-    PostQuit(0);
+    Quit();
 }
 
 void Game::SetActive(bool active)
@@ -344,11 +350,9 @@ void Game::ToggleDisplayMode()
     ShellHooks::ResolveSmartTextures();
 }
 
-void Game::Quit()
-{
-    Shutdown();
-    PostQuit(0);
-}
+void Game::Quit() { Quit(0); }
+
+void Game::Quit(int exitCode) { PostQuit(exitCode); }
 
 void Game::Shutdown()
 {
@@ -358,6 +362,8 @@ void Game::Shutdown()
     DebugLog::Write("releasing resources");
     SetRunning(false);
     ShellHooks::DeleteGameLists();
+    // Releasing the game's model switches the running flag back on.
+    SetRunning(false);
     DebugLog::Write("writing global vars");
     Options::Get().Save();
     ShellHooks::ClosePolicyDetails();
@@ -368,4 +374,20 @@ void Game::Shutdown()
     Localisation::Reset();
     Presentation::Install(nullptr);
     DebugLog::Close();
+}
+
+void Game::TearDown()
+{
+    // Before start-up finished there are no options to write back: the
+    // player's file would be overwritten with the defaults.
+    if (mInitialised) {
+        Shutdown();
+    } else {
+        GetD3DEngine().Release();
+        Presentation::Install(nullptr);
+        DebugLog::Close();
+    }
+    GetSounds().Release();
+    GetSdlVideo().DestroyMainWindow();
+    SdlSystem::Quit();
 }

@@ -51,9 +51,16 @@ public:
     // Sets the in-game flag and sets the model up for the chosen mission's
     // file, on the processing screen.
     void StartNewGame(const std::string& missionPath);
-    // Runs the shutdown sequence and posts the quit message (exit code 0).
+    // Posts the quit message (exit code 0, or the one given). The shutdown
+    // sequence follows when the loop is back at its top, never under the feet
+    // of a handler or of long work that is still running.
     void Quit();
+    void Quit(int exitCode);
     void Shutdown();
+    // The one way out of the process, after the loop or when start-up failed:
+    // the shutdown sequence when it has not run yet, then sound, the window
+    // and SDL. Nothing the game set up is left for the process exit.
+    void TearDown();
     void ToggleDisplayMode();
 
     // The screen shown for a state (created on first use). Screens of states

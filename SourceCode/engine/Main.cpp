@@ -11,9 +11,6 @@
 #include "engine/Game.h"
 #include "platform/GameFolder.h"
 #include "platform/sdl/SdlMessageBox.h"
-#include "platform/sdl/SdlSystem.h"
-#include "platform/sdl/SdlVideo.h"
-#include "sound/GUI_Sounds.h"
 
 int main(int argc, char** argv)
 {
@@ -54,12 +51,9 @@ int main(int argc, char** argv)
     Game& game = GetGame();
     if (autoplay)
         autoplay->Attach(game);
-    if (!game.Start())
-        return 0;
-    int exitCode = game.RunMessageLoop();
-
-    GetSounds().Release();
-    GetSdlVideo().DestroyMainWindow();
-    SdlSystem::Quit();
+    int exitCode = 0;
+    if (game.Start())
+        exitCode = game.RunMessageLoop();
+    game.TearDown();
     return exitCode;
 }

@@ -19,6 +19,7 @@
 #include "gui/WindowManager.h"
 #include "gui/WindowTreeDump.h"
 #include "engine/Game.h"
+#include "sim/TurnProcessor.h"
 
 namespace ShellHooks {
 
@@ -116,8 +117,11 @@ void OnWheel(int steps) { GetWindowManager().OnWheel(steps); }
 
 void DeleteGameLists()
 {
+    // The icons and windows show model objects: they go first.
     GetMainScreen().ClearIcons();
     GetWindowManager().CloseAll();
+    // Pressure groups and their attacks, voters, parties and the network.
+    TurnProcessor::Get().ReleaseGame();
 }
 
 void ClosePolicyDetails() {}

@@ -40,8 +40,9 @@ std::string DumpWindows(int state);
 // A turn of the mouse wheel, steps > 0 away from the player.
 void OnWheel(int steps);
 
-// Shutdown: delete the lists that outlive games (pressure groups, icons,
-// parties, achievements), then the policy details window if open.
+// Shutdown: delete the icons and windows, then what outlives a game in the
+// model (pressure groups, voters, parties, the network); then the policy
+// details window if open.
 void DeleteGameLists();
 void ClosePolicyDetails();
 

@@ -1,5 +1,8 @@
 #include "gamedata/IniSection.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "engine/Diagnostics.h"
 #include "platform/IniFile.h"
 #include "platform/NumberText.h"
@@ -71,6 +74,36 @@ const IniEntry* IniSection::Find(const std::string& key) const
         if (entry.key == key)
             return &entry;
     return nullptr;
+}
+
+int IniSection::LineOf(const std::string& key) const
+{
+    std::vector<std::string> lines;
+    if (mFileName.empty() || !PlatformFiles::ReadLines(mFileName, lines))
+        return 0;
+    bool inSection = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string line = lines[i];
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\r'))
+            line.pop_back();
+        if (!line.empty() && line[0] == '[') {
+            // Section names match whatever their case, as the reader does.
+            const std::string name = line.substr(1, line.size() > 1 && line.back() == ']' ? line.size() - 2 : 0);
+            inSection = name.size() == mSectionName.size() &&
+                        std::equal(name.begin(), name.end(), mSectionName.begin(), [](char a, char b) {
+                            return std::tolower(static_cast<unsigned char>(a)) ==
+                                   std::tolower(static_cast<unsigned char>(b));
+                        });
+            continue;
+        }
+        std::string lineKey, value;
+        SplitRaw(line, lineKey, value);
+        while (!lineKey.empty() && lineKey.back() == ' ')
+            lineKey.pop_back();
+        if (inSection && lineKey == key)
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
 }
 
 std::string IniSection::GetText(const std::string& key) const

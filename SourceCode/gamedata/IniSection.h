@@ -65,6 +65,11 @@ public:
     // Splits a platform string at its first '=' (no '=': all key, empty value).
     static void SplitRaw(const std::string& raw, std::string& key, std::string& value);
 
+    // The line of the file (from 1) that holds the key in this section; 0
+    // when the file or the line cannot be found. Read again from the file:
+    // only error messages need it.
+    int LineOf(const std::string& key) const;
+
     const std::string& FileName() const { return mFileName; }
     const std::string& SectionName() const { return mSectionName; }
 

@@ -1,5 +1,8 @@
 #include "gamedata/SetupSection.h"
 
+#include "engine/Diagnostics.h"
+#include "platform/NumberText.h"
+
 namespace {
 struct SetupData {
     IniSection section;
@@ -25,7 +28,20 @@ bool SetupSection::IsLoaded() { return Data().loaded; }
 
 float GetTuningValue(const std::string& key, float defaultValue)
 {
-    return SetupSection::Get().GetFloat(key, defaultValue);
+    const IniSection& setup = SetupSection::Get();
+    const std::string text = setup.GetText(key);
+    // A word where a number belongs would quietly read as 0.
+    if (!text.empty() && !NumberText::IsNumber(text)) {
+        const std::string previous = Diagnostics::SetDataContext(
+            setup.FileName() + ":" + std::to_string(setup.LineOf(key)) + ": " + key + "=" + text);
+        try {
+            FATAL_ERROR(key + " must be a number");
+        } catch (...) {
+            Diagnostics::SetDataContext(previous);
+            throw;
+        }
+    }
+    return setup.GetFloat(key, defaultValue);
 }
 
 std::string GetTableLocation(const std::string& key) { return SetupSection::Get().GetText(key); }

@@ -72,6 +72,40 @@ int ParseInt(std::string_view text)
     return static_cast<int>(value);
 }
 
+bool IsNumber(std::string_view text)
+{
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && IsSpace(text[begin]))
+        ++begin;
+    while (end > begin && IsSpace(text[end - 1]))
+        --end;
+    size_t i = begin;
+    auto digits = [&] {
+        const size_t from = i;
+        while (i < end && text[i] >= '0' && text[i] <= '9')
+            ++i;
+        return i - from;
+    };
+    if (i < end && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t mantissa = digits();
+    if (i < end && text[i] == '.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < end && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < end && (text[i] == '+' || text[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    return i == end;
+}
+
 std::string FormatFixed(double value, int decimals)
 {
     char buffer[512];

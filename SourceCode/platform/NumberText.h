@@ -12,6 +12,10 @@ namespace NumberText {
 float ParseFloat(std::string_view text);    // like strtof / atof
 double ParseDouble(std::string_view text);  // like strtod
 int ParseInt(std::string_view text);        // like atoi (decimal; clamps instead of overflowing)
+// True when the whole text, less surrounding white space, is one decimal
+// number ("-1", "0.5", ".5", "2e3"): what a parser would take without
+// stopping early or falling back to 0.
+bool IsNumber(std::string_view text);
 
 // Like printf("%.*f"): fixed notation with the given number of decimals.
 std::string FormatFixed(double value, int decimals);

@@ -65,6 +65,19 @@ TEST(IniSection, AMissingFileOrSectionIsEmpty)
     EXPECT_FLOAT_EQ(ini.GetFloat("AIENTITIES", 5.0f), 5.0f);
 }
 
+TEST(IniSection, LineOfFindsTheKeyInItsOwnSection)
+{
+    TempDir dir;
+    WriteText(dir.Path() + "/data.ini",
+              "[other]\nAIENTITIES=1\n[Setup]\n// AIENTITIES=3\n\nWEALTH = 2\r\nAIENTITIES=lots\n");
+    IniSection ini;
+    ini.Load("setup", dir.Path() + "/data.ini");
+    EXPECT_EQ(ini.LineOf("AIENTITIES"), 7);
+    EXPECT_EQ(ini.LineOf("WEALTH"), 6);
+    EXPECT_EQ(ini.LineOf("MISSING"), 0);
+    EXPECT_EQ(Parse("[s]\nA=1\n").LineOf("A"), 0);  // no file to read again
+}
+
 TEST(IniSection, IterationSharesOneCursor)
 {
     IniSection ini = Parse("[s]\na=1\nb=2\nc=3\n");

@@ -40,3 +40,18 @@ TEST(NumberText, FormatsLikePrintf)
     EXPECT_EQ(FormatFixed(-0.125, 0), "-0");
     EXPECT_EQ(FormatInt(-12), "-12");
 }
+
+TEST(NumberText, IsNumberTakesOnlyAWholeNumber)
+{
+    struct Case {
+        const char* text;
+        bool number;
+    };
+    const Case cases[] = {
+        {"2000", true},  {" -0.5 ", true}, {".5", true},     {"5.", true},    {"+2e3", true},  {"1E-2\r", true},
+        {"", false},     {"lots", false},  {"12abc", false}, {"1.2.3", false}, {".", false},   {"-", false},
+        {"2e", false},   {"e5", false},    {"1 2", false},   {"0x10", false}, {"1,5", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(IsNumber(c.text), c.number) << '"' << c.text << '"';
+}

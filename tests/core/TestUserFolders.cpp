@@ -132,6 +132,23 @@ TEST(SetupSection, ShippedDataListsTheTablesAndTuningValues)
     EXPECT_FLOAT_EQ(GetTuningValue("NO_SUCH_KEY", 1.5f), 1.5f);
 }
 
+TEST(SetupSection, AWordWhereATuningNumberBelongsIsFatalAndNamesItsLine)
+{
+    TempDir dir;
+    const std::string file = dir.Path() + "/data.ini";
+    WriteText(file, "[setup]\nPOOR_INCOME_THRESHOLD=0.3\nAIENTITIES=lots\n");
+    SetupSection::Load(file);
+    FatalCatcher catcher;
+    EXPECT_FLOAT_EQ(GetTuningValue("POOR_INCOME_THRESHOLD", 0.0f), 0.3f);
+    try {
+        GetTuningValue("AIENTITIES", 0.0f);
+        ADD_FAILURE() << "a word was taken as a number";
+    } catch (const FatalErrorRaised& raised) {
+        EXPECT_EQ(raised.line.rfind(file + ":3: AIENTITIES=lots\n", 0), 0u) << raised.line;
+    }
+    SetupSection::Load();
+}
+
 TEST_F(UserFolderTest, WithoutShippedDefaultsThePlayersOptionsAreKept)
 {
     // Run from a program folder that lacks "data/options.txt".

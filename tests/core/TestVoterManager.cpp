@@ -91,7 +91,10 @@ TEST_F(VoterTest, APopulationSizeBelowOneOrNoNamesIsAFatalDataError)
             SIM_VoterManager::Get().CreatePopulation();
             FAIL() << "AIENTITIES=" << value;
         } catch (const FatalErrorRaised& e) {
-            const std::string expected = names ? size : "No male forenames in the name pool";
+            // A word is refused before it could be read as 0.
+            const bool word = std::string(value) == "none";
+            const std::string expected =
+                word ? "AIENTITIES must be a number" : names ? size : "No male forenames in the name pool";
             EXPECT_NE(e.message.find(expected), std::string::npos) << e.message;
         }
         EXPECT_EQ(SIM_Voter::PopulationCount(), 0u);

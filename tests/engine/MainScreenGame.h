@@ -99,12 +99,7 @@ public:
 
     [[noreturn]] static void Finish()
     {
-        // The icons, then the population and the network, as a new game clears them.
-        Presentation::Current().ClearMainScreen();
-        TurnProcessor::Get().ReleaseGame();
-        GetGame().Quit();
-        GetSounds().Release();
-        GetSdlVideo().DestroyMainWindow();
+        GetGame().TearDown();
         std::exit(0);
     }
 

@@ -268,9 +268,7 @@ void RunWholeGame(bool closeDuringWork)
     check(game.IsQuitPosted() && game.ExitCode() == 0, "exit code 0");
     check(game.IsShutDown() && !IsRunning(), "shut down");
     check(!GetD3DEngine().IsInitialised(), "renderer released");
-    GetSounds().Release();
-    GetSdlVideo().DestroyMainWindow();
-    SDL_Quit();
+    game.TearDown();
     std::exit(0);
 }
 

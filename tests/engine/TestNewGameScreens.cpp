@@ -260,13 +260,7 @@ void PlayTheWayIn()
     IniSection saved;
     saved.Load("options", dir.Path() + "/rulecraft2/options.txt");
     gCheck(saved.Has("ENABLEDILEMMAS") && saved.GetFloat("ENABLEDILEMMAS", -1) == 0.0f, "the options file has it");
-    // The icons and the network go as when the player quits, so that no
-    // model object outlives the test.
-    Presentation::Current().ClearMainScreen();
-    TurnProcessor::Get().ReleaseGame();
-    GetSounds().Release();
-    GetSdlVideo().DestroyMainWindow();
-    SDL_Quit();
+    GetGame().TearDown();
     std::exit(0);
 }
 

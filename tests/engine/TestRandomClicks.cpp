@@ -155,13 +155,11 @@ void RunRandomClicks(unsigned seed, int actions)
     }
     check(samplers > 0, "the sampler dialog was opened");
     game.Quit();
-    GetSounds().Release();
-    GetSdlVideo().DestroyMainWindow();
-    SDL_Quit();
-    // Memory errors abort the run where they happen. The leak check at exit is
-    // skipped: the model keeps parts of a set-up game until the process ends,
-    // which is the model's teardown and not what this run checks.
-    std::_Exit(0);
+    check(!game.RunLoopOnce(), "Quit ends the loop");
+    game.TearDown();
+    // Memory errors abort the run where they happen; the exit checks that the
+    // teardown left nothing behind.
+    std::exit(0);
 }
 
 TEST(RandomClicks, TwoThousandSeededClicksAndKeysLeaveTheWindowsConsistent)

@@ -231,10 +231,7 @@ int main(int argc, char** argv)
     DrawFontCard();
     DrawTextureCards(ShippedTextures());
 
-    game.Quit();
-    GetSounds().Release();
-    GetSdlVideo().DestroyMainWindow();
-    SdlSystem::Quit();
+    game.TearDown();
     std::filesystem::remove_all(scratch);
     return gFailures == 0 ? 0 : 1;
 }
