@@ -1,5 +1,6 @@
 // The game's entry point: start-up, the message loop, and the exit code of
 // the quit message.
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -9,22 +10,27 @@
 #include "engine/AutoplayScript.h"
 #include "engine/ErrorBoxes.h"
 #include "engine/Game.h"
+#include "engine/RandomSeed.h"
 #include "platform/GameFolder.h"
 #include "platform/sdl/SdlMessageBox.h"
 
 int main(int argc, char** argv)
 {
     // The options are for automated runs ("--autoplay FILE", with
-    // "--screenshot-dir DIR" for the files it writes); the game itself is
-    // configured by its data files alone.
+    // "--screenshot-dir DIR" for the files it writes) and for replaying a
+    // game ("--seed N"); the game itself is configured by its data files alone.
     std::string scriptPath;
     std::string screenshotDir;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
+        uint32_t seed = 0;
         if ((option == "--autoplay" || option == "--screenshot-dir") && i + 1 < argc) {
             (option == "--autoplay" ? scriptPath : screenshotDir) = argv[++i];
+        } else if (option == "--seed" && i + 1 < argc && RandomSeed::Parse(argv[i + 1], &seed)) {
+            RandomSeed::Fix(seed);
+            ++i;
         } else {
-            std::fprintf(stderr, "usage: rulecraft [--autoplay FILE] [--screenshot-dir DIR]\n");
+            std::fprintf(stderr, "usage: rulecraft [--autoplay FILE] [--screenshot-dir DIR] [--seed N]\n");
             return 2;
         }
     }

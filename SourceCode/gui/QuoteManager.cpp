@@ -1,8 +1,8 @@
 #include "gui/QuoteManager.h"
 
+#include "engine/RandomSeed.h"
 #include "gamedata/RecordTokenizer.h"
 #include "gamedata/UserFolders.h"
-#include "platform/Clock.h"
 #include "platform/PlatformFiles.h"
 #include "sim/SimRandom.h"
 
@@ -18,7 +18,7 @@ QuoteManager& GetQuoteManager()
         created->Load("data/quotes.csv");
         for (const std::string& root : UserFolders::Get().ModRoots())
             created->Load(root + "/data/quotes.csv");
-        SimRandom::Seed(Clock::System().Milliseconds());
+        SimRandom::Seed(RandomSeed::Pick());
         created->PickRandom();
         return created;
     }();

@@ -1,9 +1,13 @@
 # Runs the game on SDL's offscreen driver in a scratch folder (its own HOME,
 # its own debug log, the shipped data linked in) with an autoplay script,
 # then fails when the game failed or its debug log holds an assertion.
-#   cmake -DGAME=... -DSOURCE=... -DWORK=... -DSCRIPT=... [-DSECONDS=...] -P RunGameWindows.cmake
+#   cmake -DGAME=... -DSOURCE=... -DWORK=... -DSCRIPT=... [-DSECONDS=...] [-DSEED=...] -P RunGameWindows.cmake
 if(NOT SECONDS)
   set(SECONDS 240)
+endif()
+set(seed_args "")
+if(DEFINED SEED)
+  set(seed_args --seed ${SEED})
 endif()
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/home/Documents ${WORK}/debugdata)
@@ -11,7 +15,7 @@ file(CREATE_LINK ${SOURCE}/data ${WORK}/data SYMBOLIC)
 execute_process(
   COMMAND ${CMAKE_COMMAND} -E env HOME=${WORK}/home --unset=XDG_DOCUMENTS_DIR
           SDL_VIDEODRIVER=offscreen SDL_AUDIODRIVER=dummy
-          ${GAME} --autoplay ${SCRIPT}
+          ${GAME} --autoplay ${SCRIPT} ${seed_args}
   WORKING_DIRECTORY ${WORK}
   RESULT_VARIABLE rc
   OUTPUT_VARIABLE out
