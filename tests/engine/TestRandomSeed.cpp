@@ -17,8 +17,9 @@ TEST(RandomSeed, ReadsOnlyWholeNumbersThatFit)
     for (const Case& c : cases) {
         uint32_t seed = 0;
         EXPECT_EQ(RandomSeed::Parse(c.text, &seed), c.accepted) << '"' << c.text << '"';
-        if (c.accepted)
+        if (c.accepted) {
             EXPECT_EQ(seed, c.seed) << c.text;
+        }
     }
 }
 
