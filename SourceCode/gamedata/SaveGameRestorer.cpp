@@ -1,7 +1,6 @@
 #include "gamedata/SaveGameRestorer.h"
 
 #include <algorithm>
-#include <limits>
 #include <map>
 #include <unordered_map>
 
@@ -184,8 +183,12 @@ void RestoreVoters(const SavedGame& game)
 {
     SIM_VoterManager& manager = SIM_VoterManager::Get();
     std::vector<SIM_VoterType*> groups;
-    for (const SavedGame::VoterType& saved : game.voterTypes)
+    for (const SavedGame::VoterType& saved : game.voterTypes) {
         groups.push_back(Need(manager.FindVoterType(saved.name), saved.line, "voter group", saved.name));
+        // Each voter's ties are written once per group.
+        if (std::find(groups.begin(), groups.end() - 1, groups.back()) != groups.end() - 1)
+            SaveSectionReader::FailAt(saved.line, "voter group \"" + saved.name + "\" is saved twice");
+    }
     std::vector<SIM_PressureGroup*> pressure;
     for (const SavedGame::PressureGroup& saved : game.pressureGroups)
         pressure.push_back(Need(SIM_PressureGroup::FindPressureGroup(saved.name), saved.line, "pressure group", saved.name));
@@ -207,17 +210,11 @@ void RestoreVoters(const SavedGame& game)
         voter->Militancy = saved.militancy;
         voter->TurnoutChance = saved.turnoutChance;
         voter->SetValue(saved.value);
-        // Whether the voter is a member was saved, not its test: a threshold
-        // of minus infinity makes a member of any weight, plus infinity none.
-        constexpr float kAlways = -std::numeric_limits<float>::infinity();
-        constexpr float kNever = std::numeric_limits<float>::infinity();
+        // Whether the voter is a member was saved, not its test.
         for (size_t g = 0; g < groups.size(); ++g) {
             const uint8_t kind = record.ties[g];
-            const bool member = (kind & SavedGame::VoterRecord::kMember) != 0;
-            if (kind & SavedGame::VoterRecord::kLinked)
-                groups[g]->SetMembership(voter, record.weights[g], member ? kAlways : kNever);
-            else if (member)
-                groups[g]->AddMember(voter);
+            groups[g]->RestoreTie(voter, (kind & SavedGame::VoterRecord::kLinked) != 0, record.weights[g],
+                                  (kind & SavedGame::VoterRecord::kMember) != 0);
         }
         if (SIM_Party* party = SIM_Party::FromID(static_cast<PartyID>(saved.party))) {
             voter->Party = static_cast<PartyID>(saved.party);

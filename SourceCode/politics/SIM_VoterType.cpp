@@ -207,6 +207,23 @@ void SIM_VoterType::SetMembershipAt(SIM_Voter* voter, uint32_t row, float weight
     }
 }
 
+void SIM_VoterType::RestoreTie(SIM_Voter* voter, bool linked, float weight, bool member)
+{
+    if (!linked && !member)
+        return;
+    VoterGroupLinks::Tie tie;
+    if (linked) {
+        tie.weight = weight;
+        tie.slotAndLink |= VoterGroupLinks::Tie::kLinked;
+    }
+    if (member) {
+        tie.slotAndLink = (tie.slotAndLink & VoterGroupLinks::Tie::kLinked) | static_cast<uint32_t>(mMembers.size());
+        mMembers.push_back(voter);
+        ++mMemberCount;
+    }
+    VoterGroupLinks::Get().SetTie(voter->Row(), mIndex, tie);
+}
+
 void SIM_VoterType::AddMembershipLinks()
 {
     std::vector<uint32_t> rows;

@@ -58,6 +58,9 @@ public:
     // missing); the voter is a member when the weight is above the threshold.
     void SetMembership(SIM_Voter* voter, float weight);
     void SetMembership(SIM_Voter* voter, float weight, float threshold);
+    // A new voter's tie as a save has it: a link of that weight (when
+    // linked) and a membership, whatever the weight. One write to the tie.
+    void RestoreTie(SIM_Voter* voter, bool linked, float weight, bool member);
     // Makes the initial share of the population members, steered by the
     // affinities of the groups they already belong to.
     void AddMembershipLinks();

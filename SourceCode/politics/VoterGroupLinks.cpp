@@ -68,3 +68,9 @@ void VoterGroupLinks::SetMemberSlot(uint32_t row, size_t group, uint32_t slot)
     Tie& tie = mColumns[group][row];
     tie.slotAndLink = (tie.slotAndLink & Tie::kLinked) | (slot & ~Tie::kLinked);
 }
+
+void VoterGroupLinks::SetTie(uint32_t row, size_t group, Tie tie)
+{
+    EnsureColumn(group);
+    mColumns[group][row] = tie;
+}

@@ -57,6 +57,8 @@ public:
     bool IsMember(uint32_t row, size_t group) const { return MemberSlot(row, group) != kNotMember; }
     // kNotMember: not a member. Slots stay below kNotMember.
     void SetMemberSlot(uint32_t row, size_t group, uint32_t slot);
+    // Replaces the tie whole.
+    void SetTie(uint32_t row, size_t group, Tie tie);
 
     // One group's column, for walks over the population (indexed by row).
     const Tie* Column(size_t group) const { return mColumns[group].data(); }

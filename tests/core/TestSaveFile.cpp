@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 #include "gamedata/SaveFileTree.h"
 #include "gamedata/SaveFileWriter.h"
@@ -173,4 +174,80 @@ TEST(SaveSectionReader, ChecksEachKindOfValue)
     EXPECT_EQ(Problem("a &lt; b", text), "");
     EXPECT_EQ(Problem("a & b", text), "3: bad '&' entity in <v>");
     EXPECT_EQ(Problem("1", other), "3: value <w> expected, found <v>");
+}
+
+namespace {
+// One voter line read with 3 voter groups, 3 pressure groups and 10 names
+// in each pool; "" when it reads, else "line: message".
+std::string ReadVoterLine(const std::string& inner, SavedGame::VoterRecord& record)
+{
+    const std::string text = "<v>" + inner + "</v>\n";
+    SavedGame::Voters voters;
+    voters.lines = text;
+    voters.firstLine = 7;
+    voters.shape.groups = 3;
+    voters.shape.pressureGroups = 3;
+    voters.shape.maleNames = voters.shape.femaleNames = voters.shape.surnames = 10;
+    SaveVoterSection::Lines lines(voters);
+    try {
+        EXPECT_TRUE(lines.Next(record));
+        EXPECT_FALSE(lines.Next(record));
+    } catch (const SaveError& problem) {
+        return std::to_string(problem.line) + ": " + problem.what;
+    }
+    return "";
+}
+}  // namespace
+
+TEST(SaveVoterSection, LinesReadTheWritersFormAndItsLooserForms)
+{
+    // SurID 4, VotTend 2, Value -1, TurnoutChance 0.25 among the fixed fields.
+    const std::string fixed = "3,4,1,3f800000,0,40000000,2,3f000000,0,bf800000,1,3e800000";
+    struct Case {
+        const char* lists;
+        std::vector<uint16_t> organisations;
+        std::vector<uint8_t> ties;  // 1 linked, 2 member
+        float firstWeight;
+    };
+    const Case cases[] = {
+        {";0,2;3f800000,,0;0,2", {0, 2}, {3, 0, 3}, 1.0f},
+        {";;,,;", {}, {0, 0, 0}, 0.0f},
+        {";;,,;1", {}, {0, 2, 0}, 0.0f},
+        // Not what the writer makes, but always read this way.
+        {";2,;c0000000,,;0002,", {2}, {1, 0, 2}, -2.0f},
+    };
+    for (const Case& c : cases) {
+        SavedGame::VoterRecord record;
+        record.organisations = {1, 1, 1, 1};  // a previous line's
+        ASSERT_EQ(ReadVoterLine(fixed + c.lists, record), "") << c.lists;
+        EXPECT_EQ(record.voter.surID, 4);
+        EXPECT_EQ(record.voter.votTend, 2.0f);
+        EXPECT_EQ(record.voter.value, -1.0f);
+        EXPECT_EQ(record.voter.turnoutChance, 0.25f);
+        EXPECT_EQ(record.organisations, c.organisations) << c.lists;
+        EXPECT_EQ(record.ties, c.ties) << c.lists;
+        EXPECT_EQ(record.weights[0], c.firstWeight) << c.lists;
+    }
+}
+
+TEST(SaveVoterSection, LinesNameTheFaultOfABadLine)
+{
+    const std::string fixed = "3,4,1,3f800000,0,40000000,2,3f000000,0,bf800000,1,3e800000";
+    const struct {
+        std::string line;
+        const char* problem;
+    } cases[] = {
+        {fixed + ";3;,,;", "7: a voter belongs to a pressure group that is not in <pressuregroups>"},
+        {fixed + ";;,,;3", "7: membership of a group that is not in <votertypes>"},
+        {fixed + ";;,,,;", "7: <v> has 4 group links where <votertypes> has 3 groups"},
+        {fixed + ";;,3F800000,;", "7: <v> vgroups \"3F800000\" is not the bits of a finite number"},
+        {fixed + ";;,7f800000,;", "7: <v> vgroups \"7f800000\" is not the bits of a finite number"},
+        {fixed + ";;,,", "7: <v> does not hold the fixed fields and three lists, parted by ';'"},
+        {"10" + fixed.substr(1) + ";;,,;", "7: forename index 10 outside the name pool"},
+        {"3,4,1,3f800000" + fixed.substr(14 + 9) + ";;,,;", "7: <v> does not start with 12 fields"},
+    };
+    for (const auto& c : cases) {
+        SavedGame::VoterRecord record;
+        EXPECT_EQ(ReadVoterLine(c.line, record), c.problem) << c.line;
+    }
 }

@@ -431,6 +431,27 @@ TEST_F(SaveGameTest, CrossReferencesInsideTheFileAreChecked)
     }
 }
 
+// Each voter's ties are read once per saved group: a group saved twice
+// would give its members twice over.
+TEST_F(SaveGameTest, AVoterGroupSavedTwiceIsRefused)
+{
+    StartGame(5);
+    Play(1);
+    const auto& groups = SIM_VoterManager::Get().VoterTypes();
+    ASSERT_GE(groups.size(), 2u);
+    std::string text = SaveGameWriter::Write("today");
+    const std::string second = "<name>" + groups[1]->GetName() + "</name>";
+    const size_t at = text.find(second, text.find("<votertypes>"));
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, second.size(), "<name>" + groups[0]->GetName() + "</name>");
+    const size_t before = SIM_Voter::PopulationCount();
+    SaveResult result = SaveGames::LoadText(text, "twice.xml");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("twice.xml:"), std::string::npos) << result.message;
+    EXPECT_NE(result.message.find("is saved twice"), std::string::npos) << result.message;
+    EXPECT_EQ(SIM_Voter::PopulationCount(), before);
+}
+
 // Membership is saved as such, not re-derived from the weight: it holds for
 // weights far from any threshold, where a float step is wider than 1.
 TEST_F(SaveGameTest, MembershipsSurviveWhateverTheWeight)
