@@ -3,7 +3,6 @@
 #include "engine/BaseGUIScreen.h"
 #include "engine/FontManager.h"
 #include "engine/GameState.h"
-#include "engine/PlaceholderScreen.h"
 #include "engine/SmartTexture.h"
 #include "gui/GUI_ButtonBase.h"
 #include "gui/GUI_ChooseGameScreen.h"
