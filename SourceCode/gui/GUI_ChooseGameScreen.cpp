@@ -159,9 +159,6 @@ void GUI_ChooseGameScreen::OnKey(int scanCode)
 {
     if (scanCode != ScanCode::Escape)
         return;
-    WindowManager& windows = GetWindowManager();
-    if (windows.AnyDialogOpen())
-        windows.CloseTopDialog();
-    else
+    if (!GetWindowManager().CloseTopDialogIfOpen())
         GetScreenFader().FadeOutThen(BackToMenu, 0);
 }

@@ -184,9 +184,6 @@ void GUI_LoadGameScreen::OnKey(int scanCode)
 {
     if (scanCode != ScanCode::Escape)
         return;
-    WindowManager& windows = GetWindowManager();
-    if (windows.AnyDialogOpen())
-        windows.CloseTopDialog();
-    else
+    if (!GetWindowManager().CloseTopDialogIfOpen())
         GetGame().SetState(STATE_MENU);
 }

@@ -146,10 +146,7 @@ bool GUI_NewGameScreen::OnClick(float x, float y)
 void GUI_NewGameScreen::OnKey(int scanCode)
 {
     if (scanCode == ScanCode::Escape) {
-        WindowManager& windows = GetWindowManager();
-        if (windows.AnyDialogOpen())
-            windows.CloseTopDialog();
-        else
+        if (!GetWindowManager().CloseTopDialogIfOpen())
             GetGame().SetState(STATE_CHOOSEGAME);
         return;
     }

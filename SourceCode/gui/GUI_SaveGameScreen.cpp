@@ -92,9 +92,7 @@ void GUI_SaveGameScreen::OnKey(int scanCode)
 {
     WindowManager& windows = GetWindowManager();
     if (scanCode == ScanCode::Escape) {
-        if (windows.AnyDialogOpen())
-            windows.CloseTopDialog();
-        else
+        if (!windows.CloseTopDialogIfOpen())
             GetGame().SetState(STATE_MENU);
         return;
     }

@@ -84,9 +84,6 @@ void MenuGUIScreen::OnKey(int scanCode)
 {
     if (scanCode != ScanCode::Escape)
         return;
-    WindowManager& windows = GetWindowManager();
-    if (windows.AnyDialogOpen())
-        windows.CloseTopDialog();
-    else
+    if (!GetWindowManager().CloseTopDialogIfOpen())
         GetGame().Quit();
 }

@@ -99,12 +99,18 @@ void WindowManager::CloseTopDialog()
         }
 }
 
+bool WindowManager::CloseTopDialogIfOpen()
+{
+    if (!AnyDialogOpen())
+        return false;
+    CloseTopDialog();
+    return true;
+}
+
 bool WindowManager::CloseOnEscape()
 {
-    if (AnyDialogOpen()) {
-        CloseTopDialog();
+    if (CloseTopDialogIfOpen())
         return true;
-    }
     if (!AnyFullScreenOpen())
         return false;
     CloseFullScreen();

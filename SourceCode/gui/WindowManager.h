@@ -28,6 +28,9 @@ public:
     void BringToFront(GUI_WindowBase* window);
     bool AnyDialogOpen() const;
     void CloseTopDialog();
+    // Escape on a full screen of its own: closes the top dialog; false when
+    // none was open, so the screen takes the key as its way back.
+    bool CloseTopDialogIfOpen();
     // Escape: closes the top dialog, else the topmost full-screen window;
     // false when neither was open (the screen then handles the key).
     bool CloseOnEscape();
