@@ -17,8 +17,10 @@ if(NOT CMAKE_SCRIPT_MODE_FILE)
         COMMAND ${CMAKE_COMMAND} -DGAME=$<TARGET_FILE:rulecraft> -DSOURCE=${PROJECT_SOURCE_DIR}
                 -DWORK=${CMAKE_CURRENT_BINARY_DIR}/failed_expectation_xvfb
                 -DXVFB=${XVFB_RUN_PROGRAM} -P ${CMAKE_CURRENT_LIST_FILE})
+      # The X server's client libraries (dbus among them) keep memory to the
+      # end, so the leak check is left to the offscreen run.
       set_tests_properties(program.failed_expectation_mid_game_xvfb PROPERTIES TIMEOUT 400
-        ENVIRONMENT "SDL_AUDIODRIVER=dummy")
+        ENVIRONMENT "SDL_AUDIODRIVER=dummy;ASAN_OPTIONS=detect_leaks=0")
     endif()
   endif()
   return()
