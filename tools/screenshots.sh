@@ -2,7 +2,8 @@
 # Draws every screen and window of the game into PNGs, for a reviewer to see
 # all of them in one folder: the game runs once for each autoplay script in
 # tools/screenshots/ (name order) on SDL's offscreen driver, each script ending
-# in its own "screenshot" lines. Then a card of every font, cards of every
+# in its own "screenshot" lines, with one seed so that chance brings the same
+# dilemmas and events every time. Then a card of every font, cards of every
 # texture and the menu letterboxed in a wide window.
 #   tools/screenshots.sh [output folder]     (default build/screenshots)
 set -euo pipefail
@@ -28,7 +29,7 @@ for script in "$ROOT"/tools/screenshots/*.autoplay; do
   rm -rf "$SCRATCH/home" && mkdir -p "$SCRATCH/home"
   export XDG_DOCUMENTS_DIR="$SCRATCH/home" HOME="$SCRATCH/home"
   # A hung run is killed: the game does not end on SIGTERM without its display.
-  if ! timeout -s KILL 600 "$BUILD/rulecraft" --autoplay "$script" --screenshot-dir "$OUT"; then
+  if ! timeout -s KILL 600 "$BUILD/rulecraft" --seed 7 --autoplay "$script" --screenshot-dir "$OUT"; then
     echo "screenshots: $(basename "$script") failed" >&2
     failures=$((failures + 1))
   fi
