@@ -14,6 +14,21 @@ bool IsTagName(std::string_view tag)
 
 std::string LineError(int line, const std::string& what) { return "line " + std::to_string(line) + ": " + what; }
 
+// The row that starts at pos, without its line ending; moves pos past it and
+// counts the line.
+std::string_view NextRow(std::string_view all, size_t& pos, int& line)
+{
+    size_t end = all.find('\n', pos);
+    if (end == std::string_view::npos)
+        end = all.size();
+    std::string_view row = all.substr(pos, end - pos);
+    pos = end + 1;
+    ++line;
+    if (!row.empty() && row.back() == '\r')
+        row.remove_suffix(1);
+    return row;
+}
+
 }  // namespace
 
 int SaveFileTree::FindChild(int parent, std::string_view tag) const
@@ -53,14 +68,7 @@ bool SaveFileTree::ParseView(std::string_view text, std::string& error)
     int line = 0;
     size_t pos = 0;
     while (pos < all.size()) {
-        size_t end = all.find('\n', pos);
-        if (end == std::string_view::npos)
-            end = all.size();
-        std::string_view row = all.substr(pos, end - pos);
-        pos = end + 1;
-        ++line;
-        if (!row.empty() && row.back() == '\r')
-            row.remove_suffix(1);
+        std::string_view row = NextRow(all, pos, line);
         if (closedRoot) {
             if (row.empty())
                 continue;
@@ -118,14 +126,7 @@ bool SaveFileTree::ParseView(std::string_view text, std::string& error)
             bool closed = false;
             while (!closed && pos < all.size()) {
                 size_t rowStart = pos;
-                size_t end = all.find('\n', pos);
-                if (end == std::string_view::npos)
-                    end = all.size();
-                std::string_view row = all.substr(pos, end - pos);
-                pos = end + 1;
-                ++line;
-                if (!row.empty() && row.back() == '\r')
-                    row.remove_suffix(1);
+                std::string_view row = NextRow(all, pos, line);
                 if (row == closing) {
                     node.text = all.substr(body, rowStart - body);
                     closed = true;
